@@ -1,1 +1,164 @@
-int main() { return 0; }
+// orvenda-cli: the terminal companion of Орвенда, over the same libraries as
+// the desktop program. UTF-8 on standard output.
+
+#include "app/astro_panel.h"
+#include "app/session.h"
+#include "app/system_clock.h"
+#include "config/autostart.h"
+#include "engine/date.h"
+#include "engine/text.h"
+#include "tools/calculator/characteristics.h"
+
+#include <clocale>
+#include <cstdio>
+#include <filesystem>
+#include <iostream>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace {
+
+using namespace orvenda;
+
+constexpr int kExitUsage = 2;
+
+const char* const kUsage =
+    "Использование:\n"
+    "  orvenda-cli chars Д.М.Г    характеристики даты по Калачакре\n"
+    "  orvenda-cli astro Д.М.Г    строки панели Калачакры для даты\n"
+    "  orvenda-cli day [--folder ПАПКА] [--now \"Д.М.Г Ч:М:С\"] [--details]\n"
+    "                             главное окно на текущий день\n";
+
+int Usage()
+{
+    std::cerr << kUsage;
+    return kExitUsage;
+}
+
+// A date as the calculator reads it: day first, nothing assumed.
+bool ParseDateArgument(std::string_view text, TDateRec& date)
+{
+    date = ReadDate(text, DayFirst, ZeroDate);
+    if (IsValidDate(date))
+        return true;
+    std::cerr << "orvenda-cli: \"" << text << "\" не является датой (ожидается День.Месяц.Год)\n";
+    return false;
+}
+
+int CommandChars(const std::vector<std::string>& args)
+{
+    if (args.size() != 1)
+        return Usage();
+    TDateRec date;
+    if (!ParseDateArgument(args[0], date))
+        return kExitUsage;
+    for (const std::string& line : CharacteristicsReport(date))
+        std::cout << line << '\n';
+    return 0;
+}
+
+int CommandAstro(const std::vector<std::string>& args)
+{
+    if (args.size() != 1)
+        return Usage();
+    TDateRec date;
+    if (!ParseDateArgument(args[0], date))
+        return kExitUsage;
+    for (const AstroRow& row : FillAstroPanel(date))
+        std::cout << row.Caption << '\t' << row.Picture << '\t' << row.Name << '\t' << row.Period << '\n';
+    return 0;
+}
+
+// The folder of this executable, with a trailing "/".
+std::string ExecutableFolder()
+{
+    std::error_code ec;
+    const std::filesystem::path exe = std::filesystem::read_symlink("/proc/self/exe", ec);
+    if (ec)
+        return std::filesystem::current_path().string() + "/";
+    return exe.parent_path().string() + "/";
+}
+
+void PrintView(const Session& session, bool details)
+{
+    const MainView& view = session.View();
+    std::cout << "[journal]\n";
+    for (const std::string& line : session.GetJournal().Lines())
+        std::cout << line << '\n';
+    std::cout << "[date]\n" << view.DateLabel << '\t' << view.WeekdayLabel << '\n';
+    std::cout << "[astro]\n";
+    for (const AstroRow& row : view.Astro)
+        std::cout << row.Caption << '\t' << row.Picture << '\t' << row.Name << '\t' << row.Period << '\n';
+    std::cout << "[saying]\n" << view.Saying[0] << '\n' << view.Saying[1] << '\n';
+    std::cout << "[events]\n";
+    for (std::size_t i = 0; i < view.Events.size(); ++i) {
+        const ShownRow& row = view.Events[i];
+        std::cout << row.DateText << '\t' << row.Text << '\n';
+        if (details)
+            std::cout << "\t\t" << session.DetailsOfRow(static_cast<int>(i)) << '\n';
+    }
+    std::cout << "[status]\n" << view.StatusCount << '\t' << view.StatusFiles << '\n';
+}
+
+int CommandDay(const std::vector<std::string>& args)
+{
+    std::string folder = ExecutableFolder();
+    std::optional<TDateRec> now;
+    bool details = false;
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        if (args[i] == "--details") {
+            details = true;
+        } else if (args[i] == "--folder" && i + 1 < args.size()) {
+            folder = args[++i];
+        } else if (args[i] == "--now" && i + 1 < args.size()) {
+            const std::string& text = args[++i];
+            const TDateRec moment = ReadDate(text, DayFirst, ZeroDate);
+            if (!IsValidDateTime(moment) || moment.Second >= 60) {
+                std::cerr << "orvenda-cli: \"" << text << "\" не является датой и временем (ожидается Д.М.Г Ч:М:С)\n";
+                return kExitUsage;
+            }
+            now = moment;
+        } else {
+            return Usage();
+        }
+    }
+    if (!folder.empty() && folder.back() != '/')
+        folder += '/';
+
+    SessionEnvironment env;
+    env.programFolder = std::filesystem::absolute(folder).string();
+    // The autostart entry, when it is rewritten, names the desktop program.
+    env.programPath = env.programFolder + "orvenda";
+    env.autostartDir = DefaultAutostartDir();
+    env.clock = now ? FixedClock(*now) : SystemClock();
+
+    Session session(env);
+    session.StartUp();
+    const CommandResult refreshed = session.Refresh();
+    if (!refreshed.ok) {
+        std::cerr << "orvenda-cli: " << refreshed.error << '\n';
+        return kExitUsage;
+    }
+    PrintView(session, details);
+    return 0;
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    std::setlocale(LC_ALL, "");
+    if (argc < 2)
+        return Usage();
+    const std::string command = argv[1];
+    const std::vector<std::string> args(argv + 2, argv + argc);
+    if (command == "chars")
+        return CommandChars(args);
+    if (command == "astro")
+        return CommandAstro(args);
+    if (command == "day")
+        return CommandDay(args);
+    return Usage();
+}

@@ -1,0 +1,119 @@
+#pragma once
+
+// The program's session: the program folder, the current day, the error
+// journal, the settings and the loaded lists, and the refresh that turns them
+// into what the main window shows. Windows present the session's view and
+// forward the user's commands; they hold no logic of their own.
+
+#include "app/astro_panel.h"
+#include "app/system_clock.h"
+#include "config/config.h"
+#include "config/config_file.h"
+#include "engine/journal.h"
+#include "events/records.h"
+#include "events/upcoming.h"
+
+#include <array>
+#include <string>
+#include <vector>
+
+namespace orvenda {
+
+// Everything the main window shows, as data.
+struct MainView {
+    std::string DateLabel;    // the current day in pattern "D"
+    std::string WeekdayLabel; // "Понедельник" ...
+    AstroRows Astro;          // kept as it is while the panel is switched off
+    std::array<std::string, 2> Saying;
+    std::vector<ShownRow> Events; // SGEvents
+    int Count = 0;
+    std::string StatusCount = "0"; // status panel 2
+    std::string StatusFiles;       // status panel 3: "?" after a missing file
+    std::string StatusDetails;     // status panel 4
+};
+
+struct SessionEnvironment {
+    std::string programFolder; // the folder of the program file, with a trailing "/"
+    std::string programPath;   // the program file, for the autostart entry
+    std::string autostartDir;  // where the autostart entry lives
+    ClockSeams clock;
+    // Whether StartUp makes the program folder the process's current folder
+    // (the programs do; tests that run several sessions may not).
+    bool changeCurrentFolder = true;
+};
+
+struct CommandResult {
+    bool ok = true;
+    std::string error; // for the window to show when !ok
+};
+
+class Session {
+public:
+    // `observer` receives what reading the configuration does to windows; may be null.
+    explicit Session(SessionEnvironment env, ConfigObserver* observer = nullptr);
+
+    // Once, when the main window is first shown: program folder, current day
+    // from the clock, the first journal lines.
+    void StartUp();
+    // The full reload and recomputation. A file error that ends the refresh
+    // early (a full-date line whose counts are not numbers) is returned; the
+    // next refresh starts over.
+    CommandResult Refresh();
+    void WriteRunLog();
+
+    // Day commands of the today panel; each refreshes.
+    CommandResult StepDay(int delta);
+    CommandResult GoToday();
+    CommandResult SetCurrentDay(TDateRec day);
+
+    // "Группировать": the grouping mark changed; the year's list is laid out again.
+    void SetGrouping(bool group);
+    // The events of a period (the period window's "Показать").
+    void ShowPeriod(TDateRec from, TDateRec to);
+    // "ещё": a saying chosen at random.
+    void MoreSaying();
+    // A click on a row of the event list: the details line and the panel for
+    // the event's date. False for a heading row (the event commands are then off).
+    bool SelectRow(int row);
+    // A click on the date label: the panel for the current day again.
+    void ShowCurrentDayPanel();
+
+    // "Отключить" and "Удалить" on a row: the file is rewritten, then refreshed.
+    // A row without a file path does nothing.
+    CommandResult SwitchOffRow(int row);
+    CommandResult DeleteRow(int row);
+
+    const MainView& View() const noexcept { return m_view; }
+    const Journal& GetJournal() const noexcept { return m_journal; }
+    Journal& GetJournal() noexcept { return m_journal; }
+    TConfigRec& Config() noexcept { return m_config; }
+    const TConfigRec& Config() const noexcept { return m_config; }
+    TDateRec CurrentDay() const noexcept { return m_currentDay; }
+    const std::string& ProgramFolder() const noexcept { return m_env.programFolder; }
+    std::string ConfigPath() const { return m_env.programFolder + "Orvenda.cfg"; }
+    const SessionEnvironment& Environment() const noexcept { return m_env; }
+    const std::vector<TEventRec>& AllEvents() const noexcept { return m_allEvents; }
+    const std::vector<TSayingRec>& Sayings() const noexcept { return m_sayings; }
+    // The details text of a row (status panel 4), without changing the view.
+    std::string DetailsOfRow(int row) const;
+
+private:
+    class ConfigAdapter;
+
+    void ShowCurrentDay();
+    void ComputeYear();
+    void ShowSaying(int index);
+    CommandResult RewriteRow(int row, bool remove);
+
+    SessionEnvironment m_env;
+    ConfigObserver* m_observer;
+    Journal m_journal;
+    TConfigRec m_config;
+    TDateRec m_currentDay = DefaultDate;
+    std::vector<TEventRec> m_allEvents;
+    std::vector<TSayingRec> m_sayings;
+    UpcomingResult m_upcoming;
+    MainView m_view;
+};
+
+} // namespace orvenda
