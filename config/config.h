@@ -26,11 +26,11 @@ using TColor = std::uint32_t;
 
 struct TObjectLook {
     TColor Color = 0;
-    int Alignment = 2;         // AlignLeft, AlignRight or AlignCenter (engine/text.h)
+    int Alignment = 2; // AlignLeft, AlignRight or AlignCenter (engine/text.h)
     std::string FontName;
-    int FontSize = 8;          // whole points
+    int FontSize = 8; // whole points
     TColor FontColor = 0;
-    unsigned FontStyle = 0;    // FontStyleFlag bits (engine/text.h)
+    unsigned FontStyle = 0; // FontStyleFlag bits (engine/text.h)
 
     friend bool operator==(const TObjectLook&, const TObjectLook&) = default;
 };
@@ -46,8 +46,10 @@ TLooks DefaultLooks();
 const char* LookObjectName(int object);
 
 struct TConfigRec {
-    std::vector<TListedFile> EventFiles;
-    std::vector<TListedFile> WisdomFiles;
+    // Each list always holds at least one entry: an empty list is one
+    // placeholder entry with an empty Name.
+    std::vector<TListedFile> EventFiles{TListedFile{}};
+    std::vector<TListedFile> WisdomFiles{TListedFile{}};
     bool ConfirmExit = false;
     bool AdjustFormSize = false;
     bool LogEnable = false;
