@@ -48,7 +48,8 @@ std::int32_t YearAfter(std::int32_t y)
 // one as the tables are written. With yearEnd set, the period that runs over
 // the year end takes its start from the year before for a January date and its
 // next start from the year after for a December date.
-std::vector<int> PeriodsHolding(TDateRec date, TDateRec (*startOf)(std::int32_t, int), int count, bool yearEnd)
+std::vector<int> PeriodsHolding(TDateRec date, TDateRec (*startOf)(std::int32_t, int), int count,
+                                bool yearEnd)
 {
     std::vector<int> found;
     for (int i = 1; i <= count; ++i) {
@@ -76,12 +77,28 @@ TEST(PrincipleNames, ColourAgreesWithTheAnimal)
         int p;
         const char* name;
     } cases[] = {
-        {1, "Красный Заяц"},   {2, "Жёлтый Дракон"},  {3, "Жёлтая Змея"},     {4, "Белая Лошадь"},
-        {5, "Белая Коза"},     {6, "Чёрная Обезьяна"}, {7, "Чёрный Петух"},   {8, "Синяя Собака"},
-        {9, "Синий Кабан"},    {10, "Красная Мышь"},   {11, "Красный Телец"}, {12, "Жёлтый Тигр"},
-        {14, "Белый Дракон"},  {21, "Красный Кабан"},  {34, "Белая Мышь"},    {47, "Чёрный Телец"},
-        {54, "Белая Обезьяна"}, {58, "Синяя Мышь"},    {60, "Красный Тигр"},  {0, ""},
-        {61, ""},              {-1, ""},
+        {1, "Красный Заяц"},
+        {2, "Жёлтый Дракон"},
+        {3, "Жёлтая Змея"},
+        {4, "Белая Лошадь"},
+        {5, "Белая Коза"},
+        {6, "Чёрная Обезьяна"},
+        {7, "Чёрный Петух"},
+        {8, "Синяя Собака"},
+        {9, "Синий Кабан"},
+        {10, "Красная Мышь"},
+        {11, "Красный Телец"},
+        {12, "Жёлтый Тигр"},
+        {14, "Белый Дракон"},
+        {21, "Красный Кабан"},
+        {34, "Белая Мышь"},
+        {47, "Чёрный Телец"},
+        {54, "Белая Обезьяна"},
+        {58, "Синяя Мышь"},
+        {60, "Красный Тигр"},
+        {0, ""},
+        {61, ""},
+        {-1, ""},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.p);
@@ -106,7 +123,8 @@ TEST(PrincipleNames, HelpersOutsideTheirRangesAreEmpty)
     EXPECT_FALSE(AnimalIsFeminine(0));
     EXPECT_EQ(ColourName(10, true), "");
     EXPECT_EQ(ColourName(5, false), "Голубой");
-    const char* energies[] = {"", "Красная", "Оранжевая", "Жёлтая", "Зелёная", "Голубая", "Синяя", "Фиолетовая", ""};
+    const char* energies[] = {"",        "Красная", "Оранжевая",  "Жёлтая", "Зелёная",
+                              "Голубая", "Синяя",   "Фиолетовая", ""};
     for (int e = 0; e <= 8; ++e) {
         SCOPED_TRACE(e);
         EXPECT_EQ(EnergyName(e), energies[e]);
@@ -115,7 +133,11 @@ TEST(PrincipleNames, HelpersOutsideTheirRangesAreEmpty)
 
 TEST(DigitRoot, SumsDigitsDownToOne)
 {
-    const std::int64_t cases[][2] = {{38, 2}, {0, 0}, {9, 9}, {10, 1}, {-38, 2},
+    const std::int64_t cases[][2] = {{38, 2},
+                                     {0, 0},
+                                     {9, 9},
+                                     {10, 1},
+                                     {-38, 2},
                                      {std::numeric_limits<std::int64_t>::max(), 7},
                                      {std::numeric_limits<std::int64_t>::min(), 8}};
     for (const auto& c : cases) {
@@ -133,10 +155,10 @@ TEST(YearlyPrinciples, CenturyAndYear)
         int century;
         int yearPrinciple;
     } cases[] = {
-        {1, 54, 55},      {999, 54, 33},     {1000, 34, 34},    {1899, 54, 33},   {1900, 34, 34},
-        {1950, 34, 24},   {1984, 34, 58},    {1986, 34, 60},    {1987, 34, 1},    {2006, 14, 20},
-        {2007, 14, 21},   {2100, 54, 54},    {-1, 14, 54},      {-60, 14, 55},    {-1950, 34, 25},
-        {-2007, 54, 28},  {0, 0, 0},         {kMaxYear, 14, 1}, {kMinYear, 54, 47},
+        {1, 54, 55},     {999, 54, 33},  {1000, 34, 34},    {1899, 54, 33},     {1900, 34, 34},
+        {1950, 34, 24},  {1984, 34, 58}, {1986, 34, 60},    {1987, 34, 1},      {2006, 14, 20},
+        {2007, 14, 21},  {2100, 54, 54}, {-1, 14, 54},      {-60, 14, 55},      {-1950, 34, 25},
+        {-2007, 54, 28}, {0, 0, 0},      {kMaxYear, 14, 1}, {kMinYear, 54, 47},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.year);
@@ -159,12 +181,12 @@ TEST(YearlyPrinciples, Month)
         TDateRec date;
         int expected;
     } cases[] = {
-        {MakeDate(2005, 1, 1), 10},  {MakeDate(2005, 12, 31), 21}, {MakeDate(2006, 1, 1), 22},
-        {MakeDate(2009, 3, 1), 60},  {MakeDate(2009, 4, 1), 1},    {MakeDate(2009, 12, 1), 9},
-        {MakeDate(kMaxYear, 1, 1), 34}, {MakeDate(0, 1, 1), 0},    {MakeDate(2007, 2, 29), 0},
+        {MakeDate(2005, 1, 1), 10},     {MakeDate(2005, 12, 31), 21}, {MakeDate(2006, 1, 1), 22},
+        {MakeDate(2009, 3, 1), 60},     {MakeDate(2009, 4, 1), 1},    {MakeDate(2009, 12, 1), 9},
+        {MakeDate(kMaxYear, 1, 1), 34}, {MakeDate(0, 1, 1), 0},       {MakeDate(2007, 2, 29), 0},
     };
     for (const auto& c : cases) {
-        SCOPED_TRACE(c.date.Year * 100 + c.date.Month);
+        SCOPED_TRACE(DateTrace(c.date));
         EXPECT_EQ(MonthPrinciple(c.date), c.expected);
     }
 }
@@ -197,12 +219,23 @@ TEST(Decades, DecadeOfDate)
         TDateRec date;
         int expected;
     } cases[] = {
-        {MakeDate(2007, 3, 21), 1},   {MakeDate(2007, 3, 20), 36},  {MakeDate(2007, 12, 21), 27},
-        {MakeDate(2007, 12, 22), 28}, {MakeDate(2007, 12, 25), 28}, {MakeDate(2007, 12, 31), 28},
-        {MakeDate(2007, 1, 1), 28},   {MakeDate(2007, 1, 2), 29},   {MakeDate(2008, 2, 29), 34},
-        {MakeDate(2008, 3, 2), 35},   {MakeDate(-1, 1, 1), 28},     {MakeDate(kMinYear, 3, 21), 1},
-        {MakeDate(kMaxYear, 12, 31), 28}, {unsetTime, 1},           {lateEvening, 36},
-        {MakeDate(2007, 2, 29), 1},   {MakeDate(0, 5, 5), 1},
+        {MakeDate(2007, 3, 21), 1},
+        {MakeDate(2007, 3, 20), 36},
+        {MakeDate(2007, 12, 21), 27},
+        {MakeDate(2007, 12, 22), 28},
+        {MakeDate(2007, 12, 25), 28},
+        {MakeDate(2007, 12, 31), 28},
+        {MakeDate(2007, 1, 1), 28},
+        {MakeDate(2007, 1, 2), 29},
+        {MakeDate(2008, 2, 29), 34},
+        {MakeDate(2008, 3, 2), 35},
+        {MakeDate(-1, 1, 1), 28},
+        {MakeDate(kMinYear, 3, 21), 1},
+        {MakeDate(kMaxYear, 12, 31), 28},
+        {unsetTime, 1},
+        {lateEvening, 36},
+        {MakeDate(2007, 2, 29), 1},
+        {MakeDate(0, 5, 5), 1},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(DateTrace(c.date));
@@ -232,7 +265,8 @@ TEST(Decades, StartsAndEnergies)
     EXPECT_EQ(DecadeStart(-3, 37), MakeDate(-3, 3, 21));
     EXPECT_EQ(DecadeStart(2007, 0), MakeDate(2007, 1, 1));
     EXPECT_EQ(DecadeStart(2007, 38), MakeDate(2007, 1, 1));
-    const int energies[][2] = {{1, 1}, {2, 2}, {3, 6}, {4, 3}, {5, 7}, {6, 4}, {7, 5}, {8, 1}, {14, 5}, {28, 5}, {36, 1}};
+    const int energies[][2] = {{1, 1}, {2, 2}, {3, 6},  {4, 3},  {5, 7}, {6, 4},
+                               {7, 5}, {8, 1}, {14, 5}, {28, 5}, {36, 1}};
     for (const auto& c : energies) {
         SCOPED_TRACE(c[0]);
         EXPECT_EQ(DecadeEnergy(c[0]), c[1]);
@@ -255,7 +289,7 @@ TEST(Decades, ComputedStartsDivideTheZodiacSigns)
         int day;
         int month;
     } cases[] = {
-        {1, 21, 3},  {2, 31, 3},  {3, 10, 4}, {4, 21, 4},  {6, 9, 5},   {8, 31, 5},  {9, 10, 6},
+        {1, 21, 3},   {2, 31, 3},   {3, 10, 4}, {4, 21, 4},  {6, 9, 5},   {8, 31, 5}, {9, 10, 6},
         {28, 22, 12}, {29, 31, 12}, {30, 9, 1}, {36, 11, 3}, {37, 21, 3}, {0, 1, 1},
     };
     for (const auto& c : cases) {
@@ -272,9 +306,9 @@ TEST(Weeks, WeekPrinciple)
         TDateRec date;
         int expected;
     } cases[] = {
-        {MakeDate(2007, 3, 21), 1},   {MakeDate(2007, 3, 16), 60},  {MakeDate(2007, 3, 20), 60},
-        {MakeDate(2007, 12, 27), 46}, {MakeDate(2007, 12, 28), 47}, {MakeDate(2007, 12, 30), 47},
-        {MakeDate(2007, 1, 2), 47},   {MakeDate(2007, 1, 3), 48},   {MakeDate(2008, 2, 29), 57},
+        {MakeDate(2007, 3, 21), 1},   {MakeDate(2007, 3, 16), 60},    {MakeDate(2007, 3, 20), 60},
+        {MakeDate(2007, 12, 27), 46}, {MakeDate(2007, 12, 28), 47},   {MakeDate(2007, 12, 30), 47},
+        {MakeDate(2007, 1, 2), 47},   {MakeDate(2007, 1, 3), 48},     {MakeDate(2008, 2, 29), 57},
         {MakeDate(2008, 3, 4), 58},   {MakeDate(kMinYear, 1, 1), 47}, {MakeDate(kMaxYear, 12, 31), 47},
         {MakeDate(2007, 13, 1), 1},
     };
@@ -316,10 +350,10 @@ TEST(DayPrinciples, KnownDays)
         TDateRec date;
         int expected;
     } cases[] = {
-        {MakeDate(1889, 1, 1), 46},  {MakeDate(1888, 12, 31), 45}, {MakeDate(2007, 1, 1), 29},
-        {MakeDate(2007, 1, 3), 43},  {MakeDate(2007, 1, 11), 3},   {MakeDate(1900, 12, 31), 23},
-        {MakeDate(1901, 1, 1), 25},  {MakeDate(-1, 1, 1), 23},     {MakeDate(kMinYear, 1, 1), 28},
-        {MakeDate(2007, 2, 29), 0},  {MakeDate(0, 1, 1), 0},
+        {MakeDate(1889, 1, 1), 46}, {MakeDate(1888, 12, 31), 45}, {MakeDate(2007, 1, 1), 29},
+        {MakeDate(2007, 1, 3), 43}, {MakeDate(2007, 1, 11), 3},   {MakeDate(1900, 12, 31), 23},
+        {MakeDate(1901, 1, 1), 25}, {MakeDate(-1, 1, 1), 23},     {MakeDate(kMinYear, 1, 1), 28},
+        {MakeDate(2007, 2, 29), 0}, {MakeDate(0, 1, 1), 0},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(DateTrace(c.date));
@@ -348,7 +382,7 @@ TEST(DayPrinciples, YearEndsContinueTheCycleExceptAfterCommonCenturyYears)
         SCOPED_TRACE(y);
         const int last = DayPrinciple(MakeDate(y, 12, 31));
         const int expected = y % 100 == 0 && !IsLeapYear(y) ? NextDayPrinciple(NextDayPrinciple(last))
-                                                             : NextDayPrinciple(last);
+                                                            : NextDayPrinciple(last);
         EXPECT_EQ(DayPrinciple(MakeDate(y + 1, 1, 1)), expected);
     }
 }
@@ -395,10 +429,9 @@ TEST(FigurePoints, LinkedPrinciple)
 {
     const int cases[][4] = {
         // p, n, k, expected
-        {21, 6, 1, 31}, {21, 4, 4, 21}, {60, 1, 1, 60}, {50, 6, 1, 60}, {1, 7, 1, 10},
-        {1, 7, 4, 35},  {1, 7, 7, 1},   {1, 8, 1, 9},   {1, 8, 3, 24},  {1, 9, 3, 21},
-        {59, 7, 3, 25}, {1, 72, 3, 3},  {1, 56, 7, 8},  {5, 6, -1, 55}, {1, 1, kMaxYear, 1},
-        {21, 0, 5, 21},
+        {21, 6, 1, 31}, {21, 4, 4, 21}, {60, 1, 1, 60},      {50, 6, 1, 60}, {1, 7, 1, 10},  {1, 7, 4, 35},
+        {1, 7, 7, 1},   {1, 8, 1, 9},   {1, 8, 3, 24},       {1, 9, 3, 21},  {59, 7, 3, 25}, {1, 72, 3, 3},
+        {1, 56, 7, 8},  {5, 6, -1, 55}, {1, 1, kMaxYear, 1}, {21, 0, 5, 21},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(std::to_string(c[0]) + " " + std::to_string(c[1]) + "/" + std::to_string(c[2]));

@@ -45,9 +45,8 @@ TEST(Zodiac, EveryDayLiesInTheSignWhosePeriodHoldsIt)
                 TDateRec to = ZodiacStart(i + 1);
                 from.Year = to.Year = year;
                 // Capricorn: 22 December to 20 January.
-                const bool holds = IsEarlier(from, to)
-                                       ? IsLaterOrSame(date, from) && IsEarlier(date, to)
-                                       : IsLaterOrSame(date, from) || IsEarlier(date, to);
+                const bool holds = IsEarlier(from, to) ? IsLaterOrSame(date, from) && IsEarlier(date, to)
+                                                       : IsLaterOrSame(date, from) || IsEarlier(date, to);
                 if (holds) {
                     holding = i;
                     ++count;
@@ -61,8 +60,8 @@ TEST(Zodiac, EveryDayLiesInTheSignWhosePeriodHoldsIt)
 
 TEST(Zodiac, NamesAndStarts)
 {
-    const char* names[] = {"",    "Овен", "Телец",   "Близнецы", "Рак",     "Лев",  "Дева",
-                           "Весы", "Скорпион", "Стрелец", "Козерог", "Водолей", "Рыбы", ""};
+    const char* names[] = {"",     "Овен",     "Телец",   "Близнецы", "Рак",     "Лев",  "Дева",
+                           "Весы", "Скорпион", "Стрелец", "Козерог",  "Водолей", "Рыбы", ""};
     for (int i = 0; i <= 13; ++i) {
         SCOPED_TRACE(i);
         EXPECT_EQ(ZodiacName(i), names[i]);
@@ -83,8 +82,8 @@ TEST(Zodiac, FiveYearSign)
 {
     const std::int32_t cases[][2] = {
         // year, sign
-        {2007, 5}, {0, 1},   {1986, 12}, {1987, 1}, {1991, 1},
-        {1992, 2}, {-1, 11}, {std::numeric_limits<std::int32_t>::min(), 10},
+        {2007, 5}, {0, 1},    {1986, 12}, {1987, 1},
+        {1991, 1}, {1992, 2}, {-1, 11},   {std::numeric_limits<std::int32_t>::min(), 10},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c[0]);
