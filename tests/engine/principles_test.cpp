@@ -30,6 +30,16 @@ template <typename F> void ForEachDay(std::int32_t year, F f)
     }
 }
 
+TDateRec At(std::int32_t y, int mo, int d, int h, int mi, int s, int ms)
+{
+    TDateRec date = MakeDate(y, mo, d);
+    date.Hour = static_cast<std::uint16_t>(h);
+    date.Minute = static_cast<std::uint16_t>(mi);
+    date.Second = static_cast<std::uint16_t>(s);
+    date.Millisecond = static_cast<std::uint16_t>(ms);
+    return date;
+}
+
 std::string DateTrace(TDateRec d)
 {
     return std::to_string(d.Day) + "." + std::to_string(d.Month) + "." + std::to_string(d.Year);
@@ -76,30 +86,28 @@ TEST(PrincipleNames, ColourAgreesWithTheAnimal)
     const struct {
         int p;
         const char* name;
-    } cases[] = {
-        {1, "Красный Заяц"},
-        {2, "Жёлтый Дракон"},
-        {3, "Жёлтая Змея"},
-        {4, "Белая Лошадь"},
-        {5, "Белая Коза"},
-        {6, "Чёрная Обезьяна"},
-        {7, "Чёрный Петух"},
-        {8, "Синяя Собака"},
-        {9, "Синий Кабан"},
-        {10, "Красная Мышь"},
-        {11, "Красный Телец"},
-        {12, "Жёлтый Тигр"},
-        {14, "Белый Дракон"},
-        {21, "Красный Кабан"},
-        {34, "Белая Мышь"},
-        {47, "Чёрный Телец"},
-        {54, "Белая Обезьяна"},
-        {58, "Синяя Мышь"},
-        {60, "Красный Тигр"},
-        {0, ""},
-        {61, ""},
-        {-1, ""},
-    };
+    } cases[] = {{1, "Красный Заяц"},
+                 {2, "Жёлтый Дракон"},
+                 {3, "Жёлтая Змея"},
+                 {4, "Белая Лошадь"},
+                 {5, "Белая Коза"},
+                 {6, "Чёрная Обезьяна"},
+                 {7, "Чёрный Петух"},
+                 {8, "Синяя Собака"},
+                 {9, "Синий Кабан"},
+                 {10, "Красная Мышь"},
+                 {11, "Красный Телец"},
+                 {12, "Жёлтый Тигр"},
+                 {14, "Белый Дракон"},
+                 {21, "Красный Кабан"},
+                 {34, "Белая Мышь"},
+                 {47, "Чёрный Телец"},
+                 {54, "Белая Обезьяна"},
+                 {58, "Синяя Мышь"},
+                 {60, "Красный Тигр"},
+                 {0, ""},
+                 {61, ""},
+                 {-1, ""}};
     for (const auto& c : cases) {
         SCOPED_TRACE(c.p);
         EXPECT_EQ(PrincipleName(c.p), c.name);
@@ -204,62 +212,67 @@ TEST(YearlyPrinciples, MonthsRunA60MonthCycle)
     }
 }
 
-// ---- Decades and energies ----
+// ---- Decades, weeks and energies ----
 
-TEST(Decades, DecadeOfDate)
+TEST(Periods, DecadeAndWeekOfDate)
 {
     TDateRec unsetTime = UnsetDateTime;
     unsetTime.Year = 2007;
     unsetTime.Month = 3;
     unsetTime.Day = 21;
-    TDateRec lateEvening = MakeDate(2007, 3, 20);
-    lateEvening.Hour = 23;
-    lateEvening.Minute = 59;
     const struct {
         TDateRec date;
-        int expected;
-    } cases[] = {
-        {MakeDate(2007, 3, 21), 1},
-        {MakeDate(2007, 3, 20), 36},
-        {MakeDate(2007, 12, 21), 27},
-        {MakeDate(2007, 12, 22), 28},
-        {MakeDate(2007, 12, 25), 28},
-        {MakeDate(2007, 12, 31), 28},
-        {MakeDate(2007, 1, 1), 28},
-        {MakeDate(2007, 1, 2), 29},
-        {MakeDate(2008, 2, 29), 34},
-        {MakeDate(2008, 3, 2), 35},
-        {MakeDate(-1, 1, 1), 28},
-        {MakeDate(kMinYear, 3, 21), 1},
-        {MakeDate(kMaxYear, 12, 31), 28},
-        {unsetTime, 1},
-        {lateEvening, 36},
-        {MakeDate(2007, 2, 29), 1},
-        {MakeDate(0, 5, 5), 1},
-    };
+        int decade;
+        int week;
+    } cases[] = {{MakeDate(2007, 3, 21), 1, 1},
+                 {MakeDate(2007, 3, 20), 36, 60},
+                 {MakeDate(2007, 3, 16), 36, 60},
+                 {MakeDate(2007, 12, 21), 27, 45},
+                 {MakeDate(2007, 12, 22), 28, 46},
+                 {MakeDate(2007, 12, 27), 28, 46},
+                 {MakeDate(2007, 12, 28), 28, 47},
+                 {MakeDate(2007, 12, 31), 28, 47},
+                 {MakeDate(2007, 1, 1), 28, 47},
+                 {MakeDate(2007, 1, 2), 29, 47},
+                 {MakeDate(2007, 1, 3), 29, 48},
+                 {MakeDate(2008, 2, 29), 34, 57},
+                 {MakeDate(2008, 3, 2), 35, 57},
+                 {MakeDate(2008, 3, 4), 35, 58},
+                 {MakeDate(-1, 1, 1), 28, 47},
+                 {MakeDate(kMinYear, 3, 21), 1, 1},
+                 {MakeDate(kMaxYear, 12, 31), 28, 47},
+                 {At(2007, 3, 20, 23, 59, 59, 999), 36, 60},
+                 {unsetTime, 1, 1},
+                 {MakeDate(2007, 2, 29), 1, 1},
+                 {MakeDate(0, 5, 5), 1, 1},
+                 {MakeDate(2007, 13, 1), 1, 1}};
     for (const auto& c : cases) {
         SCOPED_TRACE(DateTrace(c.date));
-        EXPECT_EQ(DecadeOfDate(c.date), c.expected);
+        EXPECT_EQ(DecadeOfDate(c.date), c.decade);
+        EXPECT_EQ(WeekPrinciple(c.date), c.week);
     }
 }
 
-TEST(Decades, EveryDayLiesInExactlyTheDecadeWhosePeriodHoldsIt)
+TEST(Periods, EveryDayLiesInExactlyTheDecadeAndWeekWhosePeriodsHoldIt)
 {
     for (const std::int32_t year : kSampleYears) {
         ForEachDay(year, [](TDateRec date) {
             SCOPED_TRACE(DateTrace(date));
-            std::vector<int> scan = PeriodsHolding(date, DecadeStart, 36, false);
+            std::vector<int> decades = PeriodsHolding(date, DecadeStart, 36, false);
             // Decade 28 runs from 22 December to 1 January.
             if (IsLaterOrSame(date, MakeDate(date.Year, 12, 22)) || (date.Month == 1 && date.Day == 1)) {
-                scan.push_back(28);
+                decades.push_back(28);
             }
-            ASSERT_EQ(scan.size(), 1u);
-            EXPECT_EQ(DecadeOfDate(date), scan[0]);
+            ASSERT_EQ(decades.size(), 1u);
+            EXPECT_EQ(DecadeOfDate(date), decades[0]);
+            const std::vector<int> weeks = PeriodsHolding(date, WeekStart, 60, true);
+            ASSERT_EQ(weeks.size(), 1u);
+            EXPECT_EQ(WeekPrinciple(date), weeks[0]);
         });
     }
 }
 
-TEST(Decades, StartsAndEnergies)
+TEST(Periods, StartsAndEnergies)
 {
     EXPECT_EQ(DecadeStart(2007, 28), MakeDate(2007, 12, 22));
     EXPECT_EQ(DecadeStart(-3, 37), MakeDate(-3, 3, 21));
@@ -273,7 +286,7 @@ TEST(Decades, StartsAndEnergies)
     }
 }
 
-TEST(Decades, PeriodTextsEndTheDayBeforeTheNextStart)
+TEST(Periods, PeriodTextsEndTheDayBeforeTheNextStart)
 {
     EXPECT_EQ(PeriodText(DecadeStart(2007, 1), DecadeStart(2007, 2)), "21.03 - 01.04");
     EXPECT_EQ(PeriodText(DecadeStart(2007, 28), DecadeStart(2007, 29)), "22.12 - 01.01");
@@ -282,7 +295,7 @@ TEST(Decades, PeriodTextsEndTheDayBeforeTheNextStart)
     EXPECT_EQ(PeriodText(WeekStart(2007, 60), WeekStart(2007, 61)), "16.03 - 20.03");
 }
 
-TEST(Decades, ComputedStartsDivideTheZodiacSigns)
+TEST(Periods, ComputedStartsDivideTheZodiacSigns)
 {
     const struct {
         int k;
@@ -295,38 +308,6 @@ TEST(Decades, ComputedStartsDivideTheZodiacSigns)
     for (const auto& c : cases) {
         SCOPED_TRACE(c.k);
         EXPECT_EQ(ComputedDecadeStart(c.k), MakeDate(0, c.month, c.day));
-    }
-}
-
-// ---- Weeks ----
-
-TEST(Weeks, WeekPrinciple)
-{
-    const struct {
-        TDateRec date;
-        int expected;
-    } cases[] = {
-        {MakeDate(2007, 3, 21), 1},   {MakeDate(2007, 3, 16), 60},    {MakeDate(2007, 3, 20), 60},
-        {MakeDate(2007, 12, 27), 46}, {MakeDate(2007, 12, 28), 47},   {MakeDate(2007, 12, 30), 47},
-        {MakeDate(2007, 1, 2), 47},   {MakeDate(2007, 1, 3), 48},     {MakeDate(2008, 2, 29), 57},
-        {MakeDate(2008, 3, 4), 58},   {MakeDate(kMinYear, 1, 1), 47}, {MakeDate(kMaxYear, 12, 31), 47},
-        {MakeDate(2007, 13, 1), 1},
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(DateTrace(c.date));
-        EXPECT_EQ(WeekPrinciple(c.date), c.expected);
-    }
-}
-
-TEST(Weeks, EveryDayLiesInExactlyTheWeekWhosePeriodHoldsIt)
-{
-    for (const std::int32_t year : kSampleYears) {
-        ForEachDay(year, [](TDateRec date) {
-            SCOPED_TRACE(DateTrace(date));
-            const std::vector<int> scan = PeriodsHolding(date, WeekStart, 60, true);
-            ASSERT_EQ(scan.size(), 1u);
-            EXPECT_EQ(WeekPrinciple(date), scan[0]);
-        });
     }
 }
 
@@ -391,16 +372,6 @@ TEST(DayPrinciples, YearEndsContinueTheCycleExceptAfterCommonCenturyYears)
 
 TEST(FigurePoints, StepIsSinglePrecision)
 {
-    TDateRec withTime = MakeDate(2007, 6, 15);
-    withTime.Hour = 10;
-    withTime.Minute = 20;
-    withTime.Second = 30;
-    withTime.Millisecond = 400;
-    TDateRec shiftedWithTime = MakeDate(2007, 9, 14);
-    shiftedWithTime.Hour = 10;
-    shiftedWithTime.Minute = 20;
-    shiftedWithTime.Second = 30;
-    shiftedWithTime.Millisecond = 400;
     const struct {
         TDateRec date;
         int n;
@@ -416,7 +387,7 @@ TEST(FigurePoints, StepIsSinglePrecision)
         {MakeDate(2008, 1, 1), 4, 1, MakeDate(2008, 4, 2)},   // 91.5 -> 92
         {MakeDate(2008, 1, 1), 20, 5, MakeDate(2008, 4, 1)},  // 91.49999 -> 91
         {MakeDate(2007, 1, 1), 4, -1, MakeDate(2006, 10, 2)}, // -91.25 -> -91
-        {withTime, 4, 1, shiftedWithTime},
+        {At(2007, 6, 15, 10, 20, 30, 400), 4, 1, At(2007, 9, 14, 10, 20, 30, 400)},
         {MakeDate(2007, 1, 1), 0, 1, MakeDate(2007, 1, 1)},
     };
     for (const auto& c : cases) {
