@@ -43,25 +43,34 @@ int MonthPrinciple(TDateRec date) noexcept;
 TDateRec DecadeStart(std::int32_t year, int i) noexcept;
 TDateRec WeekStart(std::int32_t year, int i) noexcept;
 
-// 1..36; 1 for an invalid date. Decade 28 runs over the year end.
+// 1..36; 1 for an invalid date. Decade 28 runs over the year end. Only day
+// and month count: the time of day (set or unset) does not move a date out of
+// the period that starts on its day.
 int DecadeOfDate(TDateRec date) noexcept;
 // Energy 1..7 of decade i.
 int DecadeEnergy(int i) noexcept;
 // Feminine colour word of energy e (1..7); "" otherwise.
 std::string EnergyName(int e);
-// 1..60; 1 for an invalid date. Week 47 runs over the year end.
+// 1..60; 1 for an invalid date. Week 47 runs over the year end. Only day and
+// month count, as for DecadeOfDate.
 int WeekPrinciple(TDateRec date) noexcept;
-// One of 3..10, 23..30, 43..50; 0 for an invalid date.
+// One of 3..10, 23..30, 43..50; 0 for an invalid date. The 32-year cycle is
+// counted from 1889 by (Year - 1889) mod 32 for negative years too, without a
+// year 0 between -1 and 1, so the cycle breaks there.
 int DayPrinciple(TDateRec date) noexcept;
 
-// The start of decade k (1..36) computed from the zodiac boundaries; only its
-// day and month are meaningful (Year 0).
+// The start of decade k (1..36, 37 is 1 again) computed from the zodiac
+// boundaries: the sign's first day plus 0, 1 or 2 thirds of the days from its
+// first to its last day in a common year. Only day and month are meaningful
+// (Year 0); any other k gives 1 January.
 TDateRec ComputedDecadeStart(int k) noexcept;
 
 // The date shifted by round(k * f) days, f = DaysInYear / n taken as a 32-bit
-// float and the product in double; the time of day is kept. n >= 1.
+// float and the product in double; the time of day is kept. n >= 1 (a smaller
+// n leaves the date as it is).
 TDateRec FigurePointDate(TDateRec date, int n, int k) noexcept;
-// (p + round(k * g)) mod 60 with g = 60 / n as a 32-bit float; 0 becomes 60. n >= 1.
+// (p + round(k * g)) mod 60 with g = 60 / n as a 32-bit float; 0 becomes 60,
+// so the result is 1..60 for any p and k. n >= 1 (a smaller n adds nothing).
 int LinkedPrinciple(int p, int n, int k) noexcept;
 
 // "d.m - d.m": from `start` to the day before `nextStart`, as the windows show
