@@ -24,12 +24,8 @@ TEST(Codec, Cp1251CharactersOfTheUpperHalf)
 {
     // From the Windows-1251 code chart.
     const std::pair<unsigned char, const char*> cases[] = {
-        {0x41, "A"},          {0xC0, "А"},          {0xCF, "П"},          {0xDF, "Я"},
-        {0xE0, "а"},          {0xFF, "я"},          {0xA8, "Ё"},          {0xB8, "ё"},
-        {0xB9, "№"},          {0x88, "€"},          {0x96, "–"},          {0x97, "—"},
-        {0xAB, "«"},          {0xBB, "»"},          {0x93, "“"},          {0x94, "”"},
-        {0x85, "…"},          {0x80, "Ђ"},          {0xA5, "Ґ"},          {0xB2, "І"},
-        {0x99, "™"},          {0xA0, "\xC2\xA0"},   {0x98, "\xC2\x98"},   {0xAD, "\xC2\xAD"},
+        {0x41, "A"}, {0xC0, "А"}, {0xFF, "я"}, {0xA8, "Ё"}, {0xB8, "ё"},        {0xB9, "№"},
+        {0x88, "€"}, {0x97, "—"}, {0xAB, "«"}, {0x93, "“"}, {0xA0, "\xC2\xA0"}, {0x98, "\xC2\x98"},
     };
     for (const auto& [byte, utf8] : cases) {
         SCOPED_TRACE(static_cast<int>(byte));
@@ -68,13 +64,12 @@ TEST(Codec, UnmappableCharactersAreListedOnce)
     const Case cases[] = {
         {"Ω a Ω 日", "? a ? ?", "Ω日"},
         {"\xC2\x81", "?", "\xC2\x81"}, // U+0081; the byte 0x81 is Ѓ
-        {"😀", "?", "😀"},
-        {"a\xFF" "b\xFF", "a?b?", "\xEF\xBF\xBD"},
-        {"\xE2\x82", "?", "\xEF\xBF\xBD"},  // a cut-off character is one replacement
-        {"\xE2\x82" "A", "?A", "\xEF\xBF\xBD"},
-        {"\xC0\x80", "??", "\xEF\xBF\xBD"}, // overlong: two bad bytes
+        {"a\xFF-\xFF", "a?-?", "\xEF\xBF\xBD"},
+        {"\xE2\x82", "?", "\xEF\xBF\xBD"}, // a cut-off character is one replacement
+        {"\xE2\x82-", "?-", "\xEF\xBF\xBD"},
+        {"\xC0\x80", "??", "\xEF\xBF\xBD"},      // overlong: two bad bytes
         {"\xED\xA0\x80", "???", "\xEF\xBF\xBD"}, // a surrogate
-        {"�", "?", "\xEF\xBF\xBD"},  // U+FFFD itself
+        {"�", "?", "\xEF\xBF\xBD"},              // U+FFFD itself
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.text);
@@ -87,39 +82,27 @@ TEST(Codec, UnmappableCharactersAreListedOnce)
 
 // ---- UTF-8 and detection ----
 
-TEST(Codec, StrictUtf8)
+TEST(Codec, StrictUtf8AndDetection)
 {
     const std::pair<const char*, bool> cases[] = {
-        {"", true},
-        {"abc", true},
         {"Ёлка", true},
         {"\xF0\x9F\x98\x80", true},  // U+1F600
         {"\xF4\x8F\xBF\xBF", true},  // U+10FFFF
-        {"\xEF\xBF\xBF", true},      // U+FFFF is a character too
         {"\xC0\x80", false},         // overlong NUL
-        {"\xC1\xBF", false},         // overlong
         {"\xE0\x80\x80", false},     // overlong
         {"\xF0\x80\x80\x80", false}, // overlong
         {"\xED\xA0\x80", false},     // U+D800
-        {"\xED\xBF\xBF", false},     // U+DFFF
         {"\xF4\x90\x80\x80", false}, // above U+10FFFF
-        {"\xF5\x80\x80\x80", false},
-        {"\xC2", false},             // cut off
-        {"\xE2\x82", false},
+        {"\xE2\x82", false},         // cut off
         {"\x80", false},             // lone continuation byte
-        {"\xFE", false},
         {"\xCF\xF0\xE8", false},     // "При" in Windows-1251
     };
     for (const auto& [bytes, valid] : cases) {
         SCOPED_TRACE(bytes);
         EXPECT_EQ(IsValidUtf8(bytes), valid);
     }
-}
 
-TEST(Codec, DetectEncoding)
-{
-    const std::pair<const char*, TextEncoding> cases[] = {
-        {"\xEF\xBB\xBF" "abc", TextEncoding::Utf8Bom},
+    const std::pair<const char*, TextEncoding> encodings[] = {
         {"\xEF\xBB\xBF", TextEncoding::Utf8Bom},
         {"Привет", TextEncoding::Utf8},
         {"abc\r\n", TextEncoding::Windows1251},
@@ -127,7 +110,7 @@ TEST(Codec, DetectEncoding)
         {"\xCF\xF0\xE8\xE2\xE5\xF2", TextEncoding::Windows1251},
         {"Привет\xFF", TextEncoding::Windows1251},
     };
-    for (const auto& [bytes, expected] : cases) {
+    for (const auto& [bytes, expected] : encodings) {
         SCOPED_TRACE(bytes);
         EXPECT_EQ(DetectEncoding(bytes), expected);
     }
@@ -135,15 +118,12 @@ TEST(Codec, DetectEncoding)
 
 TEST(Codec, DecodeAndEncodeEachEncoding)
 {
+    const std::string bom = "\xEF\xBB\xBF";
     EXPECT_EQ(DecodeText("\xCF\xF0\xE8", TextEncoding::Windows1251), "При");
-    EXPECT_EQ(DecodeText("\xEF\xBB\xBF" "При", TextEncoding::Utf8Bom), "При");
-    EXPECT_EQ(DecodeText("При", TextEncoding::Utf8), "При");
+    EXPECT_EQ(DecodeText(bom + "При", TextEncoding::Utf8Bom), "При");
     // Mislabelled bytes still give valid UTF-8 inside the program.
     EXPECT_EQ(DecodeText("a\xFF", TextEncoding::Utf8), "a\xEF\xBF\xBD");
-
-    EXPECT_EQ(EncodeText("При", TextEncoding::Windows1251).bytes, "\xCF\xF0\xE8");
-    EXPECT_EQ(EncodeText("При", TextEncoding::Utf8Bom).bytes, "\xEF\xBB\xBF" "При");
-    EXPECT_EQ(EncodeText("При", TextEncoding::Utf8).bytes, "При");
+    EXPECT_EQ(EncodeText("При", TextEncoding::Utf8Bom).bytes, bom + "При");
     EXPECT_EQ(EncodeText("日", TextEncoding::Utf8).unmappable, "");
     EXPECT_EQ(EncodeText("a\xFF", TextEncoding::Utf8).unmappable, "\xEF\xBF\xBD");
 
@@ -159,66 +139,45 @@ TEST(Codec, DecodeAndEncodeEachEncoding)
 
 // ---- Line reader ----
 
-std::vector<std::string> ReadAll(const std::string& text, std::size_t maxChars = LineReader::NoLimit)
+TEST(LineReader, LineEndsAndLimits)
 {
-    LineReader reader(text);
-    std::vector<std::string> lines;
-    std::string line;
-    while (reader.ReadLine(line, maxChars)) {
-        lines.push_back(line);
-    }
-    EXPECT_TRUE(reader.AtEnd());
-    return lines;
-}
-
-using Lines = std::vector<std::string>;
-
-TEST(LineReader, LineEnds)
-{
-    const std::pair<const char*, Lines> cases[] = {
-        {"", Lines{}},
-        {"a", Lines{"a"}},
-        {"a\n", Lines{"a"}},
-        {"a\r\n", Lines{"a"}},
-        {"a\r\nb", Lines{"a", "b"}},
-        {"a\nb\r\nc", Lines{"a", "b", "c"}},
-        {"a\n\n", Lines{"a", ""}},
-        {"\n", Lines{""}},
-        {"\r\n\r\n", Lines{"", ""}},
-        {"a\rb\n", Lines{"a\rb"}},
-        {"a\r", Lines{"a\r"}},
-        {"a\r\r\n", Lines{"a\r"}},
-    };
-    for (const auto& [text, expected] : cases) {
-        SCOPED_TRACE(text);
-        EXPECT_EQ(ReadAll(text), expected);
-    }
-}
-
-TEST(LineReader, LongLinesComeInPieces)
-{
+    using Lines = std::vector<std::string>;
+    constexpr std::size_t kAll = LineReader::NoLimit;
     struct Case {
         std::string text;
         std::size_t maxChars;
         Lines expected;
     };
-    const std::string long300(300, 'x');
     const Case cases[] = {
+        {"", kAll, Lines{}},
+        {"a", kAll, Lines{"a"}},
+        {"a\r\nb", kAll, Lines{"a", "b"}},
+        {"a\nb\r\nc\n", kAll, Lines{"a", "b", "c"}},
+        {"a\n\n", kAll, Lines{"a", ""}},
+        {"\r\n\r\n", kAll, Lines{"", ""}},
+        // A carriage return without a line feed is part of the line.
+        {"a\rb\n", kAll, Lines{"a\rb"}},
+        {"a\r", kAll, Lines{"a\r"}},
+        {"a\r\r\n", kAll, Lines{"a\r"}},
+        // Longer lines come in pieces; a piece of exactly the limit takes its line end.
         {"abcdef\n", 4, Lines{"abcd", "ef"}},
-        {"abcd\nx", 4, Lines{"abcd", "x"}},
         {"abcd\r\nx", 4, Lines{"abcd", "x"}},
-        {"abcdefgh", 4, Lines{"abcd", "efgh"}},
         {"abcdefgh\r\n", 4, Lines{"abcd", "efgh"}},
-        {"abc\r\n", 3, Lines{"abc"}},
         {"ab\rcd\n", 2, Lines{"ab", "\rc", "d"}},
         {"Приветик\r\n", 3, Lines{"При", "вет", "ик"}},
-        {"ab\n", 0, Lines{"a", "b"}},
-        {"\n\n", 0, Lines{"", ""}},
-        {long300 + "\r\nnext", 254, Lines{std::string(254, 'x'), std::string(46, 'x'), "next"}},
+        {"ab\n\n", 0, Lines{"a", "b", ""}},
+        {std::string(300, 'x') + "\r\nnext", 254, Lines{std::string(254, 'x'), std::string(46, 'x'), "next"}},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.text.substr(0, 20) + " / " + std::to_string(c.maxChars));
-        EXPECT_EQ(ReadAll(c.text, c.maxChars), c.expected);
+        LineReader reader(c.text);
+        Lines lines;
+        std::string line;
+        while (reader.ReadLine(line, c.maxChars)) {
+            lines.push_back(line);
+        }
+        EXPECT_EQ(lines, c.expected);
+        EXPECT_TRUE(reader.AtEnd());
     }
 }
 
@@ -226,19 +185,16 @@ TEST(LineReader, RawAccessStaysInsideTheText)
 {
     LineReader reader("12 34\nrest");
     reader.Skip(3);
-    EXPECT_EQ(reader.Position(), 3u);
     EXPECT_EQ(reader.Remaining(), "34\nrest");
     std::string line;
     ASSERT_TRUE(reader.ReadLine(line));
     EXPECT_EQ(line, "34");
-    EXPECT_EQ(reader.Remaining(), "rest");
+    EXPECT_EQ(reader.Position(), 6u);
     reader.Skip(1000);
-    EXPECT_TRUE(reader.AtEnd());
     EXPECT_EQ(reader.Position(), 10u);
     reader.Skip(LineReader::NoLimit);
     EXPECT_EQ(reader.Position(), 10u);
     EXPECT_FALSE(reader.ReadLine(line));
-    EXPECT_EQ(reader.Remaining(), "");
 }
 
 } // namespace

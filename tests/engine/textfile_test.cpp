@@ -1,0 +1,185 @@
+#include "engine/textfile.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <set>
+#include <string>
+
+#include <unistd.h>
+
+namespace orvenda {
+namespace {
+
+namespace fs = std::filesystem;
+
+std::string ReadBytes(const fs::path& path)
+{
+    std::ifstream in(path, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
+void WriteBytes(const fs::path& path, const std::string& bytes)
+{
+    std::ofstream out(path, std::ios::binary);
+    out << bytes;
+}
+
+class TextFileTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        std::string pattern = (fs::temp_directory_path() / "orvenda-textfile-XXXXXX").string();
+        ASSERT_NE(::mkdtemp(pattern.data()), nullptr);
+        m_dir = pattern;
+    }
+    void TearDown() override
+    {
+        std::error_code ec;
+        fs::remove_all(m_dir, ec);
+    }
+
+    std::string PathOf(const std::string& name) const { return (m_dir / name).string(); }
+
+    // Names in the folder, to see that no temporary file is left behind.
+    std::set<std::string> Listing() const
+    {
+        std::set<std::string> names;
+        for (const auto& entry : fs::directory_iterator(m_dir)) {
+            names.insert(entry.path().filename().string());
+        }
+        return names;
+    }
+
+    fs::path m_dir;
+};
+
+// ---- Reading ----
+
+TEST_F(TextFileTest, ReadDetectsTheEncoding)
+{
+    struct Case {
+        const char* bytes;
+        const char* text;
+        TextEncoding encoding;
+    };
+    const Case cases[] = {
+        {"\xCF\xF0\xE8\xE2\xE5\xF2\r\n", "Привет\r\n", TextEncoding::Windows1251},
+        {"Привет\n", "Привет\n", TextEncoding::Utf8},
+        {"\xEF\xBB\xBF"
+         "Привет",
+         "Привет", TextEncoding::Utf8Bom},
+        {"[wisdom]\r\n", "[wisdom]\r\n", TextEncoding::Windows1251},
+        {"", "", TextEncoding::Windows1251},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.text);
+        WriteBytes(PathOf("in.txt"), c.bytes);
+        const auto file = ReadTextFile(PathOf("in.txt"));
+        ASSERT_TRUE(file.has_value());
+        EXPECT_EQ(file->text, c.text);
+        EXPECT_EQ(file->encoding, c.encoding);
+    }
+}
+
+TEST_F(TextFileTest, WhatCannotBeReadIsNoFile)
+{
+    EXPECT_FALSE(ReadTextFile(PathOf("missing.evt")).has_value());
+    EXPECT_FALSE(ReadTextFile(m_dir.string()).has_value());
+    EXPECT_FALSE(ReadTextFile("").has_value());
+}
+
+TEST_F(TextFileTest, AnyBytesAreWrittenBackAsRead)
+{
+    std::string bytes;
+    for (int b = 0; b < 256; ++b) {
+        bytes += static_cast<char>(b);
+    }
+    WriteBytes(PathOf("all.bin"), bytes);
+    const auto file = ReadTextFile(PathOf("all.bin"));
+    ASSERT_TRUE(file.has_value());
+    EXPECT_EQ(file->encoding, TextEncoding::Windows1251);
+    ASSERT_TRUE(SaveTextFileRaw(PathOf("all.bin"), file->text, file->encoding).ok());
+    EXPECT_EQ(ReadBytes(PathOf("all.bin")), bytes);
+}
+
+// ---- Saving ----
+
+TEST_F(TextFileTest, SaveWritesEachLineWithCrLf)
+{
+    struct Case {
+        TextEncoding encoding;
+        const char* bytes;
+    };
+    const Case cases[] = {
+        {TextEncoding::Windows1251, "[wisdom by]\r\n\xCF\xF0\xE8\xE2\xE5\xF2\r\n\r\n"},
+        {TextEncoding::Utf8, "[wisdom by]\r\nПривет\r\n\r\n"},
+        {TextEncoding::Utf8Bom, "\xEF\xBB\xBF[wisdom by]\r\nПривет\r\n\r\n"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(static_cast<int>(c.encoding));
+        const SaveResult r = SaveTextFile(PathOf("out.wis"), {"[wisdom by]", "Привет", ""}, c.encoding);
+        ASSERT_TRUE(r.ok()) << r.error;
+        EXPECT_EQ(ReadBytes(PathOf("out.wis")), c.bytes);
+        const auto back = ReadTextFile(PathOf("out.wis"));
+        ASSERT_TRUE(back.has_value());
+        EXPECT_EQ(back->encoding, c.encoding);
+        EXPECT_EQ(back->text, "[wisdom by]\r\nПривет\r\n\r\n");
+    }
+    EXPECT_EQ(Listing(), std::set<std::string>{"out.wis"});
+}
+
+TEST_F(TextFileTest, SaveReplacesTheWholeFile)
+{
+    WriteBytes(PathOf("list.evl"), std::string(10000, 'x'));
+    ASSERT_TRUE(SaveTextFileRaw(PathOf("list.evl"), "short", TextEncoding::Windows1251).ok());
+    EXPECT_EQ(ReadBytes(PathOf("list.evl")), "short");
+    EXPECT_EQ(Listing(), std::set<std::string>{"list.evl"});
+}
+
+TEST_F(TextFileTest, SaveToABareNameUsesTheCurrentFolder)
+{
+    const fs::path before = fs::current_path();
+    fs::current_path(m_dir);
+    const SaveResult r = SaveTextFile("Orvenda.cfg", {"[Events in]"}, TextEncoding::Windows1251);
+    fs::current_path(before);
+    ASSERT_TRUE(r.ok()) << r.error;
+    EXPECT_EQ(ReadBytes(PathOf("Orvenda.cfg")), "[Events in]\r\n");
+    EXPECT_EQ(Listing(), std::set<std::string>{"Orvenda.cfg"});
+}
+
+TEST_F(TextFileTest, UnencodableTextLeavesTheOldFile)
+{
+    WriteBytes(PathOf("old.evt"), "old contents\r\n");
+    const SaveResult r =
+        SaveTextFile(PathOf("old.evt"), {"Ω first", "日 second", "Ω again"}, TextEncoding::Windows1251);
+    EXPECT_EQ(r.status, SaveResult::Unencodable);
+    EXPECT_EQ(r.unmappable, "Ω日");
+    EXPECT_EQ(ReadBytes(PathOf("old.evt")), "old contents\r\n");
+    EXPECT_EQ(Listing(), std::set<std::string>{"old.evt"});
+}
+
+TEST_F(TextFileTest, FailedWriteLeavesTheOldContents)
+{
+    // A folder with something in it cannot be replaced by a file, even by root.
+    fs::create_directory(m_dir / "target");
+    WriteBytes(m_dir / "target" / "inside.txt", "keep");
+    const SaveResult r = SaveTextFile(PathOf("target"), {"new"}, TextEncoding::Windows1251);
+    EXPECT_EQ(r.status, SaveResult::WriteFailed);
+    EXPECT_FALSE(r.error.empty());
+    EXPECT_TRUE(fs::is_directory(m_dir / "target"));
+    EXPECT_EQ(ReadBytes(m_dir / "target" / "inside.txt"), "keep");
+    EXPECT_EQ(Listing(), std::set<std::string>{"target"});
+
+    const SaveResult missing =
+        SaveTextFile(PathOf("no-such-folder/file.evt"), {"x"}, TextEncoding::Windows1251);
+    EXPECT_EQ(missing.status, SaveResult::WriteFailed);
+    EXPECT_FALSE(missing.error.empty());
+    EXPECT_EQ(Listing(), std::set<std::string>{"target"});
+}
+
+} // namespace
+} // namespace orvenda
