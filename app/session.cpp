@@ -51,6 +51,11 @@ public:
         if (m_session.m_observer)
             m_session.m_observer->LogEnableChanged(on);
     }
+    void UserLogChanged(bool on) override
+    {
+        if (m_session.m_observer)
+            m_session.m_observer->UserLogChanged(on);
+    }
     void ShowAstroPanelChanged(bool on) override
     {
         if (m_session.m_observer)
