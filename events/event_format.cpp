@@ -1,0 +1,321 @@
+#include "events/event_format.h"
+
+#include "engine/text.h"
+
+#include <algorithm>
+#include <array>
+#include <utility>
+
+namespace orvenda {
+
+namespace {
+
+// White space between the integers of a record, line ends included.
+bool isSpace(char c) noexcept
+{
+    return c == ' ' || c == '\t' || c == '\r' || c == '\n' || c == '\v' || c == '\f';
+}
+
+bool isBlank(char c) noexcept
+{
+    return c == ' ' || c == '\t';
+}
+
+int countLineEnds(std::string_view bytes) noexcept
+{
+    return static_cast<int>(std::count(bytes.begin(), bytes.end(), '\n'));
+}
+
+// The lines of a stretch of text, without their line ends; a stretch that
+// ends with a line end has no empty line after it.
+std::vector<std::string> splitLines(std::string_view text)
+{
+    std::vector<std::string> lines;
+    while (!text.empty()) {
+        const std::size_t end = text.find('\n');
+        std::string_view line = text.substr(0, end);
+        if (end != std::string_view::npos && !line.empty() && line.back() == '\r') {
+            line.remove_suffix(1);
+        }
+        lines.emplace_back(line);
+        if (end == std::string_view::npos) {
+            break;
+        }
+        text.remove_prefix(end + 1);
+    }
+    return lines;
+}
+
+// The characters before the first space, trimmed.
+std::string_view firstWord(std::string_view line) noexcept
+{
+    return Trim(line.substr(0, line.find(' ')));
+}
+
+// What follows the first space, trimmed; nothing when there is no space.
+std::string_view afterFirstWord(std::string_view line) noexcept
+{
+    const std::size_t space = line.find(' ');
+    if (space == std::string_view::npos) {
+        return {};
+    }
+    return Trim(line.substr(space + 1));
+}
+
+void readSayings(LineReader& reader, SayingFileContent& content)
+{
+    std::string line;
+    if (content.format == EventFileFormat::WisdomBy) {
+        if (!reader.ReadLine(content.author, AuthorLineLimit)) {
+            content.author.clear();
+            return;
+        }
+        content.hasAuthorLine = true;
+        while (reader.ReadLine(line, SayingLineLimit)) {
+            content.sayings.push_back(TSayingRec{line, content.author});
+        }
+    } else if (content.format == EventFileFormat::Wisdom) {
+        while (reader.ReadLine(line, SayingLineLimit)) {
+            std::string author;
+            if (!reader.ReadLine(author, AuthorLineLimit)) {
+                author.clear();
+            }
+            content.sayings.push_back(TSayingRec{line, author});
+        }
+    }
+}
+
+} // namespace
+
+EventFileFormat FormatOfHeader(std::string_view header) noexcept
+{
+    if (header == FixedEventsHeader) {
+        return EventFileFormat::FixedEvents;
+    }
+    if (header == FloatEventsHeader) {
+        return EventFileFormat::FloatEvents;
+    }
+    if (header == FullDateEventsHeader) {
+        return EventFileFormat::FullDateEvents;
+    }
+    if (header == WisdomHeader) {
+        return EventFileFormat::Wisdom;
+    }
+    if (header == WisdomByHeader) {
+        return EventFileFormat::WisdomBy;
+    }
+    return EventFileFormat::Unknown;
+}
+
+std::string_view HeaderOfFormat(EventFileFormat format) noexcept
+{
+    switch (format) {
+    case EventFileFormat::FixedEvents:
+        return FixedEventsHeader;
+    case EventFileFormat::FloatEvents:
+        return FloatEventsHeader;
+    case EventFileFormat::FullDateEvents:
+        return FullDateEventsHeader;
+    case EventFileFormat::Wisdom:
+        return WisdomHeader;
+    case EventFileFormat::WisdomBy:
+        return WisdomByHeader;
+    case EventFileFormat::Unknown:
+        break;
+    }
+    return {};
+}
+
+bool IsEventFormat(EventFileFormat format) noexcept
+{
+    return format == EventFileFormat::FixedEvents || format == EventFileFormat::FloatEvents ||
+           format == EventFileFormat::FullDateEvents;
+}
+
+bool IsSayingFormat(EventFileFormat format) noexcept
+{
+    return format == EventFileFormat::Wisdom || format == EventFileFormat::WisdomBy;
+}
+
+EventFileReader::EventFileReader(std::string text, std::size_t headerLimit) : m_reader(std::move(text))
+{
+    if (readLine(m_header, headerLimit)) {
+        m_format = FormatOfHeader(m_header);
+    } else {
+        m_header.clear();
+    }
+}
+
+bool EventFileReader::Next(EventFileRecord& record)
+{
+    switch (m_format) {
+    case EventFileFormat::FixedEvents:
+        return nextNumbered(record, 6);
+    case EventFileFormat::FloatEvents:
+        return nextNumbered(record, 8);
+    case EventFileFormat::FullDateEvents:
+        return nextFullDate(record);
+    default:
+        return false;
+    }
+}
+
+bool EventFileReader::nextNumbered(EventFileRecord& record, int count)
+{
+    // Blank lines before the record are skipped and belong to no record.
+    std::string_view rest = m_reader.Remaining();
+    std::size_t i = 0;
+    std::size_t lineStart = 0;
+    while (i < rest.size() && isSpace(rest[i])) {
+        if (rest[i] == '\n') {
+            lineStart = i + 1;
+        }
+        ++i;
+    }
+    skip(lineStart);
+    if (m_reader.AtEnd()) {
+        return false;
+    }
+    rest = m_reader.Remaining();
+    i -= lineStart;
+
+    record = EventFileRecord{};
+    record.ordinal = ++m_ordinal;
+    record.lineNumber = m_lineNumber;
+
+    // The integers may stand on several lines; the first that is not a whole
+    // number makes the record unreadable up to the end of the line it is on.
+    std::array<std::int32_t, 8> numbers{};
+    for (int k = 0; k < count; ++k) {
+        while (i < rest.size() && isSpace(rest[i])) {
+            ++i;
+        }
+        const std::size_t start = i;
+        while (i < rest.size() && !isSpace(rest[i])) {
+            ++i;
+        }
+        const std::optional<std::int32_t> value = ParseInt32(rest.substr(start, i - start));
+        if (!value) {
+            record.status = EventFileRecord::Unreadable;
+            record.sourceLines = consumeThroughLineEnd(0, start);
+            return true;
+        }
+        numbers[static_cast<std::size_t>(k)] = *value;
+    }
+    if (numbers[0] < 0) {
+        record.status = EventFileRecord::Unreadable;
+        record.sourceLines = consumeThroughLineEnd(0, i);
+        return true;
+    }
+
+    if (count == 6) {
+        record.day = numbers[0];
+        record.month = numbers[1];
+        record.year = numbers[2];
+    } else {
+        record.astro = numbers[0];
+        record.weekday = numbers[1];
+        record.week = numbers[2];
+        record.month = numbers[3];
+        record.year = numbers[4];
+    }
+    const std::size_t tail = static_cast<std::size_t>(count) - 3;
+    record.daysBefore = numbers[tail];
+    record.daysAfter = numbers[tail + 1];
+    record.active = numbers[tail + 2];
+
+    // Only blanks are skipped before the text: a record without text ends at
+    // its own line end instead of taking the next line as its text.
+    while (i < rest.size() && isBlank(rest[i])) {
+        ++i;
+    }
+    skip(i);
+    if (!readLine(record.text, EventLineLimit)) {
+        record.text.clear();
+    }
+    return true;
+}
+
+bool EventFileReader::nextFullDate(EventFileRecord& record)
+{
+    const int lineNumber = m_lineNumber;
+    std::string line;
+    if (!readLine(line, EventLineLimit)) {
+        return false;
+    }
+    record = EventFileRecord{};
+    record.ordinal = ++m_ordinal;
+    record.lineNumber = lineNumber;
+
+    std::string_view rest = line;
+    record.date = ReadDate(firstWord(rest), YearFirst, UnsetDateTime);
+    std::array<std::int32_t*, 3> counts{&record.daysBefore, &record.daysAfter, &record.active};
+    for (std::int32_t* count : counts) {
+        rest = afterFirstWord(rest);
+        const std::optional<std::int32_t> value = ParseInt32(firstWord(rest));
+        if (!value) {
+            record.status = EventFileRecord::BadCounts;
+            record.date = UnsetDateTime;
+            record.daysBefore = record.daysAfter = record.active = 0;
+            record.sourceLines.push_back(line);
+            return true;
+        }
+        *count = *value;
+    }
+    record.text = std::string(afterFirstWord(rest));
+    return true;
+}
+
+std::vector<std::string> EventFileReader::consumeThroughLineEnd(std::size_t lineStart, std::size_t offset)
+{
+    const std::string_view rest = m_reader.Remaining();
+    const std::size_t lineEnd = rest.find('\n', std::min(offset, rest.size()));
+    const std::size_t end = lineEnd == std::string_view::npos ? rest.size() : lineEnd + 1;
+    std::vector<std::string> lines = splitLines(rest.substr(lineStart, end - lineStart));
+    skip(end);
+    return lines;
+}
+
+void EventFileReader::skip(std::size_t bytes)
+{
+    m_lineNumber += countLineEnds(m_reader.Remaining().substr(0, bytes));
+    m_reader.Skip(bytes);
+}
+
+bool EventFileReader::readLine(std::string& line, std::size_t maxChars)
+{
+    // The view stays valid: reading moves the position, not the text.
+    const std::string_view before = m_reader.Remaining();
+    const std::size_t start = m_reader.Position();
+    const bool read = m_reader.ReadLine(line, maxChars);
+    m_lineNumber += countLineEnds(before.substr(0, m_reader.Position() - start));
+    return read;
+}
+
+SayingFileContent ReadSayingFile(std::string text)
+{
+    LineReader reader(std::move(text));
+    SayingFileContent content;
+    if (reader.ReadLine(content.header, SayingHeaderLimit)) {
+        content.format = FormatOfHeader(content.header);
+        readSayings(reader, content);
+    } else {
+        content.header.clear();
+    }
+    return content;
+}
+
+SayingFileContent ReadSayingFileAs(std::string text, EventFileFormat format)
+{
+    LineReader reader(std::move(text));
+    SayingFileContent content;
+    if (reader.ReadLine(content.header, SayingHeaderLimit)) {
+        content.format = format;
+        readSayings(reader, content);
+    } else {
+        content.header.clear();
+    }
+    return content;
+}
+
+} // namespace orvenda

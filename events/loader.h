@@ -1,0 +1,49 @@
+#pragma once
+
+// Loading of the listed event and saying files at every refresh. Nothing is
+// cached: each call reads the files again from disk.
+
+#include "config/config.h"
+#include "engine/date.h"
+#include "engine/journal.h"
+#include "events/records.h"
+
+#include <string>
+#include <vector>
+
+namespace orvenda {
+
+struct EventLoadResult {
+    // All records of all files: files in list order, records in file order.
+    std::vector<TEventRec> events;
+    // A listed file could not be opened (the main window shows "?").
+    bool missingFile = false;
+    // A full-date line whose counts are not integers stopped the loading;
+    // the records read before it stay in `events`.
+    bool failed = false;
+    // The message to show when failed.
+    std::string error;
+};
+
+// Reads every listed file (the file opened is Folder followed by Name, an
+// empty Name included). Floating dates are computed in the year and month of
+// clockNow. A file that cannot be opened, and every unreadable line of a
+// fixed or float file, adds a line to the journal; a file with an unknown
+// header adds nothing.
+EventLoadResult LoadEventFiles(const std::vector<TListedFile>& files, TDateRec clockNow, Journal& journal);
+
+struct SayingLoadResult {
+    // The sayings of the fixed saying file first, then those of the listed
+    // files in list order, each in file order.
+    std::vector<TSayingRec> sayings;
+    bool missingFile = false;
+};
+
+// The name of the saying file read from the program folder before the listed ones.
+inline constexpr const char* OrientalPearlsFileName = "oriental_perls.wis";
+
+// programFolder ends with its separator.
+SayingLoadResult LoadSayingFiles(const std::vector<TListedFile>& files, const std::string& programFolder,
+                                 Journal& journal);
+
+} // namespace orvenda

@@ -1,0 +1,317 @@
+#include "editors/event_file.h"
+
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <sstream>
+
+namespace orvenda {
+namespace {
+
+namespace fs = std::filesystem;
+using ::testing::HasSubstr;
+
+const std::string EditorData = ORVENDA_TEST_DATA_DIR "/editors/";
+const std::string EventData = ORVENDA_TEST_DATA_DIR "/events/";
+
+std::string readBytes(const fs::path& path)
+{
+    std::ifstream in(path, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), {});
+}
+
+void writeBytes(const fs::path& path, const std::string& bytes)
+{
+    std::ofstream(path, std::ios::binary) << bytes;
+}
+
+// A folder of its own for each test, removed afterwards.
+class TempFolder {
+public:
+    TempFolder()
+    {
+        const auto* test = ::testing::UnitTest::GetInstance()->current_test_info();
+        std::string name = std::string("orvenda_editor_") + test->test_suite_name() + "_" + test->name();
+        std::replace(name.begin(), name.end(), '/', '_');
+        m_path = fs::path(::testing::TempDir()) / name;
+        fs::remove_all(m_path);
+        fs::create_directories(m_path);
+    }
+    ~TempFolder() { fs::remove_all(m_path); }
+    // A copy of `source` in the folder.
+    std::string Copy(const std::string& source) const
+    {
+        const fs::path target = m_path / fs::path(source).filename();
+        fs::copy_file(source, target, fs::copy_options::overwrite_existing);
+        return target.string();
+    }
+    std::string Path(const std::string& name) const { return (m_path / name).string(); }
+
+private:
+    fs::path m_path;
+};
+
+// ---- Round trips against hand-written files ----
+
+std::vector<std::string> goldenCases()
+{
+    std::vector<std::string> cases;
+    for (const auto& entry : fs::directory_iterator(EditorData)) {
+        if (entry.path().extension() == ".expected") {
+            cases.push_back(entry.path().stem().string());
+        }
+    }
+    std::sort(cases.begin(), cases.end());
+    return cases;
+}
+
+std::string inputOf(const std::string& name)
+{
+    const std::string evt = EditorData + name + ".evt";
+    return fs::exists(evt) ? evt : EditorData + name + ".wis";
+}
+
+// The first lines where two texts differ, for the failure message.
+std::string firstDifference(const std::string& got, const std::string& want)
+{
+    std::istringstream a(got), b(want);
+    std::string la, lb;
+    for (int line = 1;; ++line) {
+        const bool moreA = static_cast<bool>(std::getline(a, la));
+        const bool moreB = static_cast<bool>(std::getline(b, lb));
+        if (!moreA && !moreB) {
+            return "the texts differ only in their ends";
+        }
+        if (la != lb || moreA != moreB) {
+            return "line " + std::to_string(line) + ":\n  got:  [" + (moreA ? la : "<end>") + "]\n  want: [" +
+                   (moreB ? lb : "<end>") + "]";
+        }
+    }
+}
+
+class EditorRoundTrip : public ::testing::TestWithParam<std::string> {};
+
+TEST_P(EditorRoundTrip, SavedUnchangedGivesTheColumnLayout)
+{
+    TempFolder folder;
+    const std::string path = folder.Copy(inputOf(GetParam()));
+    const std::string expectedPath = EditorData + GetParam() + ".expected";
+    Journal journal;
+    EventFileModel model;
+    ASSERT_EQ(model.Open(path, journal).status, EventFileModel::OpenResult::Opened);
+    ASSERT_TRUE(model.Save().ok());
+    const std::string saved = readBytes(path);
+    if (std::getenv("ORVENDA_REGENERATE_GOLDEN")) {
+        writeBytes(expectedPath, saved);
+    }
+    const std::string expected = readBytes(expectedPath);
+    EXPECT_TRUE(saved == expected) << firstDifference(saved, expected);
+
+    // The layout is a fixed point: reading and saving it again changes nothing.
+    ASSERT_EQ(model.Open(path, journal).status, EventFileModel::OpenResult::Opened);
+    ASSERT_TRUE(model.Save().ok());
+    EXPECT_TRUE(readBytes(path) == expected) << firstDifference(readBytes(path), expected);
+    EXPECT_TRUE(journal.Lines().empty());
+}
+
+INSTANTIATE_TEST_SUITE_P(Golden, EditorRoundTrip, ::testing::ValuesIn(goldenCases()),
+                         [](const ::testing::TestParamInfo<std::string>& info) { return info.param; });
+
+// ---- Opening, creating and the texts of the window ----
+
+TEST(EventFileModel, OpenFailuresLeaveNoFileLoaded)
+{
+    Journal journal;
+    EventFileModel model;
+    const std::string missing = "/nonexistent/a.evt";
+    EXPECT_EQ(model.Open(missing, journal).status, EventFileModel::OpenResult::CannotOpen);
+    EXPECT_EQ(journal.Lines(),
+              std::vector<std::string>{"В редакторе событий невозможно открыть файл: " + missing});
+
+    ASSERT_EQ(model.Open(EventData + "fixed.evt", journal).status, EventFileModel::OpenResult::Opened);
+    const std::string list = EventData + "list_header.evt";
+    const EventFileModel::OpenResult result = model.Open(list, journal);
+    EXPECT_EQ(result.status, EventFileModel::OpenResult::UnknownFormat);
+    EXPECT_EQ(result.message,
+              "Неизвестный формат файла.\n Файл = " + list + "\n Формат = [fixed events list]");
+    EXPECT_FALSE(model.IsLoaded());
+    EXPECT_EQ(model.Caption(), "Редактор");
+    EXPECT_EQ(model.PositionText(), std::nullopt);
+    EXPECT_EQ(journal.Lines().size(), 1u);
+}
+
+TEST(EventFileModel, CaptionAndStatusFollowTheFile)
+{
+    TempFolder folder;
+    const std::string path = folder.Copy(EventData + "fixed.evt");
+    Journal journal;
+    EventFileModel model;
+    EXPECT_EQ(model.Caption(), "Редактор");
+    ASSERT_EQ(model.Open(path, journal).status, EventFileModel::OpenResult::Opened);
+    EXPECT_EQ(model.Caption(), "Редактор - fixed.evt");
+    EXPECT_EQ(model.PathText(), path);
+    EXPECT_EQ(model.PositionText(), "1/3");
+    EXPECT_TRUE(model.Select(3));
+    EXPECT_FALSE(model.Select(4));
+    EXPECT_EQ(model.PositionText(), "3/3");
+    EXPECT_EQ(model.ModifiedText(), "");
+    EXPECT_TRUE(model.SetDAfter(5));
+    EXPECT_EQ(model.ModifiedText(), "Изменён");
+
+    const std::string other = folder.Path("other.evt");
+    ASSERT_TRUE(model.SaveAs(other).ok());
+    EXPECT_EQ(model.Caption(), "Редактор - other.evt");
+    EXPECT_EQ(model.ModifiedText(), "");
+    EXPECT_EQ(model.PositionText(), "3/3");
+
+    model.Close();
+    EXPECT_EQ(model.Caption(), "Редактор");
+    EXPECT_EQ(model.PathText(), "");
+    EXPECT_EQ(model.PositionText(), std::nullopt);
+}
+
+TEST(EventFileModel, NewFilesTheirPresetsAndTheTimeColumn)
+{
+    TempFolder folder;
+    Journal journal;
+    EventFileModel model;
+    model.New(EventFileFormat::FullDateEvents, journal);
+    EXPECT_EQ(model.Caption(), "Редактор событий");
+    EXPECT_EQ(model.PositionText(), "0/0");
+    ASSERT_TRUE(model.Insert());
+    const EditorRecord& fresh = *model.Current();
+    EXPECT_EQ(fresh.dbefore, 1);
+    EXPECT_EQ(fresh.dafter, 0);
+    EXPECT_TRUE(fresh.active);
+    EXPECT_EQ(model.ModifiedText(), "Изменён");
+
+    model.PickDate(MakeDate(2007, 1, 7));
+    model.SetHour(10);
+    model.SetMinute(30);
+    model.SetEvent("Встреча");
+    EXPECT_EQ(model.ComposeLines(), (std::vector<std::string>{"[fixed events with full date]",
+                                                              "2007.01.07_10:30   1   0 1 Встреча"}));
+    model.SetMinute(std::nullopt);
+    EXPECT_EQ(model.ComposeLines()[1], "2007.01.07         1   0 1 Встреча");
+
+    // Saving an unnamed file names it and keeps the caption.
+    EXPECT_FALSE(model.Save().ok());
+    const std::string path = folder.Path("new.evt");
+    ASSERT_TRUE(model.NameAndSave(path).ok());
+    EXPECT_EQ(model.PathText(), path);
+    EXPECT_EQ(model.Caption(), "Редактор событий");
+    EXPECT_EQ(readBytes(path),
+              "[fixed events with full date]\r\n2007.01.07         1   0 1 \xC2\xF1\xF2\xF0\xE5\xF7\xE0\r\n");
+
+    model.New(EventFileFormat::WisdomBy, journal);
+    EXPECT_EQ(model.Caption(), "Редактор высказываний");
+    ASSERT_TRUE(model.Insert());
+    EXPECT_FALSE(model.Current()->active);
+}
+
+TEST(EventFileModel, OneAuthorFileWritesTheFirstRecordsAuthor)
+{
+    Journal journal;
+    EventFileModel model;
+    ASSERT_EQ(model.Open(EditorData + "wisdom_by.wis", journal).status, EventFileModel::OpenResult::Opened);
+    ASSERT_EQ(model.Count(), 3);
+    model.Select(2);
+    model.SetAuthor("Другой");
+    EXPECT_EQ(model.ComposeLines()[1], "Козьма Прутков");
+    model.Select(1);
+    model.SetAuthor("Новый");
+    EXPECT_EQ(model.ComposeLines()[1], "Новый");
+}
+
+TEST(EventFileModel, InsertGoesBeforeTheCurrentRecordAndDeleteMovesOn)
+{
+    Journal journal;
+    EventFileModel model;
+    ASSERT_EQ(model.Open(EventData + "fixed.evt", journal).status, EventFileModel::OpenResult::Opened);
+    const auto texts = [&] {
+        std::vector<std::string> t;
+        for (const EditorRecord& r : model.Records()) {
+            t.push_back(r.event);
+        }
+        return t;
+    };
+    model.Select(2);
+    model.Insert();
+    EXPECT_EQ(model.CurrentNumber(), 2);
+    EXPECT_EQ(texts(),
+              (std::vector<std::string>{"Новый год 2000", "", "Високосный день", "Рождество, активность 2"}));
+    model.DeleteCurrent();
+    EXPECT_EQ(model.Current()->event, "Високосный день");
+    model.Select(3);
+    model.DeleteCurrent();
+    EXPECT_EQ(model.CurrentNumber(), 2);
+    EXPECT_EQ(texts(), (std::vector<std::string>{"Новый год 2000", "Високосный день"}));
+}
+
+TEST(EventFileModel, UnencodableTextIsRefusedAndTheFileStays)
+{
+    TempFolder folder;
+    const std::string path = folder.Copy(EventData + "fixed.evt");
+    const std::string before = readBytes(path);
+    Journal journal;
+    EventFileModel model;
+    ASSERT_EQ(model.Open(path, journal).status, EventFileModel::OpenResult::Opened);
+    model.SetEvent("Поездка в 東京");
+    const SaveResult result = model.Save();
+    EXPECT_EQ(result.status, SaveResult::Unencodable);
+    EXPECT_THAT(result.unmappable, HasSubstr("東"));
+    EXPECT_THAT(result.unmappable, HasSubstr("京"));
+    EXPECT_EQ(readBytes(path), before);
+    EXPECT_TRUE(model.IsModified());
+}
+
+TEST(EventFileModel, Utf8FileIsWrittenBackAsUtf8)
+{
+    TempFolder folder;
+    const std::string path = folder.Copy(EventData + "utf8.evt");
+    Journal journal;
+    EventFileModel model;
+    ASSERT_EQ(model.Open(path, journal).status, EventFileModel::OpenResult::Opened);
+    EXPECT_EQ(model.Encoding(), TextEncoding::Utf8);
+    model.SetEvent("Поездка в 東京");
+    ASSERT_TRUE(model.Save().ok());
+    EXPECT_EQ(readBytes(path), "[fixed events]\r\n 9  5 1945   5   1 1 Поездка в 東京\r\n");
+}
+
+TEST(EventFileModel, LookupListsOfTheFloatingLayout)
+{
+    TempFolder folder;
+    const std::string templates = folder.Path("Template/");
+    fs::create_directories(templates);
+    // Windows-1251: "Весна", "Лето"; a line without a key is skipped.
+    writeBytes(templates + "t_astro_rus.txt",
+               "1 \xC2\xE5\xF1\xED\xE0\r\n\r\nno key\r\n2\t\xCB\xE5\xF2\xEE\r\n");
+    writeBytes(templates + "t_days_rus.txt", "7 " + std::string(120, 'x') + "\r\n");
+    writeBytes(templates + "t_week_rus.txt", "5 last");
+    Journal journal;
+    EventFileModel model(templates);
+    ASSERT_EQ(model.Open(EditorData + "float_layout.evt", journal).status,
+              EventFileModel::OpenResult::Opened);
+    const auto items = [](const LookupList& list) {
+        std::vector<std::pair<int, std::string>> pairs;
+        for (const LookupItem& i : list) {
+            pairs.emplace_back(i.key, i.item);
+        }
+        return pairs;
+    };
+    using Items = std::vector<std::pair<int, std::string>>;
+    EXPECT_EQ(items(model.Lookups().astro), (Items{{1, "Весна"}, {2, "Лето"}}));
+    EXPECT_EQ(items(model.Lookups().weekdays), (Items{{7, std::string(99, 'x')}}));
+    EXPECT_EQ(items(model.Lookups().weeks), (Items{{5, "last"}}));
+    EXPECT_TRUE(model.Lookups().months.empty());
+    EXPECT_EQ(journal.Lines(), std::vector<std::string>{"В редакторе событий невозможно открыть файл: " +
+                                                        templates + "t_months_rus.txt"});
+}
+
+} // namespace
+} // namespace orvenda

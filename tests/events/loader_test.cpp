@@ -1,0 +1,250 @@
+#include "events/loader.h"
+
+#include "engine/text.h"
+
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <filesystem>
+#include <optional>
+
+namespace orvenda {
+namespace {
+
+using ::testing::HasSubstr;
+
+const std::string DataDir = ORVENDA_TEST_DATA_DIR "/events/";
+// Floating dates are computed in March 2007.
+constexpr TDateRec Clock = MakeDate(2007, 3, 15);
+
+// A date without a time, as the fixed and float formats give it.
+constexpr TDateRec dateOnly(std::int32_t y, int m, int d)
+{
+    return TDateRec{y, static_cast<std::uint16_t>(m), static_cast<std::uint16_t>(d), 25, 61, 61, 1000};
+}
+
+struct Expected {
+    std::string text;
+    TDateRec date;
+    int ordinal;
+    int before;
+    int after;
+    int active;
+};
+
+struct FileCase {
+    std::string file;
+    std::vector<Expected> events;
+};
+
+// Every event file that loads without a message, and what it holds.
+const std::vector<FileCase> FileCases = {
+    {"fixed.evt",
+     {{"Новый год 2000", dateOnly(2000, 1, 1), 1, 3, 1, 1},
+      {"Високосный день", dateOnly(0, 2, 29), 2, 7, 0, 0},
+      {"Рождество, активность 2", dateOnly(2007, 1, 7), 3, 10, 2, 2}}},
+    {"float.evt",
+     {{"Последнее воскресенье марта", dateOnly(2007, 3, 25), 1, 7, 1, 1},
+      {"Второй понедельник мая", dateOnly(0, 5, 14), 2, 3, 0, 1},
+      // Month 0 is the clock's month; 1 March 2007 is a Thursday.
+      {"Первый четверг текущего месяца", dateOnly(1999, 3, 1), 3, 0, 0, 0},
+      // A non-zero astro computes no day.
+      {"Астрономическое", dateOnly(0, 4, 0), 4, 1, 1, 1}}},
+    {"fulldate.evt",
+     {{"С временем", TDateRec{2007, 1, 7, 10, 30, 61, 1000}, 1, 3, 1, 1},
+      {"Без времени, пробелы по краям", dateOnly(1961, 4, 12), 2, 0, 0, 0},
+      {"До нашей эры", dateOnly(-44, 3, 15), 3, 5, 5, 1}}},
+    {"no_final_newline.evt",
+     {{"Первое", dateOnly(2001, 5, 1), 1, 1, 0, 1},
+      {"Последнее без перевода строки", dateOnly(2002, 6, 2), 2, 1, 0, 1}}},
+    {"float_no_final_newline.evt",
+     {{"Первый понедельник января", dateOnly(0, 1, 1), 1, 1, 0, 1},
+      {"Последнее воскресенье декабря", dateOnly(0, 12, 30), 2, 1, 0, 1}}},
+    {"empty.evt", {}},
+    {"blank_lines.evt",
+     {{"После пустой строки", dateOnly(2000, 1, 1), 1, 0, 0, 1},
+      {"Числа на двух строках", dateOnly(2002, 2, 2), 2, 0, 0, 1},
+      {"Табуляция в начале", dateOnly(2003, 3, 3), 3, 0, 0, 1}}},
+    {"list_header.evt", {}},
+    {"utf8.evt", {{"День Победы — праздник", dateOnly(1945, 5, 9), 1, 5, 1, 1}}},
+};
+
+void expectEvents(const std::vector<TEventRec>& got, const std::vector<Expected>& want,
+                  const std::string& path)
+{
+    ASSERT_EQ(got.size(), want.size());
+    for (std::size_t i = 0; i < want.size(); ++i) {
+        SCOPED_TRACE("record " + std::to_string(i + 1));
+        EXPECT_EQ(got[i].Text, want[i].text);
+        EXPECT_EQ(got[i].Date, want[i].date) << FormatDate(got[i].Date, "z");
+        EXPECT_EQ(got[i].FilePath, path);
+        EXPECT_EQ(got[i].Ordinal, want[i].ordinal);
+        EXPECT_EQ(got[i].DaysBefore, want[i].before);
+        EXPECT_EQ(got[i].DaysAfter, want[i].after);
+        EXPECT_EQ(got[i].Active, want[i].active);
+    }
+}
+
+TEST(LoadEventFiles, ReadsEveryFormatWithoutMessages)
+{
+    for (const FileCase& c : FileCases) {
+        SCOPED_TRACE(c.file);
+        Journal journal;
+        const EventLoadResult result = LoadEventFiles({{DataDir, c.file}}, Clock, journal);
+        EXPECT_FALSE(result.failed);
+        EXPECT_FALSE(result.missingFile);
+        EXPECT_TRUE(journal.Lines().empty());
+        expectEvents(result.events, c.events, DataDir + c.file);
+    }
+}
+
+TEST(LoadEventFiles, FilesInListOrderAndTheSameFileTwice)
+{
+    Journal journal;
+    const EventLoadResult result = LoadEventFiles(
+        {{DataDir, "no_final_newline.evt"}, {DataDir, "utf8.evt"}, {DataDir, "no_final_newline.evt"}}, Clock,
+        journal);
+    std::vector<std::pair<std::string, int>> got;
+    for (const TEventRec& e : result.events) {
+        got.emplace_back(e.Text, e.Ordinal);
+    }
+    const std::vector<std::pair<std::string, int>> want = {{"Первое", 1},
+                                                           {"Последнее без перевода строки", 2},
+                                                           {"День Победы — праздник", 1},
+                                                           {"Первое", 1},
+                                                           {"Последнее без перевода строки", 2}};
+    EXPECT_EQ(got, want);
+    EXPECT_EQ(result.events.back().FilePath, DataDir + "no_final_newline.evt");
+}
+
+TEST(LoadEventFiles, MissingFilesAreReportedAndTheOthersRead)
+{
+    Journal journal;
+    const EventLoadResult result =
+        LoadEventFiles({{"/nonexistent/", "gone.evt"}, {"", ""}, {DataDir, "utf8.evt"}}, Clock, journal);
+    EXPECT_TRUE(result.missingFile);
+    EXPECT_FALSE(result.failed);
+    EXPECT_EQ(result.events.size(), 1u);
+    const std::vector<std::string> want = {"Не найден файл событий: gone.evt   Искали в: /nonexistent/",
+                                           "Не найден файл событий:    Искали в: "};
+    EXPECT_EQ(journal.Lines(), want);
+}
+
+TEST(LoadEventFiles, NonIntegerCountStopsLoadingAndKeepsEarlierRecords)
+{
+    Journal journal;
+    const std::string bad = DataDir + "fulldate_bad_count.evt";
+    const EventLoadResult result =
+        LoadEventFiles({{DataDir, "fulldate_bad_count.evt"}, {DataDir, "fixed.evt"}}, Clock, journal);
+    EXPECT_TRUE(result.failed);
+    ASSERT_EQ(result.events.size(), 1u);
+    EXPECT_EQ(result.events[0].Text, "Первое");
+    EXPECT_THAT(result.error, HasSubstr(bad));
+    EXPECT_THAT(result.error, HasSubstr("строка 3"));
+    EXPECT_THAT(result.error, HasSubstr("2008.02.08   x   1 1 Второе"));
+}
+
+struct BrokenCase {
+    std::string file;
+    std::vector<int> ordinals; // of the records loaded
+    bool failed;
+    // The one journal line (when failed: the error) holds this; "" for none.
+    std::string message;
+    std::optional<std::size_t> firstTextChars;
+};
+
+const std::vector<BrokenCase> BrokenCases = {
+    {"text_instead_of_numbers.evt", {1, 3}, false, "Строка 3 ", {}},
+    {"negative_first_number.evt", {1, 3}, false, "Строка 3 ", {}},
+    {"number_too_big.evt", {2}, false, "Строка 2 ", {}},
+    {"float_cut_short.evt", {1}, false, "Строка 3 ", {}},
+    // The text is read up to 998 characters; the rest counts as the next line.
+    {"long_text.evt", {1}, false, "Строка 2 ", 998},
+    {"garbage.evt", {2}, false, "Строка 2 ", {}},
+    // A record without text ends at its own line end.
+    {"empty_text.evt", {1, 2}, false, "", 0},
+    {"fulldate_blank_line_at_end.evt", {1, 2}, true, "строка 4", {}},
+    {"fulldate_no_counts.evt", {}, true, "строка 2", {}},
+    {"fulldate_huge_count.evt", {}, true, "строка 2", {}},
+    {"header_only_no_newline.evt", {}, false, "", {}},
+    {"zero_bytes.evt", {}, false, "", {}},
+};
+
+TEST(LoadEventFiles, BrokenInputs)
+{
+    const std::string dir = DataDir + "broken/";
+    for (const auto& entry : std::filesystem::directory_iterator(dir)) {
+        const std::string name = entry.path().filename().string();
+        const bool listed = std::any_of(BrokenCases.begin(), BrokenCases.end(),
+                                        [&](const BrokenCase& c) { return c.file == name; });
+        EXPECT_TRUE(listed) << name << " has no expected outcome";
+    }
+    for (const BrokenCase& c : BrokenCases) {
+        SCOPED_TRACE(c.file);
+        Journal journal;
+        const EventLoadResult result = LoadEventFiles({{dir, c.file}}, Clock, journal);
+        std::vector<int> ordinals;
+        for (const TEventRec& e : result.events) {
+            ordinals.push_back(e.Ordinal);
+        }
+        EXPECT_EQ(ordinals, c.ordinals);
+        EXPECT_EQ(result.failed, c.failed);
+        // A stop is reported in the error, a skipped line in the journal.
+        const bool journalled = !c.failed && !c.message.empty();
+        ASSERT_EQ(journal.Lines().size(), journalled ? 1u : 0u);
+        EXPECT_EQ(result.error.empty(), !c.failed);
+        if (!c.message.empty()) {
+            const std::string& message = c.failed ? result.error : journal.Lines()[0];
+            EXPECT_THAT(message, HasSubstr(c.message));
+            EXPECT_THAT(message, HasSubstr(dir + c.file));
+        }
+        if (c.firstTextChars) {
+            ASSERT_FALSE(result.events.empty());
+            EXPECT_EQ(Utf8Length(result.events[0].Text), *c.firstTextChars);
+        }
+    }
+}
+
+TEST(LoadSayingFiles, FixedFileFirstThenListedFilesInOrder)
+{
+    Journal journal;
+    const SayingLoadResult result = LoadSayingFiles({{DataDir, "wisdom_by.wis"},
+                                                     {DataDir, "wisdom.wis"},
+                                                     {DataDir, "wisdom_by_author_only.wis"},
+                                                     {DataDir, "wisdom_by_trailing_blank.wis"}},
+                                                    DataDir + "program/", journal);
+    std::vector<std::pair<std::string, std::string>> got;
+    for (const TSayingRec& s : result.sayings) {
+        got.emplace_back(s.Text, s.Author);
+    }
+    const std::vector<std::pair<std::string, std::string>> want = {
+        {"Терпение и труд всё перетрут.", "Восточная мудрость"},
+        {"Тише едешь — дальше будешь.", "Восточная мудрость"},
+        {"Зри в корень!", "Козьма Прутков"},
+        {"", "Козьма Прутков"},
+        {"Никто не обнимет необъятного.", "Козьма Прутков"},
+        {"Знание — сила.", "Фрэнсис Бэкон"},
+        {"Я мыслю, следовательно, существую.", "Декарт"},
+        {"Последнее без автора", ""},
+    };
+    EXPECT_EQ(got, want);
+    EXPECT_FALSE(result.missingFile);
+    EXPECT_TRUE(journal.Lines().empty());
+}
+
+TEST(LoadSayingFiles, MissingFilesAreReported)
+{
+    Journal journal;
+    const SayingLoadResult result = LoadSayingFiles({{"/nowhere/", "x.wis"}}, "/nonexistent/", journal);
+    EXPECT_TRUE(result.missingFile);
+    EXPECT_TRUE(result.sayings.empty());
+    // The "c" before "Жемчужинами" is the Latin letter; "высказыватий" is spelled so.
+    const std::vector<std::string> want = {
+        "Не найден файл \x63 Жемчужинами Востока: /nonexistent/oriental_perls.wis",
+        "Не найден файл высказыватий: x.wis   Искали в: /nowhere/"};
+    EXPECT_EQ(journal.Lines(), want);
+}
+
+} // namespace
+} // namespace orvenda
