@@ -39,12 +39,14 @@ protected:
     }
 
     static std::vector<std::string> Config(const std::vector<std::string>& eventFiles,
-                                           const std::vector<std::string>& settings = {})
+                                           const std::vector<std::string>& settings = {},
+                                           const std::vector<std::string>& sayingFiles = {})
     {
         std::vector<std::string> lines = {"    Здесь указываются файлы событий", "[Events in]"};
         lines.insert(lines.end(), eventFiles.begin(), eventFiles.end());
-        lines.insert(lines.end(), {"[end list]", "", "    Здесь указываются файлы высказываний", "[Wisdom in]",
-                                   "[end list]", "", "     Здесь указываются остальные настройки",
+        lines.insert(lines.end(), {"[end list]", "", "    Здесь указываются файлы высказываний", "[Wisdom in]"});
+        lines.insert(lines.end(), sayingFiles.begin(), sayingFiles.end());
+        lines.insert(lines.end(), {"[end list]", "", "     Здесь указываются остальные настройки",
                                    "!!! исправлять можно только значения параметров !!!",
                                    "      (т.е. после символа \"=\") ", ""});
         lines.insert(lines.end(), settings.begin(), settings.end());
@@ -112,7 +114,8 @@ TEST_F(ProgramFolderTest, FirstStartWithoutAnyFileReportsEveryMissingFile)
 
 TEST_F(ProgramFolderTest, RefreshShowsTheDayItsEventsAndItsSaying)
 {
-    Write("Orvenda.cfg", Config({"a.evt"}));
+    Write("Orvenda.cfg", Config({"a.evt"}, {}, {"b.wis"}));
+    Write("b.wis", {"[wisdom by]", "Автор", "Последнее изречение"});
     Write("a.evt", {"[fixed events]", " 9 12    0   3   0  1 Завтрашнее", " 8 12 2016   0   0  1 Сегодняшнее",
                     " 1  6    0   3   3  1 Далёкое"});
     std::vector<std::string> sayings = {"Жемчужины", "Мудрец"};
@@ -132,6 +135,8 @@ TEST_F(ProgramFolderTest, RefreshShowsTheDayItsEventsAndItsSaying)
     // 8 December is day 342 of a common year; the list of sayings counts 29 February.
     EXPECT_EQ(view.Saying[0], "Изречение 342");
     EXPECT_EQ(view.Saying[1], "Мудрец");
+    ASSERT_EQ(session.Sayings().size(), 367u);
+    EXPECT_EQ(session.Sayings().back().Author, "Автор");
     EXPECT_EQ(session.DetailsOfRow(1), "8 Декабря 2016; Сегодня событию 10 лет | 521,5 неделя | 3652 дня");
     EXPECT_EQ(session.DetailsOfRow(0), "");
 }
