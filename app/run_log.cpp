@@ -8,7 +8,8 @@
 
 namespace orvenda {
 
-std::string RunLogPath(const TConfigRec& config, const std::string& programFolder, const std::string& shortDate)
+std::string RunLogPath(const TConfigRec& config, const std::string& programFolder,
+                       const std::string& shortDate)
 {
     std::string name;
     if (config.UserLog) {
@@ -41,9 +42,10 @@ void WriteRunLog(const TConfigRec& config, Journal& journal, const std::string& 
     // says which characters were replaced, so nothing is lost without a word.
     EncodedText encoded = Utf8ToCp1251(text);
     if (!encoded.complete())
-        encoded.bytes += Utf8ToCp1251("(знаки вне кодировки Windows-1251 записаны как \"?\": " + encoded.unmappable +
-                                      ")\r\n")
-                             .bytes;
+        encoded.bytes +=
+            Utf8ToCp1251("(знаки вне кодировки Windows-1251 записаны как \"?\": " + encoded.unmappable +
+                         ")\r\n")
+                .bytes;
 
     bool written = false;
     if (config.LogAppend) {

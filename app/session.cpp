@@ -86,7 +86,8 @@ private:
     Session& m_session;
 };
 
-Session::Session(SessionEnvironment env, ConfigObserver* observer) : m_env(std::move(env)), m_observer(observer)
+Session::Session(SessionEnvironment env, ConfigObserver* observer)
+    : m_env(std::move(env)), m_observer(observer)
 {
     if (!m_env.programFolder.empty() && m_env.programFolder.back() != '/')
         m_env.programFolder += '/';
@@ -153,8 +154,9 @@ void Session::WriteRunLog()
 
 void Session::ComputeYear()
 {
-    m_upcoming = ComputeUpcoming(m_allEvents, m_currentDay, MakeDate(m_currentDay.Year, 1, 1),
-                                 MakeDate(m_currentDay.Year, 12, 31), m_config.ViewGroup, DayLayout::MainView);
+    m_upcoming =
+        ComputeUpcoming(m_allEvents, m_currentDay, MakeDate(m_currentDay.Year, 1, 1),
+                        MakeDate(m_currentDay.Year, 12, 31), m_config.ViewGroup, DayLayout::MainView);
     m_view.Events = m_upcoming.Shown;
     m_view.Count = m_upcoming.Count;
     m_view.StatusCount = std::to_string(m_upcoming.Count);
@@ -241,8 +243,9 @@ CommandResult Session::RewriteRow(int row, bool remove)
     if (!ordinal)
         return {};
     const std::string path = shown.FilePath;
-    const EventCommandResult done =
-        remove ? DeleteEvent(path, *ordinal, m_journal) : SwitchOffEvent(path, *ordinal, m_journal);
+    const std::string text = shown.Text;
+    const EventCommandResult done = remove ? DeleteEvent(path, *ordinal, m_journal, text)
+                                           : SwitchOffEvent(path, *ordinal, m_journal, text);
     CommandResult refreshed = Refresh();
     if (!done.ok)
         return {false, done.error};

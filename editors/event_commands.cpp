@@ -17,7 +17,8 @@ std::string saveError(const std::string& path, const SaveResult& result)
     return "Файл " + path + " не сохранён: " + result.error;
 }
 
-EventCommandResult changeEvent(const std::string& path, int ordinal, Change change, Journal& journal)
+EventCommandResult changeEvent(const std::string& path, int ordinal, Change change, Journal& journal,
+                               const std::optional<std::string>& expectedText)
 {
     EventFileModel model;
     const EventFileModel::OpenResult opened = model.Open(path, journal);
@@ -35,6 +36,11 @@ EventCommandResult changeEvent(const std::string& path, int ordinal, Change chan
     if (model.Current()->verbatim) {
         return {false, "Строка " + std::to_string(ordinal) + " файла " + path + " не является событием"};
     }
+    if (expectedText && model.Current()->event != *expectedText) {
+        return {false, "Файл " + path + " изменился после того, как был прочитан: событие номер " +
+                           std::to_string(ordinal) + " теперь \"" + model.Current()->event +
+                           "\". Файл не изменён; обновите список и повторите команду."};
+    }
     if (change == Change::SwitchOff) {
         model.SetCurrentInactive();
     } else {
@@ -50,14 +56,16 @@ EventCommandResult changeEvent(const std::string& path, int ordinal, Change chan
 
 } // namespace
 
-EventCommandResult SwitchOffEvent(const std::string& path, int ordinal, Journal& journal)
+EventCommandResult SwitchOffEvent(const std::string& path, int ordinal, Journal& journal,
+                                  const std::optional<std::string>& expectedText)
 {
-    return changeEvent(path, ordinal, Change::SwitchOff, journal);
+    return changeEvent(path, ordinal, Change::SwitchOff, journal, expectedText);
 }
 
-EventCommandResult DeleteEvent(const std::string& path, int ordinal, Journal& journal)
+EventCommandResult DeleteEvent(const std::string& path, int ordinal, Journal& journal,
+                               const std::optional<std::string>& expectedText)
 {
-    return changeEvent(path, ordinal, Change::Delete, journal);
+    return changeEvent(path, ordinal, Change::Delete, journal, expectedText);
 }
 
 } // namespace orvenda

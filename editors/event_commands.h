@@ -6,6 +6,7 @@
 
 #include "engine/journal.h"
 
+#include <optional>
 #include <string>
 
 namespace orvenda {
@@ -18,8 +19,13 @@ struct EventCommandResult {
 };
 
 // Sets the active field of record `ordinal` (1-based) to 0.
-EventCommandResult SwitchOffEvent(const std::string& path, int ordinal, Journal& journal);
-// Removes record `ordinal` (1-based) from the file.
-EventCommandResult DeleteEvent(const std::string& path, int ordinal, Journal& journal);
+// With `expectedText`, the record must still hold that event text: a file
+// changed on disk since it was loaded is then left alone instead of changing
+// a neighbouring event.
+EventCommandResult SwitchOffEvent(const std::string& path, int ordinal, Journal& journal,
+                                  const std::optional<std::string>& expectedText = std::nullopt);
+// Removes record `ordinal` (1-based) from the file; `expectedText` as above.
+EventCommandResult DeleteEvent(const std::string& path, int ordinal, Journal& journal,
+                               const std::optional<std::string>& expectedText = std::nullopt);
 
 } // namespace orvenda

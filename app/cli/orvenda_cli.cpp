@@ -24,12 +24,11 @@ using namespace orvenda;
 
 constexpr int kExitUsage = 2;
 
-const char* const kUsage =
-    "Использование:\n"
-    "  orvenda-cli chars Д.М.Г    характеристики даты по Калачакре\n"
-    "  orvenda-cli astro Д.М.Г    строки панели Калачакры для даты\n"
-    "  orvenda-cli day [--folder ПАПКА] [--now \"Д.М.Г Ч:М:С\"] [--details]\n"
-    "                             главное окно на текущий день\n";
+const char* const kUsage = "Использование:\n"
+                           "  orvenda-cli chars Д.М.Г    характеристики даты по Калачакре\n"
+                           "  orvenda-cli astro Д.М.Г    строки панели Калачакры для даты\n"
+                           "  orvenda-cli day [--folder ПАПКА] [--now \"Д.М.Г Ч:М:С\"] [--details]\n"
+                           "                             главное окно на текущий день\n";
 
 int Usage()
 {
@@ -116,7 +115,8 @@ int CommandDay(const std::vector<std::string>& args)
             const std::string& text = args[++i];
             const TDateRec moment = ReadDate(text, DayFirst, ZeroDate);
             if (!IsValidDateTime(moment) || moment.Second >= 60) {
-                std::cerr << "orvenda-cli: \"" << text << "\" не является датой и временем (ожидается Д.М.Г Ч:М:С)\n";
+                std::cerr << "orvenda-cli: \"" << text
+                          << "\" не является датой и временем (ожидается Д.М.Г Ч:М:С)\n";
                 return kExitUsage;
             }
             now = moment;

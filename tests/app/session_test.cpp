@@ -44,7 +44,8 @@ protected:
     {
         std::vector<std::string> lines = {"    Здесь указываются файлы событий", "[Events in]"};
         lines.insert(lines.end(), eventFiles.begin(), eventFiles.end());
-        lines.insert(lines.end(), {"[end list]", "", "    Здесь указываются файлы высказываний", "[Wisdom in]"});
+        lines.insert(lines.end(),
+                     {"[end list]", "", "    Здесь указываются файлы высказываний", "[Wisdom in]"});
         lines.insert(lines.end(), sayingFiles.begin(), sayingFiles.end());
         lines.insert(lines.end(), {"[end list]", "", "     Здесь указываются остальные настройки",
                                    "!!! исправлять можно только значения параметров !!!",
@@ -149,7 +150,8 @@ TEST_F(ProgramFolderTest, SteppingOverTheYearEndLaysOutTheNewYear)
     session.StartUp();
     ASSERT_TRUE(session.Refresh().ok);
     // Seen from 30 December the event lies ahead in the next year.
-    EXPECT_EQ(Texts(session.View()), (std::vector<std::string>{"| ---- Через 3 дня----", "02.01|Второе января"}));
+    EXPECT_EQ(Texts(session.View()),
+              (std::vector<std::string>{"| ---- Через 3 дня----", "02.01|Второе января"}));
 
     ASSERT_TRUE(session.StepDay(2).ok);
     EXPECT_EQ(session.CurrentDay().Year, 2027);
@@ -167,7 +169,8 @@ TEST_F(ProgramFolderTest, SelectingARowShowsDetailsAndTheEventsPanel)
 
     EXPECT_FALSE(session.SelectRow(0)); // the heading
     ASSERT_TRUE(session.SelectRow(1));
-    EXPECT_EQ(session.View().StatusDetails, "15 Марта 2005; Сегодня событию 3 года | 156,4 недель | 1096 дней");
+    EXPECT_EQ(session.View().StatusDetails,
+              "15 Марта 2005; Сегодня событию 3 года | 156,4 недель | 1096 дней");
     EXPECT_EQ(session.View().Astro[1].Period, "2005");
     session.ShowCurrentDayPanel();
     EXPECT_EQ(session.View().Astro[1].Period, "2008");
@@ -197,14 +200,24 @@ TEST_F(ProgramFolderTest, SwitchingOffAndDeletingRewriteOnlyThatEvent)
     ASSERT_EQ(session.View().Events[3].Text, "Второе");
 
     ASSERT_TRUE(session.SwitchOffRow(3).ok);
-    EXPECT_EQ(Cp1251ToUtf8(ReadBytes("a.evt")), "[fixed events]\r\n14  3    0   3   0 1 Первое\r\n"
-                                                "15  3    0   3   0 0 Второе\r\n16  3    0   3   0 1 Третье\r\n");
+    EXPECT_EQ(Cp1251ToUtf8(ReadBytes("a.evt")),
+              "[fixed events]\r\n14  3    0   3   0 1 Первое\r\n"
+              "15  3    0   3   0 0 Второе\r\n16  3    0   3   0 1 Третье\r\n");
     EXPECT_EQ(Texts(session.View()), (std::vector<std::string>{"| ---- Сегодня ----", "14.03|Первое",
                                                                "| ---- Послезавтра ----", "16.03|Третье"}));
 
     ASSERT_TRUE(session.DeleteRow(1).ok);
     EXPECT_EQ(Texts(session.View()), (std::vector<std::string>{"| ---- Послезавтра ----", "16.03|Третье"}));
     EXPECT_EQ(session.AllEvents().size(), 2u);
+
+    // The file changed on disk after the refresh: the command refuses rather
+    // than delete whatever now stands at that number.
+    Write("a.evt", {"[fixed events]", "13  3    0   3   0 1 Новое", "15  3    0   3   0 0 Второе",
+                    "16  3    0   3   0 1 Третье"});
+    const CommandResult refused = session.DeleteRow(1);
+    EXPECT_FALSE(refused.ok);
+    EXPECT_NE(refused.error.find("Второе"), std::string::npos);
+    EXPECT_EQ(session.AllEvents().size(), 3u);
 
     // A heading row has no file: nothing happens.
     const std::string before = ReadBytes("a.evt");
@@ -215,7 +228,8 @@ TEST_F(ProgramFolderTest, SwitchingOffAndDeletingRewriteOnlyThatEvent)
 TEST_F(ProgramFolderTest, AFullDateLineWithoutNumbersEndsTheRefreshAndTheNextOneStartsOver)
 {
     Write("Orvenda.cfg", Config({"full.evt"}));
-    Write("full.evt", {"[fixed events with full date]", "2008.03.14   3   0  1 Хорошее", "2008.03.15 три 0 1 Плохое"});
+    Write("full.evt",
+          {"[fixed events with full date]", "2008.03.14   3   0  1 Хорошее", "2008.03.15 три 0 1 Плохое"});
     Session session = MakeSession({2008, 3, 14, 9, 0, 0, 0});
     session.StartUp();
     const CommandResult failed = session.Refresh();
@@ -224,13 +238,13 @@ TEST_F(ProgramFolderTest, AFullDateLineWithoutNumbersEndsTheRefreshAndTheNextOne
 
     Write("full.evt", {"[fixed events with full date]", "2008.03.14   3   0  1 Хорошее"});
     ASSERT_TRUE(session.Refresh().ok);
-    EXPECT_EQ(Texts(session.View()),
-              (std::vector<std::string>{"| ---- Сегодня ----", "14.03.2008|Хорошее"}));
+    EXPECT_EQ(Texts(session.View()), (std::vector<std::string>{"| ---- Сегодня ----", "14.03.2008|Хорошее"}));
 }
 
 TEST_F(ProgramFolderTest, ADailyLogIsReplacedAndAnAppendedLogGrows)
 {
-    Write("Orvenda.cfg", Config({}, {"LogEnable       = True", "UserLog         = False", "LogAppend       = False"}));
+    Write("Orvenda.cfg",
+          Config({}, {"LogEnable       = True", "UserLog         = False", "LogAppend       = False"}));
     Session session = MakeSession({2026, 12, 8, 10, 0, 0, 0});
     session.StartUp();
     ASSERT_TRUE(session.Refresh().ok);
@@ -242,7 +256,8 @@ TEST_F(ProgramFolderTest, ADailyLogIsReplacedAndAnAppendedLogGrows)
         journal += line + "\r\n";
     EXPECT_EQ(Cp1251ToUtf8(daily), journal);
 
-    Write("Orvenda.cfg", Config({}, {"LogEnable       = True", "UserLog         = True", "LogAppend       = True"}));
+    Write("Orvenda.cfg",
+          Config({}, {"LogEnable       = True", "UserLog         = True", "LogAppend       = True"}));
     for (int i = 0; i < 3; ++i)
         ASSERT_TRUE(session.Refresh().ok);
     const std::string appended = ReadBytes("Orvenda.log");
