@@ -11,14 +11,17 @@ set -u
 cli=$1
 case_file=$2
 expected=${case_file%.args}.expected
+# "@DATA@" in the arguments stands for the folder of the case files.
+data_dir=$(cd "$(dirname "$case_file")" && pwd)
 args_line=$(sed -n 2p "$case_file")
+args_line=${args_line//@DATA@/$data_dir}
 want_rc=$(sed -n 3p "$case_file" | sed -n 's/^exit //p')
 want_rc=${want_rc:-0}
 eval "set -- $args_line"
 actual=$(mktemp)
 trap 'rm -f "$actual"' EXIT
-"$cli" "$@" >"$actual"
-rc=$?
+"$cli" "$@" | sed "s|$data_dir|@DATA@|g" >"$actual"
+rc=${PIPESTATUS[0]}
 if [ -n "${ORVENDA_REGENERATE:-}" ]; then
   cp "$actual" "$expected"
   echo "regenerated $expected"
