@@ -5,6 +5,8 @@
 #include "app/session.h"
 #include "app/system_clock.h"
 #include "config/autostart.h"
+#include "editors/event_commands.h"
+#include "editors/event_file.h"
 #include "engine/date.h"
 #include "engine/text.h"
 #include "tools/calculator/characteristics.h"
@@ -24,11 +26,15 @@ using namespace orvenda;
 
 constexpr int kExitUsage = 2;
 
-const char* const kUsage = "Использование:\n"
-                           "  orvenda-cli chars Д.М.Г    характеристики даты по Калачакре\n"
-                           "  orvenda-cli astro Д.М.Г    строки панели Калачакры для даты\n"
-                           "  orvenda-cli day [--folder ПАПКА] [--now \"Д.М.Г Ч:М:С\"] [--details]\n"
-                           "                             главное окно на текущий день\n";
+const char* const kUsage =
+    "Использование:\n"
+    "  orvenda-cli chars Д.М.Г    характеристики даты по Калачакре\n"
+    "  orvenda-cli astro Д.М.Г    строки панели Калачакры для даты\n"
+    "  orvenda-cli day [--folder ПАПКА] [--now \"Д.М.Г Ч:М:С\"] [--details]\n"
+    "                             главное окно на текущий день\n"
+    "  orvenda-cli rewrite ФАЙЛ   текст, который запишет сохранение файла без изменений\n"
+    "  orvenda-cli off ФАЙЛ N     отключить событие номер N (как \"Отключить\")\n"
+    "  orvenda-cli delete ФАЙЛ N  удалить событие номер N (как \"Удалить\")\n";
 
 int Usage()
 {
@@ -145,6 +151,44 @@ int CommandDay(const std::vector<std::string>& args)
     return 0;
 }
 
+// The text that saving the file unchanged would write, line ends included.
+int CommandRewrite(const std::vector<std::string>& args)
+{
+    if (args.size() != 1)
+        return Usage();
+    Journal journal;
+    EventFileModel model;
+    const EventFileModel::OpenResult opened = model.Open(args[0], journal);
+    if (opened.status != EventFileModel::OpenResult::Opened) {
+        std::cerr << "orvenda-cli: " << opened.message << '\n';
+        return kExitUsage;
+    }
+    for (const std::string& line : model.ComposeLines())
+        std::cout << line << "\r\n";
+    return 0;
+}
+
+int CommandChangeEvent(const std::vector<std::string>& args, bool remove)
+{
+    if (args.size() != 2)
+        return Usage();
+    const std::optional<std::int32_t> ordinal = ParseInt32(args[1]);
+    if (!ordinal || *ordinal < 1) {
+        std::cerr << "orvenda-cli: \"" << args[1] << "\" не является номером записи\n";
+        return kExitUsage;
+    }
+    Journal journal;
+    const EventCommandResult done =
+        remove ? DeleteEvent(args[0], *ordinal, journal) : SwitchOffEvent(args[0], *ordinal, journal);
+    for (const std::string& line : journal.Lines())
+        std::cerr << line << '\n';
+    if (!done.ok) {
+        std::cerr << "orvenda-cli: " << done.error << '\n';
+        return kExitUsage;
+    }
+    return 0;
+}
+
 } // namespace
 
 int main(int argc, char** argv)
@@ -160,5 +204,11 @@ int main(int argc, char** argv)
         return CommandAstro(args);
     if (command == "day")
         return CommandDay(args);
+    if (command == "rewrite")
+        return CommandRewrite(args);
+    if (command == "off")
+        return CommandChangeEvent(args, false);
+    if (command == "delete")
+        return CommandChangeEvent(args, true);
     return Usage();
 }
