@@ -72,14 +72,21 @@ std::int64_t DayNumber(TDateRec date) noexcept;
 TDateRec DateOfDayNumber(std::int64_t n) noexcept;
 // DayNumber(b) - DayNumber(a): positive when b is later. Time is ignored.
 std::int64_t DaysBetween(TDateRec a, TDateRec b) noexcept;
-// Shift by k days through the day number; the time of day is kept.
+// Shift by k days through the day number; the time of day is kept. A sum of 0
+// counts as 1, so from 31.12.-1 both k = 1 and k = 2 give 1.1.1. A sum past
+// the 64-bit range saturates (and then clamps to the year range).
 TDateRec AddDays(TDateRec date, std::int64_t k) noexcept;
 TDateRec SubtractDays(TDateRec date, std::int64_t k) noexcept;
 
 // ---- Durations and date-plus-date arithmetic ----
 
-// Splits a day count into whole years (Year), months (Month) and days (Day).
+// Splits a day count into whole years (Year, with the sign of n), months
+// (Month) and days (Day), the years counted from year 1 and the months those
+// of the last whole year. Counts of 2^31 - 1 years or more give that many.
 TDateRec DurationOfDays(std::int64_t n) noexcept;
+// The date calculator's date-plus-date: Year is the sum of the years plus a
+// year carried over either end of a's year; Month and Day split the summed
+// days of the year as DurationOfDays does; time 0.
 TDateRec AddDateTimes(TDateRec a, TDateRec b) noexcept;
 TDateRec SubtractDateTimes(TDateRec a, TDateRec b) noexcept;
 
@@ -129,7 +136,10 @@ std::int32_t CenturyOfYear(std::int32_t year) noexcept;
 // The local date and time from the system clock, to the millisecond.
 TDateRec Now();
 // Days since 30 December 1899 with the time of day as the fraction (the
-// spreadsheet serial date). Values outside the 32-bit year range are clamped.
+// spreadsheet serial date), rounded to the millisecond. A negative value's
+// whole part is the day and its fraction's size the time. Days run on without
+// a pause from 1.1.1 back to 31.12.-1. NaN counts as 0; values outside the
+// 32-bit year range are clamped.
 TDateRec FromDateTime(double serial) noexcept;
 
 } // namespace orvenda
