@@ -4,6 +4,8 @@
 // program would write it.
 
 #include "app/astro_panel.h"
+#include "app/session.h"
+#include "app/system_clock.h"
 #include "config/config_file.h"
 #include "editors/event_file.h"
 #include "engine/codec.h"
@@ -228,8 +230,8 @@ protected:
     std::string m_folder;
 };
 
-// The three sample event files beside the program, no further saying file,
-// and every setting at its default.
+// The three sample event files and the proverbs beside the program, and
+// every setting at its default.
 TEST_F(DeliveredConfig, ListsTheSampleFilesWithDefaultSettings)
 {
     ExpectWindows1251Lines(ReadBytes(m_folder + ConfigFileName));
@@ -240,8 +242,8 @@ TEST_F(DeliveredConfig, ListsTheSampleFilesWithDefaultSettings)
     const std::vector<TListedFile> events = {
         {m_folder, "holidays.evt"}, {m_folder, "floating.evt"}, {m_folder, "memorable.evt"}};
     EXPECT_EQ(config.EventFiles, events);
-    ASSERT_EQ(config.WisdomFiles.size(), 1u);
-    EXPECT_TRUE(config.WisdomFiles[0].Name.empty());
+    const std::vector<TListedFile> sayings = {{m_folder, "proverbs.wis"}};
+    EXPECT_EQ(config.WisdomFiles, sayings);
 
     const TConfigRec defaults;
     EXPECT_EQ(config.ConfirmExit, defaults.ConfirmExit);
@@ -268,6 +270,26 @@ TEST_F(DeliveredConfig, SavingItUnchangedGivesTheSameBytes)
     const std::string saved = (m_temp / ConfigFileName).string();
     ASSERT_TRUE(SaveConfig(config, saved, m_folder, journal).ok());
     EXPECT_EQ(ReadBytes(saved), ReadBytes(m_folder + ConfigFileName));
+}
+
+// A first start over the delivered files finds every file it is told about:
+// nothing is missing, so the status bar shows no "?".
+TEST_F(DeliveredConfig, AFirstStartFindsEveryListedFile)
+{
+    SessionEnvironment env;
+    env.programFolder = m_folder;
+    env.programPath = m_folder + "orvenda";
+    env.autostartDir = (m_temp / "autostart").string();
+    env.clock = FixedClock(TDateRec{2026, 12, 8, 12, 0, 0, 0});
+    env.changeCurrentFolder = false;
+    Session session(env);
+    session.StartUp();
+    ASSERT_TRUE(session.Refresh().ok);
+    for (const std::string& line : session.GetJournal().Lines())
+        EXPECT_EQ(line.find("Не найден"), std::string::npos) << line;
+    EXPECT_EQ(session.View().StatusFiles, "");
+    EXPECT_FALSE(session.View().Saying[0].empty());
+    EXPECT_GT(session.AllEvents().size(), 50u);
 }
 
 struct PictureKind {
