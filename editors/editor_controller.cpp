@@ -1,0 +1,204 @@
+#include "editors/editor_controller.h"
+
+#include <utility>
+
+namespace orvenda {
+
+namespace {
+
+std::string reasonOf(const SaveResult& result)
+{
+    if (result.status == SaveResult::Unencodable) {
+        return "этих знаков нет в кодировке Windows-1251: " + result.unmappable;
+    }
+    return result.error;
+}
+
+} // namespace
+
+EditorController::EditorController(std::string templateFolder, Journal& journal, EditorQuestions& questions)
+    : m_journal(journal), m_questions(questions), m_model(std::move(templateFolder))
+{
+    RefreshStatus();
+}
+
+bool EditorController::Open(const std::string& path)
+{
+    if (!Close()) {
+        return false;
+    }
+    const EventFileModel::OpenResult result = m_model.Open(path, m_journal);
+    if (result.status == EventFileModel::OpenResult::UnknownFormat) {
+        m_questions.ShowError(std::string(ErrorCaption), result.message);
+        RefreshStatus();
+        return false;
+    }
+    // A file that could not be read leaves the editor empty, yet ready for
+    // the next command.
+    m_fileCommands = true;
+    RefreshStatus();
+    return result.status == EventFileModel::OpenResult::Opened;
+}
+
+bool EditorController::OpenCommand()
+{
+    if (m_model.IsModified()) {
+        return false;
+    }
+    const std::string path = m_questions.OpenFileName(FileFilter{std::string(EditorFilePairs), 1});
+    return !path.empty() && Open(path);
+}
+
+bool EditorController::NewCommand()
+{
+    return Close();
+}
+
+bool EditorController::New(EventFileFormat kind)
+{
+    if (kind == EventFileFormat::Unknown || !Close()) {
+        return false;
+    }
+    m_model.New(kind, m_journal);
+    RefreshStatus();
+    return true;
+}
+
+bool EditorController::Save()
+{
+    if (!m_model.IsLoaded()) {
+        return false;
+    }
+    if (!m_model.Path().empty()) {
+        return write(m_model.Path(), false);
+    }
+    // Event files are offered as events first, saying files as sayings.
+    const int preselected = IsEventFormat(m_model.Format()) ? 2 : 3;
+    const std::string path = m_questions.SaveFileName(FileFilter{std::string(EditorFilePairs), preselected});
+    return !path.empty() && write(path, false);
+}
+
+bool EditorController::SaveAs()
+{
+    if (!m_model.IsLoaded()) {
+        return false;
+    }
+    const std::string path = m_questions.SaveFileName(FileFilter{std::string(SaveAsFilePairs), 1});
+    return !path.empty() && write(path, true);
+}
+
+bool EditorController::write(const std::string& path, bool rename)
+{
+    SaveResult result;
+    if (rename) {
+        result = m_model.SaveAs(path);
+    } else if (m_model.Path().empty()) {
+        result = m_model.NameAndSave(path);
+    } else {
+        result = m_model.Save();
+    }
+    RefreshStatus();
+    if (result.ok()) {
+        return true;
+    }
+    const std::string reason = reasonOf(result);
+    m_journal.Add("Не удалось сохранить файл: " + path + " (" + reason + ")");
+    m_questions.ShowError(std::string(ErrorCaption), "Не удалось сохранить файл: " + path + "\n" + reason);
+    return false;
+}
+
+bool EditorController::Close()
+{
+    if (m_model.IsModified()) {
+        switch (m_questions.AskNoOkCancel(std::string(SaveChangesQuestion))) {
+        case EditorQuestions::Answer::Cancel:
+            return false;
+        case EditorQuestions::Answer::Ok:
+            // Changes that were not written are never dropped.
+            if (!Save()) {
+                return false;
+            }
+            break;
+        case EditorQuestions::Answer::No:
+            break;
+        }
+    }
+    m_model.Close();
+    m_fileCommands = false;
+    RefreshStatus();
+    return true;
+}
+
+void EditorController::Exit()
+{
+    m_fileCommands = false;
+}
+
+void EditorController::EnableFileCommands(bool on)
+{
+    m_fileCommands = on;
+}
+
+bool EditorController::Select(int n)
+{
+    const bool selected = m_model.Select(n);
+    RefreshStatus();
+    return selected;
+}
+
+bool EditorController::Navigate(Move move)
+{
+    const int current = m_model.CurrentNumber();
+    switch (move) {
+    case Move::First:
+        return Select(1);
+    case Move::Prior:
+        return Select(current - 1);
+    case Move::Next:
+        return Select(current + 1);
+    case Move::Last:
+        return Select(m_model.Count());
+    }
+    return false;
+}
+
+bool EditorController::Insert()
+{
+    const bool inserted = m_model.Insert();
+    RefreshStatus();
+    return inserted;
+}
+
+bool EditorController::DeleteCurrent()
+{
+    const bool deleted = m_model.DeleteCurrent();
+    RefreshStatus();
+    return deleted;
+}
+
+EditorController::NavigatorState EditorController::Navigator() const
+{
+    NavigatorState state;
+    if (!m_model.IsLoaded()) {
+        return state;
+    }
+    const int current = m_model.CurrentNumber();
+    const int count = m_model.Count();
+    state.first = state.prior = current > 1;
+    state.next = state.last = current < count;
+    state.insert = true;
+    state.remove = current > 0;
+    return state;
+}
+
+const EditorController::Status& EditorController::RefreshStatus()
+{
+    m_status.modified = m_model.ModifiedText();
+    if (std::optional<std::string> position = m_model.PositionText()) {
+        m_status.position = std::move(*position);
+    }
+    m_status.path = m_model.PathText();
+    return m_status;
+}
+
+} // namespace orvenda

@@ -1,0 +1,131 @@
+#pragma once
+
+// The rules of the event and saying file editor window beyond its file
+// model: the question before a modified file is dropped, the file dialogs of
+// Open, Save and Save as, the file commands that the main window switches off
+// when it only shows the window, the record navigator and the status bar
+// texts. The window forwards its commands here and shows the result.
+
+#include "editors/event_file.h"
+#include "editors/file_filter.h"
+#include "engine/journal.h"
+
+#include <string>
+#include <string_view>
+
+namespace orvenda {
+
+// What the editor asks the user. The window answers with message boxes and
+// file dialogs, the tests from a script.
+class EditorQuestions {
+public:
+    enum class Answer { Ok, No, Cancel };
+
+    virtual ~EditorQuestions() = default;
+    // A box without icon with the buttons No, OK and Cancel; closing the box
+    // counts as Cancel.
+    virtual Answer AskNoOkCancel(const std::string& text) = 0;
+    // A box with an OK button.
+    virtual void ShowError(const std::string& caption, const std::string& text) = 0;
+    // The chosen path; empty when the dialog was cancelled. The open dialog
+    // only offers existing files.
+    virtual std::string OpenFileName(const FileFilter& filter) = 0;
+    virtual std::string SaveFileName(const FileFilter& filter) = 0;
+};
+
+inline constexpr std::string_view SaveChangesQuestion = "Текущий файл не был сохранён! Сохранить?";
+// Open, and Save of a file that has no name yet. The "C" of "Cобытия" is Latin.
+inline constexpr std::string_view EditorFilePairs =
+    "Поддерживаемые файлы|*.evt;*.wis|Cобытия (*.evt)|*.evt|Высказываний (*.wis)|*.wis|Все файлы|*.*";
+// Save as offers only these, for saying files too.
+inline constexpr std::string_view SaveAsFilePairs = "Файлы событий (*.evt)|*.evt|Все файлы (*.*)|*.*";
+inline constexpr std::string_view ErrorCaption = "Ошибка!";
+
+class EditorController {
+public:
+    struct Status {
+        std::string modified; // "Изменён" or empty
+        std::string position; // "n/count"; keeps its last text while no table is loaded
+        std::string path;
+    };
+
+    struct NavigatorState {
+        bool first = false;
+        bool prior = false;
+        bool next = false;
+        bool last = false;
+        bool insert = false;
+        bool remove = false;
+
+        friend bool operator==(const NavigatorState&, const NavigatorState&) = default;
+    };
+
+    enum class Move { First, Prior, Next, Last };
+
+    // templateFolder (with its trailing separator) holds the lookup lists of
+    // the floating layout. Both references must outlive the controller.
+    EditorController(std::string templateFolder, Journal& journal, EditorQuestions& questions);
+
+    // Closes the current file (asking first when it is modified), then reads
+    // `path`. False when the close was refused, the file could not be read
+    // (a journal line; no file is then loaded but the file commands are
+    // enabled) or its header is unknown (an error box; the previous file is
+    // closed all the same).
+    bool Open(const std::string& path);
+    // The "Открыть" command: nothing while the file is modified, otherwise the
+    // open dialog and Open. True when a file was opened.
+    bool OpenCommand();
+    // The "Новый" command: true when the current file is closed and the
+    // new-file dialog is to be shown.
+    bool NewCommand();
+    // An empty unnamed file of `kind`, after closing the current one; false
+    // when the close was refused.
+    bool New(EventFileFormat kind);
+    // Writes the file. An unnamed file is named through the save dialog
+    // first; false when that is cancelled or writing fails (an error box and
+    // a journal line; the modified mark stays and nothing is lost).
+    bool Save();
+    // Writes the file under a name chosen in the save dialog, which becomes
+    // its path and caption; false when cancelled or when writing fails.
+    bool SaveAs();
+    // Drops the file. When it is modified the user is asked: OK saves first
+    // (and the file stays open when that save does not happen), No drops the
+    // changes, Cancel keeps everything. False when the file stays.
+    bool Close();
+    // The "Выход" command: the window hides; the file stays loaded with its
+    // modified mark, only the file commands are disabled.
+    void Exit();
+
+    // "Сохранить", "Сохранить как" and "Закрыть" of the menu (the tool bar
+    // buttons stay as they are).
+    void EnableFileCommands(bool on);
+    bool FileCommandsEnabled() const noexcept { return m_fileCommands; }
+
+    bool Select(int n);
+    bool Navigate(Move move);
+    // Insert before the current record; event records start with dbefore 1,
+    // dafter 0 and active.
+    bool Insert();
+    bool DeleteCurrent();
+    NavigatorState Navigator() const;
+
+    // Rewrites the three status texts from the model; to be called after the
+    // model was changed directly (an edit of a field).
+    const Status& RefreshStatus();
+    const Status& StatusTexts() const noexcept { return m_status; }
+
+    // The form fields and the table edit the records directly.
+    EventFileModel& Model() noexcept { return m_model; }
+    const EventFileModel& Model() const noexcept { return m_model; }
+
+private:
+    bool write(const std::string& path, bool rename);
+
+    Journal& m_journal;
+    EditorQuestions& m_questions;
+    EventFileModel m_model;
+    bool m_fileCommands = false;
+    Status m_status;
+};
+
+} // namespace orvenda

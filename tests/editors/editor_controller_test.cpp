@@ -1,0 +1,441 @@
+#include "editors/editor_controller.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <deque>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+
+namespace orvenda {
+namespace {
+
+namespace fs = std::filesystem;
+using Answer = EditorQuestions::Answer;
+
+// Answers queued in advance; everything asked is recorded.
+class ScriptedQuestions final : public EditorQuestions {
+public:
+    std::deque<Answer> answers;         // Cancel when none is left
+    std::deque<std::string> fileNames;  // "" (cancelled) when none is left
+    std::vector<std::string> questions; // texts of AskNoOkCancel
+    std::vector<std::string> errors;    // "caption|text" of ShowError
+    std::vector<FileFilter> openFilters;
+    std::vector<FileFilter> saveFilters;
+
+    Answer AskNoOkCancel(const std::string& text) override
+    {
+        questions.push_back(text);
+        return take(answers, Answer::Cancel);
+    }
+    void ShowError(const std::string& caption, const std::string& text) override
+    {
+        errors.push_back(caption + "|" + text);
+    }
+    std::string OpenFileName(const FileFilter& filter) override
+    {
+        openFilters.push_back(filter);
+        return take(fileNames, std::string());
+    }
+    std::string SaveFileName(const FileFilter& filter) override
+    {
+        saveFilters.push_back(filter);
+        return take(fileNames, std::string());
+    }
+
+private:
+    template <typename T> static T take(std::deque<T>& queue, T otherwise)
+    {
+        if (queue.empty()) {
+            return otherwise;
+        }
+        T value = queue.front();
+        queue.pop_front();
+        return value;
+    }
+};
+
+std::string readBytes(const fs::path& path)
+{
+    std::ifstream in(path, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), {});
+}
+
+void writeBytes(const fs::path& path, const std::string& bytes)
+{
+    std::ofstream(path, std::ios::binary) << bytes;
+}
+
+const std::string FixedFile =
+    "[fixed events]\r\n 1  1 2000   3   1 1 New year\r\n 9  5    0   7   0 1 Victory\r\n";
+
+class EditorControllerTest : public ::testing::Test {
+protected:
+    EditorControllerTest()
+    {
+        const auto* test = ::testing::UnitTest::GetInstance()->current_test_info();
+        std::string name = std::string("orvenda_controller_") + test->test_suite_name() + "_" + test->name();
+        std::replace(name.begin(), name.end(), '/', '_');
+        m_folder = fs::path(::testing::TempDir()) / name;
+        fs::remove_all(m_folder);
+        fs::create_directories(m_folder);
+    }
+    ~EditorControllerTest() override { fs::remove_all(m_folder); }
+
+    std::string path(const std::string& name) const { return (m_folder / name).string(); }
+    std::string write(const std::string& name, const std::string& bytes) const
+    {
+        writeBytes(path(name), bytes);
+        return path(name);
+    }
+    // A fixed-events file opened and changed in its first record.
+    std::string openModified()
+    {
+        const std::string file = write("a.evt", FixedFile);
+        EXPECT_TRUE(controller.Open(file));
+        EXPECT_TRUE(controller.Model().SetDay(2));
+        controller.RefreshStatus();
+        return file;
+    }
+
+    Journal journal;
+    ScriptedQuestions questions;
+    EditorController controller{ORVENDA_PROGRAM_DIR "Template/", journal, questions};
+
+private:
+    fs::path m_folder;
+};
+
+// ---- The close question ----
+
+struct CloseCase {
+    const char* name;
+    std::vector<Answer> answers;
+    std::vector<std::string> fileNames;
+    bool unnamed;      // a new file instead of one opened from disk
+    bool closes;       // Close() answers true and no file is left
+    bool writesChange; // the changed record reaches a file
+};
+
+class CloseQuestion : public EditorControllerTest, public ::testing::WithParamInterface<CloseCase> {};
+
+TEST_P(CloseQuestion, AnswersDecideWhetherTheFileIsSavedAndDropped)
+{
+    const CloseCase& c = GetParam();
+    std::string file;
+    if (c.unnamed) {
+        ASSERT_TRUE(controller.New(EventFileFormat::FullDateEvents));
+        ASSERT_TRUE(controller.Insert());
+        ASSERT_TRUE(controller.Model().SetEvent("Birthday"));
+        controller.EnableFileCommands(true);
+    } else {
+        file = openModified();
+    }
+    questions.answers.assign(c.answers.begin(), c.answers.end());
+    for (const std::string& name : c.fileNames) {
+        questions.fileNames.push_back(path(name));
+    }
+
+    EXPECT_EQ(controller.Close(), c.closes);
+
+    ASSERT_EQ(questions.questions.size(), 1u);
+    EXPECT_EQ(questions.questions[0], "Текущий файл не был сохранён! Сохранить?");
+    EXPECT_EQ(controller.Model().IsLoaded(), !c.closes);
+    EXPECT_EQ(controller.FileCommandsEnabled(), !c.closes);
+    if (!c.closes) {
+        EXPECT_TRUE(controller.Model().IsModified());
+        EXPECT_EQ(controller.StatusTexts().modified, "Изменён");
+    } else {
+        EXPECT_EQ(controller.Model().Caption(), "Редактор");
+        EXPECT_EQ(controller.StatusTexts().modified, "");
+        EXPECT_EQ(controller.StatusTexts().path, "");
+    }
+    if (c.unnamed) {
+        const bool written = !c.fileNames.empty() && fs::exists(path(c.fileNames[0]));
+        EXPECT_EQ(written, c.writesChange);
+        if (written) {
+            EXPECT_NE(readBytes(path(c.fileNames[0])).find("Birthday"), std::string::npos);
+        }
+    } else {
+        const bool changed = readBytes(file) != FixedFile;
+        EXPECT_EQ(changed, c.writesChange);
+        if (changed) {
+            EXPECT_EQ(readBytes(file).substr(0, 30), "[fixed events]\r\n 2  1 2000   3");
+        }
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Answers, CloseQuestion,
+    ::testing::Values(
+        CloseCase{"NoDropsTheChanges", {Answer::No}, {}, false, true, false},
+        CloseCase{"CancelKeepsEverything", {Answer::Cancel}, {}, false, false, false},
+        CloseCase{"OkSavesNamedFileThenCloses", {Answer::Ok}, {}, false, true, true},
+        CloseCase{"OkWithCancelledSaveDialogKeepsTheFile", {Answer::Ok}, {}, true, false, false},
+        CloseCase{"OkNamesUnnamedFileThenCloses", {Answer::Ok}, {"named.evt"}, true, true, true},
+        CloseCase{"OkWithFailingSaveKeepsTheFile", {Answer::Ok}, {"missing/x.evt"}, true, false, false}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(EditorControllerTest, UnmodifiedFileClosesWithoutAQuestion)
+{
+    ASSERT_TRUE(controller.Open(write("a.evt", FixedFile)));
+    EXPECT_TRUE(controller.Close());
+    EXPECT_TRUE(questions.questions.empty());
+    EXPECT_FALSE(controller.Model().IsLoaded());
+}
+
+TEST_F(EditorControllerTest, CancelledQuestionStopsOpenAndNew)
+{
+    const std::string first = openModified();
+    const std::string second = write("b.evt", FixedFile);
+
+    EXPECT_FALSE(controller.Open(second));
+    EXPECT_FALSE(controller.NewCommand());
+    EXPECT_FALSE(controller.New(EventFileFormat::Wisdom));
+
+    EXPECT_EQ(questions.questions.size(), 3u);
+    EXPECT_EQ(controller.Model().Path(), first);
+    EXPECT_EQ(controller.Model().Format(), EventFileFormat::FixedEvents);
+    EXPECT_EQ(controller.Model().Records()[0].day, 2);
+    EXPECT_TRUE(controller.Model().IsModified());
+}
+
+TEST_F(EditorControllerTest, OpenCommandDoesNothingWhileModified)
+{
+    openModified();
+    questions.fileNames.push_back(write("b.evt", FixedFile));
+
+    EXPECT_FALSE(controller.OpenCommand());
+    EXPECT_TRUE(questions.openFilters.empty());
+    EXPECT_TRUE(questions.questions.empty());
+    EXPECT_EQ(controller.Model().Path(), path("a.evt"));
+}
+
+TEST_F(EditorControllerTest, OpenCommandOffersSupportedFilesFirst)
+{
+    questions.fileNames.push_back(write("a.evt", FixedFile));
+    EXPECT_TRUE(controller.OpenCommand());
+    ASSERT_EQ(questions.openFilters.size(), 1u);
+    EXPECT_EQ(questions.openFilters[0],
+              (FileFilter{"Поддерживаемые файлы|*.evt;*.wis|Cобытия (*.evt)|*.evt|Высказываний (*.wis)|*.wis|"
+                          "Все файлы|*.*",
+                          1}));
+    EXPECT_EQ(controller.Model().Caption(), "Редактор - a.evt");
+
+    // A cancelled dialog keeps the file.
+    EXPECT_FALSE(controller.OpenCommand());
+    EXPECT_EQ(controller.Model().Path(), path("a.evt"));
+}
+
+// ---- Open, its failures and the file commands ----
+
+TEST_F(EditorControllerTest, OpenOutcomesAndTheFileCommands)
+{
+    ASSERT_TRUE(controller.Open(write("a.evt", FixedFile)));
+    EXPECT_TRUE(controller.FileCommandsEnabled());
+    EXPECT_EQ(controller.StatusTexts().position, "1/2");
+    EXPECT_EQ(controller.StatusTexts().path, path("a.evt"));
+
+    // An unknown header: the error box, the previous file is gone and the
+    // file commands stay off.
+    const std::string list = write("list.evl", "[fixed events list]\r\n2000.01.01 x\r\n");
+    EXPECT_FALSE(controller.Open(list));
+    ASSERT_EQ(questions.errors.size(), 1u);
+    EXPECT_EQ(questions.errors[0],
+              "Ошибка!|Неизвестный формат файла.\n Файл = " + list + "\n Формат = [fixed events list]");
+    EXPECT_FALSE(controller.Model().IsLoaded());
+    EXPECT_FALSE(controller.FileCommandsEnabled());
+    EXPECT_TRUE(journal.Lines().empty());
+
+    // A missing file: a journal line, no file, but the commands are on.
+    const std::string missing = path("none.evt");
+    EXPECT_FALSE(controller.Open(missing));
+    ASSERT_EQ(journal.Lines().size(), 1u);
+    EXPECT_EQ(journal.Lines()[0], "В редакторе событий невозможно открыть файл: " + missing);
+    EXPECT_FALSE(controller.Model().IsLoaded());
+    EXPECT_TRUE(controller.FileCommandsEnabled());
+    EXPECT_EQ(controller.Model().Caption(), "Редактор");
+    EXPECT_EQ(questions.errors.size(), 1u);
+}
+
+TEST_F(EditorControllerTest, ExitKeepsTheFileAndItsMarkButDisablesFileCommands)
+{
+    openModified();
+    controller.Exit();
+    EXPECT_FALSE(controller.FileCommandsEnabled());
+    EXPECT_TRUE(controller.Model().IsLoaded());
+    EXPECT_TRUE(controller.Model().IsModified());
+    controller.EnableFileCommands(true);
+    EXPECT_TRUE(controller.FileCommandsEnabled());
+}
+
+// ---- Save and Save as ----
+
+struct NewKindCase {
+    EventFileFormat kind;
+    const char* caption;
+    int preselected; // of the save dialog for an unnamed file
+    const char* header;
+};
+
+class SaveUnnamed : public EditorControllerTest, public ::testing::WithParamInterface<NewKindCase> {};
+
+TEST_P(SaveUnnamed, GoesThroughTheSaveDialogAndKeepsTheCaption)
+{
+    const NewKindCase& c = GetParam();
+    ASSERT_TRUE(controller.New(c.kind));
+    EXPECT_EQ(controller.Model().Caption(), c.caption);
+    EXPECT_EQ(controller.StatusTexts().path, "");
+    EXPECT_EQ(controller.StatusTexts().position, "0/0");
+
+    // Cancelled: nothing is written, nothing changes.
+    ASSERT_TRUE(controller.Insert());
+    EXPECT_FALSE(controller.Save());
+    EXPECT_TRUE(controller.Model().IsModified());
+    EXPECT_EQ(controller.Model().Path(), "");
+
+    const std::string target = path("new.file");
+    questions.fileNames.push_back(target);
+    EXPECT_TRUE(controller.Save());
+    ASSERT_EQ(questions.saveFilters.size(), 2u);
+    EXPECT_EQ(questions.saveFilters[1].pairs, EditorFilePairs);
+    EXPECT_EQ(questions.saveFilters[1].index, c.preselected);
+    EXPECT_EQ(controller.Model().Path(), target);
+    EXPECT_EQ(controller.Model().Caption(), c.caption);
+    EXPECT_FALSE(controller.Model().IsModified());
+    EXPECT_EQ(controller.StatusTexts().path, target);
+    EXPECT_EQ(readBytes(target).substr(0, std::string(c.header).size() + 2), std::string(c.header) + "\r\n");
+
+    // Named now: the next save asks nothing.
+    EXPECT_TRUE(controller.Save());
+    EXPECT_EQ(questions.saveFilters.size(), 2u);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Kinds, SaveUnnamed,
+    ::testing::Values(NewKindCase{EventFileFormat::FullDateEvents, "Редактор событий", 2,
+                                  "[fixed events with full date]"},
+                      NewKindCase{EventFileFormat::FloatEvents, "Редактор событий", 2, "[float events]"},
+                      NewKindCase{EventFileFormat::Wisdom, "Редактор высказываний", 3, "[wisdom]"},
+                      NewKindCase{EventFileFormat::WisdomBy, "Редактор высказываний", 3, "[wisdom by]"}));
+
+TEST_F(EditorControllerTest, SaveAsOffersTheEventFilterAlsoForSayingsAndRenames)
+{
+    const std::string source = write("s.wis", "[wisdom]\r\nSaying\r\nAuthor\r\n");
+    ASSERT_TRUE(controller.Open(source));
+
+    EXPECT_FALSE(controller.SaveAs()); // cancelled
+    EXPECT_EQ(controller.Model().Path(), source);
+    EXPECT_EQ(controller.Model().Caption(), "Редактор - s.wis");
+
+    const std::string target = path("copy.evt");
+    questions.fileNames.push_back(target);
+    EXPECT_TRUE(controller.SaveAs());
+    ASSERT_EQ(questions.saveFilters.size(), 2u);
+    EXPECT_EQ(questions.saveFilters[1], (FileFilter{"Файлы событий (*.evt)|*.evt|Все файлы (*.*)|*.*", 1}));
+    EXPECT_EQ(readBytes(target), "[wisdom]\r\nSaying\r\nAuthor\r\n");
+    EXPECT_EQ(controller.Model().Path(), target);
+    EXPECT_EQ(controller.Model().Caption(), "Редактор - copy.evt");
+    EXPECT_EQ(controller.StatusTexts().path, target);
+}
+
+TEST_F(EditorControllerTest, FailedWriteIsReportedAndKeepsTheMark)
+{
+    const std::string file = openModified();
+    questions.fileNames.push_back(path("missing/x.evt"));
+    EXPECT_FALSE(controller.SaveAs());
+    ASSERT_EQ(questions.errors.size(), 1u);
+    EXPECT_EQ(
+        questions.errors[0].rfind("Ошибка!|Не удалось сохранить файл: " + path("missing/x.evt") + "\n", 0),
+        0u);
+    ASSERT_EQ(journal.Lines().size(), 1u);
+    EXPECT_EQ(journal.Lines()[0].rfind("Не удалось сохранить файл: " + path("missing/x.evt"), 0), 0u);
+    EXPECT_TRUE(controller.Model().IsModified());
+    EXPECT_EQ(controller.Model().Path(), file);
+    EXPECT_EQ(readBytes(file), FixedFile);
+}
+
+TEST_F(EditorControllerTest, TextOutsideWindows1251IsNotWrittenAndNamesTheCharacters)
+{
+    const std::string file = openModified();
+    ASSERT_TRUE(controller.Model().SetEvent("Новый год 🎄"));
+    EXPECT_FALSE(controller.Save());
+    ASSERT_EQ(questions.errors.size(), 1u);
+    EXPECT_NE(questions.errors[0].find("🎄"), std::string::npos);
+    EXPECT_EQ(readBytes(file), FixedFile);
+    EXPECT_TRUE(controller.Model().IsModified());
+}
+
+TEST_F(EditorControllerTest, SaveWithoutAFileDoesNothing)
+{
+    EXPECT_FALSE(controller.Save());
+    EXPECT_FALSE(controller.SaveAs());
+    EXPECT_TRUE(questions.saveFilters.empty());
+}
+
+// ---- Navigator and status ----
+
+TEST_F(EditorControllerTest, NavigatorMovesAndItsButtonsFollowThePosition)
+{
+    using Move = EditorController::Move;
+    using State = EditorController::NavigatorState;
+    EXPECT_EQ(controller.Navigator(), State{});
+
+    ASSERT_TRUE(controller.Open(write("three.evt", FixedFile + " 3  3    0   1   0 1 Third\r\n")));
+    struct Step {
+        Move move;
+        bool moved;
+        const char* position;
+        State buttons; // first, prior, next, last, insert, delete
+    };
+    const Step steps[] = {
+        {Move::Next, true, "2/3", {true, true, true, true, true, true}},
+        {Move::Last, true, "3/3", {true, true, false, false, true, true}},
+        {Move::Next, false, "3/3", {true, true, false, false, true, true}},
+        {Move::Prior, true, "2/3", {true, true, true, true, true, true}},
+        {Move::First, true, "1/3", {false, false, true, true, true, true}},
+        {Move::Prior, false, "1/3", {false, false, true, true, true, true}},
+    };
+    for (const Step& step : steps) {
+        SCOPED_TRACE(step.position);
+        EXPECT_EQ(controller.Navigate(step.move), step.moved);
+        EXPECT_EQ(controller.StatusTexts().position, step.position);
+        EXPECT_EQ(controller.Navigator(), step.buttons);
+    }
+    EXPECT_FALSE(controller.Model().IsModified());
+}
+
+TEST_F(EditorControllerTest, InsertAndDeleteMarkTheFileAndUpdateTheStatus)
+{
+    ASSERT_TRUE(controller.New(EventFileFormat::FloatEvents));
+    EXPECT_EQ(controller.Navigator(),
+              (EditorController::NavigatorState{false, false, false, false, true, false}));
+    EXPECT_EQ(controller.StatusTexts().modified, "");
+
+    ASSERT_TRUE(controller.Insert());
+    EXPECT_EQ(controller.StatusTexts().modified, "Изменён");
+    EXPECT_EQ(controller.StatusTexts().position, "1/1");
+    const EditorRecord* record = controller.Model().Current();
+    ASSERT_NE(record, nullptr);
+    EXPECT_EQ(record->dbefore, 1);
+    EXPECT_EQ(record->dafter, 0);
+    EXPECT_TRUE(record->active);
+
+    ASSERT_TRUE(controller.DeleteCurrent());
+    EXPECT_EQ(controller.StatusTexts().position, "0/0");
+    EXPECT_FALSE(controller.DeleteCurrent());
+}
+
+TEST_F(EditorControllerTest, PositionKeepsItsTextWhenTheFileIsClosed)
+{
+    ASSERT_TRUE(controller.Open(write("a.evt", FixedFile)));
+    ASSERT_TRUE(controller.Select(2));
+    EXPECT_EQ(controller.StatusTexts().position, "2/2");
+    ASSERT_TRUE(controller.Close());
+    EXPECT_EQ(controller.StatusTexts().position, "2/2");
+    EXPECT_EQ(controller.StatusTexts().path, "");
+}
+
+} // namespace
+} // namespace orvenda
