@@ -1,17 +1,45 @@
-// Орвенда, the desktop program.
+// Орвенда, the desktop program: the windows are created once, in a fixed
+// order, and live until the program ends; the main window starts the session
+// when it is first shown.
 
-#include "app/ui/today_window.h"
-#include "engine/date.h"
+#include "app/system_clock.h"
+#include "app/ui/about_window.h"
+#include "app/ui/application.h"
+#include "app/ui/calendar_window.h"
+#include "app/ui/main_window.h"
+#include "app/ui/program_icon.h"
+#include "app/ui/status_window.h"
+#include "config/autostart.h"
+#include "engine/ui/prompt.h"
 
-#include <QApplication>
+#include <clocale>
 
 int main(int argc, char** argv)
 {
-    QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Орвенда"));
+    // The journal's date and time texts follow the user's locale.
+    std::setlocale(LC_ALL, "");
+    orvenda::Application app(argc, argv);
+    QApplication::setApplicationName(orvenda::ProgramTitle());
+    QGuiApplication::setDesktopFileName(QStringLiteral("orvenda"));
+    QApplication::setWindowIcon(orvenda::ProgramIcon());
 
-    orvenda::TodayWindow window(QApplication::applicationDirPath() + QLatin1Char('/'));
-    window.ShowDate(orvenda::Now());
-    window.show();
+    orvenda::MessageBoxPrompt prompt;
+    app.SetPrompt(&prompt);
+
+    const QString programFolder = QCoreApplication::applicationDirPath() + QLatin1Char('/');
+    orvenda::SessionEnvironment env;
+    env.programFolder = programFolder.toStdString();
+    env.programPath = QCoreApplication::applicationFilePath().toStdString();
+    env.autostartDir = orvenda::DefaultAutostartDir();
+    env.clock = orvenda::SystemClock();
+
+    orvenda::TFormMain formMain(env, prompt);
+    orvenda::TFormStatus formStatus(formMain.GetSession().GetJournal());
+    orvenda::TFormAbout formAbout(programFolder);
+    orvenda::TFormCalendar formCalendar;
+    formMain.SetWindows(&formStatus, &formAbout, &formCalendar);
+    QObject::connect(&formMain, &orvenda::TFormMain::exitAccepted, &app, &QCoreApplication::quit);
+
+    formMain.show();
     return QApplication::exec();
 }

@@ -1,0 +1,23 @@
+#include "app/ui/clickable_label.h"
+
+#include <QMouseEvent>
+
+namespace orvenda {
+
+ClickableLabel::ClickableLabel(QWidget* parent) : QLabel(parent) {}
+
+void ClickableLabel::mouseReleaseEvent(QMouseEvent* event)
+{
+    if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()))
+        emit clicked();
+    QLabel::mouseReleaseEvent(event);
+}
+
+void ClickableLabel::mouseDoubleClickEvent(QMouseEvent* event)
+{
+    if (event->button() == Qt::LeftButton)
+        emit doubleClicked();
+    QLabel::mouseDoubleClickEvent(event);
+}
+
+} // namespace orvenda

@@ -1,0 +1,387 @@
+#include "app/ui/main_window.h"
+
+#include "app/ui/about_window.h"
+#include "app/ui/astro_panel_widget.h"
+#include "app/ui/calendar_window.h"
+#include "app/ui/event_list_model.h"
+#include "app/ui/looks.h"
+#include "app/ui/program_icon.h"
+#include "app/ui/status_window.h"
+#include "app/ui/today_panel.h"
+#include "engine/ui/prompt.h"
+
+#include <QAction>
+#include <QDesktopServices>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QMenu>
+#include <QPushButton>
+#include <QScreen>
+#include <QStatusBar>
+#include <QStatusTipEvent>
+#include <QTableView>
+#include <QTextEdit>
+#include <QToolBar>
+#include <QVBoxLayout>
+
+#include <algorithm>
+
+namespace orvenda {
+
+namespace {
+
+constexpr int InitialRowHeight = 19;
+
+QString Text(const std::string& text)
+{
+    return QString::fromStdString(text);
+}
+
+} // namespace
+
+QString ProgramTitle()
+{
+    return QStringLiteral("Орвенда");
+}
+
+TFormMain::TFormMain(SessionEnvironment env, Prompt& prompt, QWidget* parent)
+    : QMainWindow(parent, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                              Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint),
+      m_session(std::move(env), this), m_prompt(prompt),
+      m_openUrl([](const QUrl& url) { QDesktopServices::openUrl(url); })
+{
+    setObjectName(QStringLiteral("FormMain"));
+    setWindowTitle(ProgramTitle());
+    setWindowIcon(ProgramIcon());
+    setMinimumSize(300, 150);
+    resize(MinimumFittedWidth, 620);
+
+    m_actions = CreateMainActions(this);
+    auto* central = new QWidget(this);
+    auto* layout = new QVBoxLayout(central);
+    layout->setContentsMargins(2, 2, 2, 0);
+    layout->setSpacing(2);
+    layout->addWidget(CreateTopPanel());
+    m_astro = new AstroPanelWidget(QString::fromStdString(m_session.ProgramFolder()), central);
+    layout->addWidget(m_astro);
+    layout->addWidget(CreateEventList(), 1);
+    setCentralWidget(central);
+    CreateStatusBar();
+    ConnectCommands();
+    m_astro->Show(m_session.View().Astro);
+}
+
+TFormMain::~TFormMain() = default;
+
+QWidget* TFormMain::CreateTopPanel()
+{
+    auto* top = new QWidget(this);
+    top->setObjectName(QStringLiteral("PTop"));
+    m_today = new TodayPanel(top);
+    m_saying = new QTextEdit(top);
+    m_saying->setObjectName(QStringLiteral("MWisdom"));
+    m_saying->setReadOnly(true);
+    m_saying->setFixedHeight(76);
+    m_moreSaying = new QPushButton(QStringLiteral("ещё"), top);
+    m_moreSaying->setObjectName(QStringLiteral("BMoreWis"));
+    m_moreSaying->setToolTip(QStringLiteral("Показать ещё одно высказывание"));
+    m_moreSaying->setStatusTip(QStringLiteral("Показать ещё одно высказывание"));
+    m_moreSaying->setFocusPolicy(Qt::NoFocus);
+
+    auto* more = new QVBoxLayout;
+    more->addStretch();
+    more->addWidget(m_moreSaying);
+    auto* layout = new QHBoxLayout(top);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(2);
+    layout->addWidget(m_today);
+    layout->addWidget(m_saying, 1);
+    layout->addLayout(more);
+    return top;
+}
+
+QTableView* TFormMain::CreateEventList()
+{
+    m_model = new EventListModel(this);
+    m_list = new QTableView(this);
+    m_list->setObjectName(QStringLiteral("SGEvents"));
+    m_list->setModel(m_model);
+    m_list->horizontalHeader()->hide();
+    m_list->verticalHeader()->hide();
+    m_list->verticalHeader()->setMinimumSectionSize(1);
+    m_list->verticalHeader()->setDefaultSectionSize(InitialRowHeight);
+    m_list->setShowGrid(false);
+    m_list->setSelectionBehavior(QAbstractItemView::SelectRows);
+    m_list->setSelectionMode(QAbstractItemView::SingleSelection);
+    m_list->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    m_list->setWordWrap(false);
+    m_list->setHorizontalScrollMode(QAbstractItemView::ScrollPerPixel);
+    m_list->setContextMenuPolicy(Qt::CustomContextMenu);
+    for (int column = EventListModel::FullDateColumn; column < EventListModel::ColumnCount; ++column) {
+        m_list->setColumnWidth(column, 0);
+        m_list->setColumnHidden(column, true);
+    }
+    return m_list;
+}
+
+void TFormMain::CreateStatusBar()
+{
+    QStatusBar* bar = statusBar();
+    bar->setObjectName(QStringLiteral("StatusBar"));
+    bar->setSizeGripEnabled(false);
+    const std::array<int, 5> stretch{2, 0, 0, 0, 3};
+    for (std::size_t i = 0; i < m_statusPanels.size(); ++i) {
+        auto* panel = new QLabel(bar);
+        panel->setObjectName(QStringLiteral("StatusPanel%1").arg(i));
+        panel->setFrameShape(QFrame::StyledPanel);
+        panel->setFrameShadow(QFrame::Sunken);
+        panel->setMinimumWidth(stretch[i] > 0 ? 40 : 16);
+        bar->addWidget(panel, stretch[i]);
+        m_statusPanels[i] = panel;
+    }
+    m_statusPanels[1]->setText(QStringLiteral("Событий:"));
+    m_statusPanels[2]->setAlignment(Qt::AlignCenter);
+    m_statusPanels[2]->setText(QStringLiteral("0"));
+    m_statusPanels[3]->setAlignment(Qt::AlignCenter);
+}
+
+void TFormMain::ConnectCommands()
+{
+    const MainActions& a = m_actions;
+    connect(a.NRefresh, &QAction::triggered, this, [this] { ShowCommandResult(m_session.Refresh()); });
+    connect(a.TBRefresh, &QAction::triggered, a.NRefresh, &QAction::trigger);
+    connect(a.NCalendar, &QAction::triggered, this, &TFormMain::OpenCalendar);
+    connect(a.NExit, &QAction::triggered, this, &TFormMain::ExitCommand);
+    connect(a.NToolBar, &QAction::triggered, this, [this](bool on) {
+        m_session.Config().ToolBarShow = on;
+        m_actions.ToolBar1->setVisible(on);
+    });
+    connect(a.NAstroPanel, &QAction::triggered, m_astro, &QWidget::setVisible);
+    connect(a.NEvtGroup, &QAction::triggered, this, [this](bool on) {
+        m_session.SetGrouping(on);
+        ShowView();
+        FitColumns();
+    });
+    connect(a.NDateInStr, &QAction::triggered, this, [this](bool on) {
+        m_session.Config().ViewDateInStr = on;
+        FitColumns();
+    });
+    connect(a.NStatus, &QAction::triggered, this, [this] { ShowWindow(m_statusWindow); });
+    connect(a.NSaveConfig, &QAction::triggered, this, &TFormMain::SaveSettings);
+    connect(a.NHelp, &QAction::triggered, this, [this] { OpenProgramFile("Orvenda.html"); });
+    connect(a.NAbout, &QAction::triggered, this, [this] { ShowWindow(m_aboutWindow); });
+    connect(a.TBAbout, &QAction::triggered, a.NAbout, &QAction::trigger);
+
+    connect(a.ToolBar1, &QWidget::customContextMenuRequested, this,
+            [this](const QPoint& at) { m_actions.ToolBarMenu->popup(m_actions.ToolBar1->mapToGlobal(at)); });
+    connect(a.NShowCaptions, &QAction::triggered, this, [this](bool on) {
+        m_session.Config().ToolBarShowTXT = on;
+        ShowToolBarCaptions(m_actions, on);
+    });
+    connect(a.NHideToolBar, &QAction::triggered, this, [this] {
+        m_session.Config().ToolBarShow = false;
+        m_actions.NToolBar->setChecked(false);
+        m_actions.ToolBar1->hide();
+    });
+
+    connect(a.NSwitchOff, &QAction::triggered, this, &TFormMain::SwitchOffRow);
+    connect(a.NDelete, &QAction::triggered, this, &TFormMain::DeleteRow);
+    connect(m_list, &QWidget::customContextMenuRequested, this,
+            [this](const QPoint& at) { m_actions.EventsMenu->popup(m_list->viewport()->mapToGlobal(at)); });
+    connect(m_list, &QAbstractItemView::doubleClicked, a.NEvtEdit, &QAction::trigger);
+    connect(m_list, &QAbstractItemView::clicked, this,
+            [this](const QModelIndex& index) { RowChosen(index.row()); });
+    connect(m_list->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
+            [this](const QModelIndex& current) {
+                if (!m_quietSelection && current.isValid())
+                    RowChosen(current.row());
+            });
+
+    connect(m_today, &TodayPanel::previousDay, this, [this] { ShowCommandResult(m_session.StepDay(-1)); });
+    connect(m_today, &TodayPanel::nextDay, this, [this] { ShowCommandResult(m_session.StepDay(1)); });
+    connect(m_today, &TodayPanel::today, this, [this] { ShowCommandResult(m_session.GoToday()); });
+    connect(m_today, &TodayPanel::dateClicked, this, &TFormMain::DateLabelClicked);
+    connect(m_today, &TodayPanel::dateDoubleClicked, this, &TFormMain::OpenCalendar);
+    connect(m_moreSaying, &QPushButton::clicked, this, [this] {
+        m_session.MoreSaying();
+        ShowSaying();
+    });
+    connect(m_astro, &AstroPanelWidget::kalachakraClicked, this,
+            [this] { OpenProgramFile("Img/Kalachakra.jpg"); });
+}
+
+void TFormMain::SetWindows(TFormStatus* status, TFormAbout* about, TFormCalendar* calendar)
+{
+    m_statusWindow = status;
+    m_aboutWindow = about;
+    m_calendar = calendar;
+    if (m_calendar)
+        connect(m_calendar, &TFormCalendar::mainDatePicked, this, &TFormMain::CalendarDatePicked);
+}
+
+void TFormMain::Start()
+{
+    if (m_started)
+        return;
+    m_started = true;
+    if (const QScreen* screen = this->screen()) {
+        const QRect area = screen->availableGeometry();
+        move(area.center() - QPoint(frameGeometry().width() / 2, frameGeometry().height() / 2));
+    }
+    m_session.StartUp();
+    const TDateRec today = m_session.CurrentDay();
+    if (m_calendar)
+        m_calendar->SetDate(QDate(today.Year, today.Month, today.Day));
+    ShowCommandResult(m_session.Refresh());
+}
+
+void TFormMain::ShowCurrentDay()
+{
+    const MainView& view = m_session.View();
+    m_today->ShowDay(Text(view.DateLabel), Text(view.WeekdayLabel));
+    m_astro->Show(view.Astro);
+}
+
+void TFormMain::ShowAstroPanelChanged(bool on)
+{
+    m_actions.NAstroPanel->setChecked(on);
+    m_astro->setVisible(on);
+}
+
+void TFormMain::ToolBarShowChanged(bool on)
+{
+    m_actions.NToolBar->setChecked(on);
+    m_actions.ToolBar1->setVisible(on);
+}
+
+void TFormMain::ToolBarShowTXTChanged(bool on)
+{
+    m_actions.NShowCaptions->setChecked(on);
+    ShowToolBarCaptions(m_actions, on);
+}
+
+void TFormMain::ApplyLooks(const TLooks& looks)
+{
+    m_today->ApplyLooks(looks);
+    orvenda::ApplyLook(m_saying, looks[LcWis]);
+    orvenda::ApplyLook(m_list, looks[LcEvt]);
+}
+
+void TFormMain::ShowCommandResult(const CommandResult& result)
+{
+    SyncMarks();
+    ShowView();
+    FitColumns();
+    FitWindowWidth();
+    if (m_statusWindow)
+        m_statusWindow->ShowJournal();
+    if (!result.ok)
+        m_prompt.ShowError(this, ProgramTitle(), Text(result.error));
+}
+
+void TFormMain::ShowView()
+{
+    const MainView& view = m_session.View();
+    m_today->ShowDay(Text(view.DateLabel), Text(view.WeekdayLabel));
+    m_astro->Show(view.Astro);
+    ShowSaying();
+    m_quietSelection = true;
+    m_model->SetRows(view.Events);
+    m_quietSelection = false;
+    m_statusPanels[2]->setText(Text(view.StatusCount));
+    m_statusPanels[2]->setMinimumWidth(
+        std::max(m_statusPanels[2]->fontMetrics().horizontalAdvance(m_statusPanels[2]->text()) + 10, 24));
+    m_statusPanels[3]->setText(Text(view.StatusFiles));
+    m_statusPanels[4]->setText(Text(view.StatusDetails));
+    SetRowCommandsEnabled(false);
+}
+
+void TFormMain::ShowSaying()
+{
+    const MainView& view = m_session.View();
+    m_saying->setPlainText(Text(view.Saying[0]) + QLatin1Char('\n') + Text(view.Saying[1]));
+    QTextCursor cursor = m_saying->textCursor();
+    cursor.movePosition(QTextCursor::Start);
+    m_saying->setTextCursor(cursor);
+}
+
+void TFormMain::SyncMarks()
+{
+    const TConfigRec& config = m_session.Config();
+    ToolBarShowChanged(config.ToolBarShow);
+    ToolBarShowTXTChanged(config.ToolBarShowTXT);
+    ShowAstroPanelChanged(config.ShowAstroPanel);
+    m_actions.NEvtGroup->setChecked(config.ViewGroup);
+    m_actions.NDateInStr->setChecked(config.ViewDateInStr);
+}
+
+void TFormMain::FitColumns()
+{
+    const QFontMetrics metrics(m_list->font());
+    m_widths = orvenda::FitColumns(m_model->Rows(), m_session.Config().ViewDateInStr,
+                                   m_list->viewport()->width(), [&metrics](const std::string& text) {
+                                       return metrics.horizontalAdvance(QString::fromStdString(text));
+                                   });
+    ApplyColumnWidths();
+}
+
+void TFormMain::ApplyColumnWidths()
+{
+    m_list->setColumnHidden(EventListModel::DateColumn, m_widths.w0 == 0);
+    m_list->setColumnWidth(EventListModel::DateColumn, m_widths.w0);
+    // The text column reaches at least to the list's right edge, so that a
+    // selected row is marked across the whole list.
+    m_list->setColumnWidth(EventListModel::TextColumn,
+                           std::max(m_widths.w1, m_list->viewport()->width() - m_widths.w0));
+}
+
+void TFormMain::FitWindowWidth()
+{
+    const QScreen* screen = this->screen();
+    if (!screen || m_session.View().Count <= 0 || !m_session.Config().AdjustFormSize)
+        return;
+    const QRect area = screen->geometry();
+    const int frame = frameGeometry().width() - width();
+    const int fitted = orvenda::FitWindowWidth(m_widths.w0 + m_widths.textWidth, frame / 2, area.width());
+    resize(std::max(fitted - frame, minimumWidth()), height());
+    move(CentredLeft(area.left(), area.width(), frameGeometry().width()), y());
+    ApplyColumnWidths();
+}
+
+void TFormMain::SetRowCommandsEnabled(bool on)
+{
+    m_actions.NSwitchOff->setEnabled(on);
+    m_actions.NDelete->setEnabled(on);
+}
+
+void TFormMain::showEvent(QShowEvent* event)
+{
+    QMainWindow::showEvent(event);
+    Start();
+}
+
+void TFormMain::closeEvent(QCloseEvent* event)
+{
+    QMainWindow::closeEvent(event);
+    emit exitAccepted();
+}
+
+void TFormMain::resizeEvent(QResizeEvent* event)
+{
+    QMainWindow::resizeEvent(event);
+    ApplyColumnWidths();
+}
+
+bool TFormMain::event(QEvent* event)
+{
+    // Hints of menu entries and buttons go to the first status panel, and the
+    // other panels stay where they are.
+    if (event->type() == QEvent::StatusTip) {
+        m_statusPanels[0]->setText(static_cast<QStatusTipEvent*>(event)->tip());
+        return true;
+    }
+    return QMainWindow::event(event);
+}
+
+} // namespace orvenda

@@ -1,0 +1,54 @@
+#include "app/ui/window_fit.h"
+
+#include <algorithm>
+#include <cstdint>
+
+namespace orvenda {
+
+namespace {
+
+constexpr int TextMargin = 10;
+
+int ClampToInt(std::int64_t value)
+{
+    return static_cast<int>(std::clamp<std::int64_t>(value, 0, INT32_MAX));
+}
+
+} // namespace
+
+ColumnWidths FitColumns(const std::vector<ShownRow>& rows, bool dateInLine, int listWidth,
+                        const TextWidthFn& textWidth)
+{
+    int widestDate = 0;
+    int widestText = 0;
+    for (const ShownRow& row : rows) {
+        if (dateInLine)
+            widestDate = std::max(widestDate, textWidth(row.DateText));
+        widestText = std::max(widestText, textWidth(row.Text));
+    }
+    ColumnWidths widths;
+    widths.textWidth = ClampToInt(std::int64_t{widestText} + TextMargin);
+    if (dateInLine) {
+        widths.w0 = ClampToInt(std::int64_t{widestDate} + TextMargin);
+        widths.w1 = widths.textWidth;
+    } else {
+        widths.w0 = 0;
+        widths.w1 = std::max(listWidth, 0);
+    }
+    return widths;
+}
+
+int FitWindowWidth(int contentWidth, int borderWidth, int screenWidth)
+{
+    std::int64_t width = std::int64_t{contentWidth} + 2 * std::int64_t{borderWidth} + 40;
+    width = std::max<std::int64_t>(width, MinimumFittedWidth);
+    width = std::min<std::int64_t>(width, screenWidth);
+    return ClampToInt(width);
+}
+
+int CentredLeft(int screenLeft, int screenWidth, int width)
+{
+    return screenLeft + screenWidth / 2 - width / 2;
+}
+
+} // namespace orvenda

@@ -1,0 +1,66 @@
+// The month calendar window: a picked date goes to the window named by the
+// caller key, and the calendar hides.
+
+#include "app/ui/calendar_window.h"
+#include "ui_test_support.h"
+
+#include <QCalendarWidget>
+#include <QLabel>
+#include <QSignalSpy>
+
+using namespace orvenda;
+
+class CalendarWindowTest : public QObject {
+    Q_OBJECT
+private slots:
+    void pickedDateGoesToTheCallerAndTheWindowHides_data()
+    {
+        QTest::addColumn<QString>("key");
+        QTest::addColumn<int>("mainPicks");
+        QTest::addColumn<int>("calcPicks");
+        QTest::newRow("main window") << "MAIN" << 1 << 0;
+        QTest::newRow("calculator") << "Calc" << 0 << 1;
+        QTest::newRow("nobody") << "other" << 0 << 0;
+    }
+    void pickedDateGoesToTheCallerAndTheWindowHides()
+    {
+        QFETCH(QString, key);
+        QFETCH(int, mainPicks);
+        QFETCH(int, calcPicks);
+        TFormCalendar calendar;
+        QSignalSpy toMain(&calendar, &TFormCalendar::mainDatePicked);
+        QSignalSpy toCalc(&calendar, &TFormCalendar::calcDatePicked);
+        calendar.SetCallerKey(key.toStdString());
+        calendar.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&calendar));
+
+        // A double click on a day is the calendar's "activated" signal.
+        auto* month = calendar.findChild<QCalendarWidget*>(QStringLiteral("MonthCalendar1"));
+        QVERIFY(month);
+        emit month->activated(QDate(2007, 1, 7));
+
+        QCOMPARE(toMain.count(), mainPicks);
+        QCOMPARE(toCalc.count(), calcPicks);
+        if (mainPicks)
+            QCOMPARE(toMain.first().first().toDate(), QDate(2007, 1, 7));
+        if (calcPicks)
+            QCOMPARE(toCalc.first().first().toDate(), QDate(2007, 1, 7));
+        QVERIFY(calendar.isHidden());
+    }
+
+    void calendarWindowLooks()
+    {
+        TFormCalendar calendar;
+        QCOMPARE(calendar.windowTitle(), QStringLiteral("Календарь"));
+        QVERIFY(calendar.windowFlags() & Qt::WindowStaysOnTopHint);
+        QCOMPARE(calendar.Date(), QDate::currentDate());
+        bool hasHint = false;
+        for (const QLabel* label : calendar.findChildren<QLabel*>())
+            hasHint = hasHint || label->text() == QStringLiteral("Выберите желаемую дату двойным щелчком");
+        QVERIFY(hasHint);
+    }
+};
+
+ORVENDA_UI_TEST(CalendarWindowTest, "calendar_window")
+
+#include "calendar_window_test.moc"

@@ -1,0 +1,725 @@
+// The main window after start-up and under the user's commands, over a
+// program folder of hand-made files (see main_window_fixture.h).
+
+#include "events/loader.h"
+#include "main_window_fixture.h"
+
+#include <QHeaderView>
+#include <QMenu>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QScreen>
+#include <QSignalSpy>
+#include <QTextEdit>
+#include <QToolBar>
+#include <QToolButton>
+
+using namespace orvenda;
+using namespace orvenda::test;
+
+namespace {
+
+struct ExpectedRow {
+    const char* date;
+    const char* text;
+};
+
+// The list for 15 March 2008 with grouping, worked out by hand from the
+// event files: days in order, headings relative to the current day, then the
+// 1000-day and the same-digit lists.
+const std::vector<ExpectedRow> GroupedRows{
+    {"", " ---- 5 дней назад ----"},
+    {"10.03.2000", "Переезд на новую квартиру"},
+    {"", " ---- Сегодня ----"},
+    {"15.03.2005", "День рождения Ани"},
+    {"15.03.1998", "Открытие отдела"},
+    {"", " ---- Завтра ----"},
+    {"16.03.2001", "Первый рабочий день"},
+    {"", " ---- Послезавтра ----"},
+    {"17.03.1990", "Годовщина свадьбы"},
+    {"", "==== Cобытия с кратностью дней 1000 ===="},
+    {"02.04.1997", "Запуск проекта"},
+    {"", "==== Особые сроки ===="},
+    {"29.01.1999", "Сдача отчёта"},
+};
+
+QStringList ColumnTexts(const MainWindowFixture& f, int column)
+{
+    QStringList texts;
+    for (int row = 0; row < f.RowCount(); ++row)
+        texts << f.Cell(row, column);
+    return texts;
+}
+
+std::vector<TEventRec> LoadFile(const MainWindowFixture& f, const std::string& name)
+{
+    Journal journal;
+    return LoadEventFiles({TListedFile{f.folder.path(), name}}, FixedNow, journal).events;
+}
+
+} // namespace
+
+class MainWindowTest : public QObject {
+    Q_OBJECT
+private slots:
+    void startUpShowsTheDayTheSayingAndTheEvents()
+    {
+        MainWindowFixture f;
+        f.Start();
+        QCOMPARE(f.Label("LTdDate"), QStringLiteral("15.03.08"));
+        QCOMPARE(f.Label("LTdDayOfWeek"), QStringLiteral("Суббота"));
+        QCOMPARE(f.Label("LTdText"), QStringLiteral("Сегодня"));
+        // 15 March is day 75 of the leap year 2008: index 74 of the sayings.
+        QCOMPARE(f.Find<QTextEdit>("MWisdom")->toPlainText(),
+                 QStringLiteral("Высказывание 75\nВосточная мудрость"));
+
+        QCOMPARE(f.RowCount(), static_cast<int>(GroupedRows.size()));
+        for (int row = 0; row < f.RowCount(); ++row) {
+            QCOMPARE(f.Cell(row, 0), QString::fromUtf8(GroupedRows[row].date));
+            QCOMPARE(f.Cell(row, 1), QString::fromUtf8(GroupedRows[row].text));
+        }
+        QCOMPARE(f.Label("StatusPanel1"), QStringLiteral("Событий:"));
+        // Five events in their windows, one 1000-day and one same-digit count.
+        QCOMPARE(f.Label("StatusPanel2"), QStringLiteral("7"));
+        QCOMPARE(f.Label("StatusPanel3"), QString());
+        QCOMPARE(f.Label("StatusPanel4"), QString());
+    }
+
+    void windowShowsExactlyTheSessionsView()
+    {
+        MainWindowFixture f;
+        f.Start();
+        const MainView& view = f.window->GetSession().View();
+        QCOMPARE(f.Label("LTdDate").toStdString(), view.DateLabel);
+        QCOMPARE(f.Label("LTdDayOfWeek").toStdString(), view.WeekdayLabel);
+        QCOMPARE(f.RowCount(), static_cast<int>(view.Events.size()));
+        for (int row = 0; row < f.RowCount(); ++row) {
+            const ShownRow& shown = view.Events[static_cast<std::size_t>(row)];
+            const std::array<std::string, 5> cells{shown.DateText, shown.Text, shown.FullDate, shown.FilePath,
+                                                   shown.Ordinal};
+            for (int column = 0; column < 5; ++column)
+                QCOMPARE(f.Cell(row, column).toStdString(), cells[static_cast<std::size_t>(column)]);
+        }
+        const std::array<const char*, 7> rows{"Century", "Year", "Month", "Decade", "Week", "Day", "Zodiak"};
+        const std::array<const char*, 7> captions{"Век", "Год", "Месяц", "Декада", "Неделя", "День", ""};
+        for (std::size_t i = 0; i < rows.size(); ++i) {
+            const QString row = QString::fromLatin1(rows[i]);
+            QCOMPARE(f.Find<QLabel>(qPrintable(QStringLiteral("L%1Caption").arg(row)))->text(),
+                     QString::fromUtf8(captions[i]));
+            QCOMPARE(f.Find<QLabel>(qPrintable(QStringLiteral("L%1Name").arg(row)))->text().toStdString(),
+                     view.Astro[i].Name);
+            QCOMPARE(f.Find<QLabel>(qPrintable(QStringLiteral("L%1Period").arg(row)))->text().toStdString(),
+                     view.Astro[i].Period);
+        }
+        QCOMPARE(f.Label("LYearPeriod"), QStringLiteral("2008"));
+        QCOMPARE(f.Label("LMonthPeriod"), QStringLiteral("Март"));
+        QCOMPARE(f.Label("LDayPeriod"), QStringLiteral("15"));
+        QCOMPARE(f.Label("LZodiakName"), QStringLiteral("Рыбы"));
+    }
+
+    void theWindowItself()
+    {
+        MainWindowFixture f;
+        f.Start();
+        QCOMPARE(f.window->windowTitle(), QStringLiteral("Орвенда"));
+        QVERIFY(f.window->windowFlags() & Qt::WindowMinimizeButtonHint);
+        QVERIFY(!(f.window->windowFlags() & Qt::WindowMaximizeButtonHint));
+        QCOMPARE(f.window->minimumSize(), QSize(300, 150));
+        QVERIFY(f.List()->isColumnHidden(2) && f.List()->isColumnHidden(3) && f.List()->isColumnHidden(4));
+        QVERIFY(!f.List()->showGrid());
+        QCOMPARE(f.List()->selectionBehavior(), QAbstractItemView::SelectRows);
+    }
+
+    void dayCommandsStepTheDayAndRefresh_data()
+    {
+        QTest::addColumn<QStringList>("clicks");
+        QTest::addColumn<QString>("date");
+        QTest::addColumn<QString>("weekday");
+        QTest::addColumn<QString>("saying");
+        QTest::addColumn<QString>("count");
+        QTest::addColumn<QString>("firstRow");
+        QTest::newRow("next day") << QStringList{"BdayNext"} << "16.03.08"
+                                  << "Воскресенье"
+                                  << "Высказывание 76"
+                                  << "4"
+                                  << " ---- 6 дней назад ----";
+        // On 14 March the anniversary of the 17th is three days ahead.
+        QTest::newRow("previous day") << QStringList{"BdayPrev"} << "14.03.08"
+                                      << "Пятница"
+                                      << "Высказывание 74"
+                                      << "4"
+                                      << " ---- 4 дня назад ----";
+        QTest::newRow("there and back")
+            << QStringList{"BdayNext", "BdayNext", "BdayPrev", "BdayPrev"} << "15.03.08"
+            << "Суббота"
+            << "Высказывание 75"
+            << "7"
+            << " ---- 5 дней назад ----";
+        QTest::newRow("today after a step") << QStringList{"BdayNext", "LTdText"} << "15.03.08"
+                                            << "Суббота"
+                                            << "Высказывание 75"
+                                            << "7"
+                                            << " ---- 5 дней назад ----";
+    }
+    void dayCommandsStepTheDayAndRefresh()
+    {
+        QFETCH(QStringList, clicks);
+        MainWindowFixture f;
+        f.Start();
+        for (const QString& name : clicks)
+            QTest::mouseClick(f.Find<QWidget>(qPrintable(name)), Qt::LeftButton);
+        QTEST(f.Label("LTdDate"), "date");
+        QTEST(f.Label("LTdDayOfWeek"), "weekday");
+        QTEST(f.Find<QTextEdit>("MWisdom")->toPlainText().section(QLatin1Char('\n'), 0, 0), "saying");
+        QTEST(f.Label("StatusPanel2"), "count");
+        QTEST(f.Cell(0, 1), "firstRow");
+    }
+
+    void headingOfAnEventThreeDaysAhead()
+    {
+        MainWindowFixture f;
+        f.Start();
+        QTest::mouseClick(f.Find<QWidget>("BdayPrev"), Qt::LeftButton);
+        QVERIFY(ColumnTexts(f, 1).contains(QStringLiteral(" ---- Через 3 дня----")));
+    }
+
+    void clickingRowsShowsDetailsAndSwitchesRowCommands()
+    {
+        MainWindowFixture f;
+        f.Start();
+        for (const char* name : {"NSwitchOff", "NDelete", "NEvtEdit", "NAddToList"})
+            QVERIFY2(!f.Action(name)->isEnabled(), name);
+
+        f.ClickRow(3);
+        QCOMPARE(f.Label("StatusPanel4"),
+                 QStringLiteral("15 Марта 2005; Сегодня событию 3 года | 156,4 недель | 1096 дней"));
+        QCOMPARE(f.Label("LCenturyPeriod"), QStringLiteral("21-й"));
+        QCOMPARE(f.Label("LYearPeriod"), QStringLiteral("2005"));
+        QCOMPARE(f.Label("LMonthPeriod"), QStringLiteral("Март"));
+        QCOMPARE(f.Label("LDayPeriod"), QStringLiteral("15"));
+        QVERIFY(f.Action("NSwitchOff")->isEnabled());
+        QVERIFY(f.Action("NDelete")->isEnabled());
+        // Editing and the personal list come with their windows.
+        QVERIFY(!f.Action("NEvtEdit")->isEnabled());
+
+        f.ClickRow(2);
+        QCOMPARE(f.Label("StatusPanel4"), QString());
+        QVERIFY(!f.Action("NSwitchOff")->isEnabled());
+        QVERIFY(!f.Action("NDelete")->isEnabled());
+
+        // The date label brings back the panel of the current day and
+        // selects the first row.
+        f.ClickRow(3);
+        QTest::mouseClick(f.Find<QWidget>("LTdDate"), Qt::LeftButton);
+        QCOMPARE(f.Label("LYearPeriod"), QStringLiteral("2008"));
+        QCOMPARE(f.List()->selectionModel()->selectedRows().size(), 1);
+        QCOMPARE(f.List()->selectionModel()->selectedRows().first().row(), 0);
+    }
+
+    void keyboardMovesShowDetailsToo()
+    {
+        MainWindowFixture f;
+        f.Start();
+        f.ClickRow(3);
+        f.List()->setFocus();
+        QTest::keyClick(f.List(), Qt::Key_Down);
+        QCOMPARE(f.Label("StatusPanel4").left(16), QStringLiteral("15 Марта 1998; С"));
+    }
+
+    void groupingRecomputesTheListAndRefits()
+    {
+        MainWindowFixture f;
+        f.Start();
+        QAction* group = f.Action("NEvtGroup");
+        // The tool bar's "Вид" drop-down holds the same entry as the view menu.
+        QVERIFY(f.Action("TBView")->menu()->actions().contains(group));
+        const QString saying = f.Find<QTextEdit>("MWisdom")->toPlainText();
+        const QString year = f.Label("LYearName");
+
+        group->trigger();
+        QVERIFY(!group->isChecked());
+        QVERIFY(!f.window->GetSession().Config().ViewGroup);
+        QCOMPARE(f.RowCount(), 7);
+        for (int row = 0; row < f.RowCount(); ++row)
+            QVERIFY2(!f.Cell(row, 3).isEmpty(), "no heading rows without grouping");
+        QCOMPARE(f.Label("StatusPanel2"), QStringLiteral("7"));
+        QCOMPARE(f.Find<QTextEdit>("MWisdom")->toPlainText(), saying);
+        QCOMPARE(f.Label("LYearName"), year);
+        const QFontMetrics metrics(f.List()->font());
+        for (const QString& text : ColumnTexts(f, 1))
+            QVERIFY(metrics.horizontalAdvance(text) < f.List()->columnWidth(1));
+
+        group->trigger();
+        QCOMPARE(f.RowCount(), static_cast<int>(GroupedRows.size()));
+    }
+
+    void dateInLineShowsOrHidesTheDateColumn()
+    {
+        MainWindowFixture f;
+        f.Start();
+        QTableView* list = f.List();
+        QVERIFY(!list->isColumnHidden(0));
+        const QFontMetrics metrics(list->font());
+        for (const QString& date : ColumnTexts(f, 0))
+            QVERIFY(metrics.horizontalAdvance(date) < list->columnWidth(0));
+
+        f.Action("NDateInStr")->trigger();
+        QVERIFY(!f.window->GetSession().Config().ViewDateInStr);
+        QVERIFY(list->isColumnHidden(0));
+        QCOMPARE(f.window->Widths().w0, 0);
+        QCOMPARE(f.window->Widths().w1, list->viewport()->width());
+        QVERIFY(list->columnWidth(1) >= list->viewport()->width());
+
+        f.Action("NDateInStr")->trigger();
+        QVERIFY(!list->isColumnHidden(0));
+        QVERIFY(f.window->Widths().w0 > 0);
+    }
+
+    void switchOffAsksAndTheEventLeavesTheList_data()
+    {
+        QTest::addColumn<int>("answer");
+        QTest::addColumn<bool>("switchedOff");
+        QTest::newRow("OK") << int(Prompt::Answer::Ok) << true;
+        QTest::newRow("No") << int(Prompt::Answer::No) << false;
+    }
+    void switchOffAsksAndTheEventLeavesTheList()
+    {
+        QFETCH(int, answer);
+        QFETCH(bool, switchedOff);
+        MainWindowFixture f;
+        f.Start();
+        f.ClickRow(6); // 16.03.2001, tomorrow
+        QCOMPARE(f.Cell(6, 1), QStringLiteral("Первый рабочий день"));
+        f.prompt.AnswerNext(Prompt::Answer(answer));
+        f.Action("NSwitchOff")->trigger();
+
+        QCOMPARE(f.prompt.questions.size(), std::size_t{1});
+        QCOMPARE(f.prompt.questions[0].caption, QStringLiteral("Орвенда"));
+        QCOMPARE(f.prompt.questions[0].text,
+                 QStringLiteral(
+                     "Отключить событие?\n Событие помечается как не активное, но из файла не удаляется "
+                     "\n Впредь оно не будет обрабатываться."));
+        QCOMPARE(f.prompt.questions[0].buttons, Prompt::Buttons::OkNo);
+
+        const std::vector<TEventRec> records = LoadFile(f, "family.evt");
+        QCOMPARE(records.size(), std::size_t{5});
+        QCOMPARE(records[4].Text, std::string("Первый рабочий день"));
+        QCOMPARE(records[4].Active, switchedOff ? 0 : 1);
+        QCOMPARE(records[0].Active, 1);
+        QCOMPARE(ColumnTexts(f, 1).contains(QStringLiteral("Первый рабочий день")), !switchedOff);
+        QCOMPARE(ColumnTexts(f, 1).contains(QStringLiteral(" ---- Завтра ----")), !switchedOff);
+        QCOMPARE(f.Label("StatusPanel2"), switchedOff ? QStringLiteral("6") : QStringLiteral("7"));
+    }
+
+    void deleteAsksAndRemovesTheRecord()
+    {
+        MainWindowFixture f;
+        f.Start();
+        f.ClickRow(8); // 17.03.1990
+        f.prompt.AnswerNext(Prompt::Answer::Ok);
+        f.Action("NDelete")->trigger();
+        QCOMPARE(f.prompt.questions.size(), std::size_t{1});
+        QCOMPARE(f.prompt.questions[0].text,
+                 QStringLiteral("Удалить событие из файла? Восстановление будет не возможно"));
+        const std::vector<TEventRec> records = LoadFile(f, "family.evt");
+        QCOMPARE(records.size(), std::size_t{4});
+        for (const TEventRec& record : records)
+            QVERIFY(record.Text != "Годовщина свадьбы");
+        QVERIFY(!ColumnTexts(f, 1).contains(QStringLiteral("Годовщина свадьбы")));
+        QVERIFY(f.prompt.errors.empty());
+    }
+
+    void windowWidthFollowsTheLongestLine()
+    {
+        // Short lines: the least width; centred on the screen.
+        MainWindowFixture f;
+        f.Start();
+        const QRect screen = f.window->screen()->geometry();
+        QCOMPARE(f.window->frameGeometry().width(), MinimumFittedWidth);
+        QVERIFY(qAbs(f.window->frameGeometry().center().x() - screen.center().x()) <= 1);
+
+        // Forty long lines: never wider than the screen.
+        std::vector<std::string> lines{"[fixed events]"};
+        for (int i = 0; i < 40; ++i)
+            lines.push_back(std::to_string(1 + i % 28) +
+                            "  3 2000  31  31 1 Очень длинное описание события номер " + std::to_string(i) +
+                            ", которое не помещается в строку окна обычной ширины");
+        QVERIFY(f.folder.Write("family.evt", lines));
+        f.Action("NRefresh")->trigger();
+        QCOMPARE(f.window->frameGeometry().width(), screen.width());
+        QCOMPARE(f.window->frameGeometry().left(), screen.left());
+    }
+
+    void windowKeepsItsWidthWithoutAdjustingOrEvents_data()
+    {
+        QTest::addColumn<QString>("adjust");
+        QTest::addColumn<QString>("events");
+        QTest::newRow("AdjustFormSize off") << "False"
+                                            << "family.evt";
+        QTest::newRow("no events at all") << "True"
+                                          << "empty.evt";
+    }
+    void windowKeepsItsWidthWithoutAdjustingOrEvents()
+    {
+        QFETCH(QString, adjust);
+        QFETCH(QString, events);
+        ConfigSpec spec;
+        spec.events = {events.toStdString()};
+        spec.settings = {Setting("AdjustFormSize", adjust.toStdString())};
+        MainWindowFixture f(spec);
+        QVERIFY(f.folder.Write("empty.evt", {"[fixed events]"}));
+        f.window.reset();
+        f.Start();
+        f.window->resize(720, f.window->height());
+        f.Action("NRefresh")->trigger();
+        QCOMPARE(f.window->width(), 720);
+    }
+
+    void viewMarksComeBackFromTheConfigurationAtEveryRefresh()
+    {
+        MainWindowFixture f;
+        f.Start();
+        auto* bar = f.Find<QToolBar>("ToolBar1");
+        QWidget* astro = f.Find<QWidget>("PAstro");
+        f.Action("NHideToolBar")->trigger();
+        QVERIFY(bar->isHidden());
+        QVERIFY(!f.Action("NToolBar")->isChecked());
+        f.Action("NAstroPanel")->trigger();
+        QVERIFY(astro->isHidden());
+        QVERIFY(f.window->GetSession().Config().ShowAstroPanel);
+        f.Action("NShowCaptions")->trigger();
+        QCOMPARE(bar->toolButtonStyle(), Qt::ToolButtonTextUnderIcon);
+        f.Action("NEvtGroup")->trigger();
+
+        f.Action("NRefresh")->trigger();
+        QVERIFY(!bar->isHidden());
+        QVERIFY(f.Action("NToolBar")->isChecked());
+        QVERIFY(!astro->isHidden());
+        QVERIFY(f.Action("NAstroPanel")->isChecked());
+        QCOMPARE(bar->toolButtonStyle(), Qt::ToolButtonIconOnly);
+        QVERIFY(!f.Action("NShowCaptions")->isChecked());
+        QVERIFY(f.Action("NEvtGroup")->isChecked());
+        QCOMPARE(f.RowCount(), static_cast<int>(GroupedRows.size()));
+    }
+
+    void switchesOfTheConfigurationShapeTheWindow()
+    {
+        ConfigSpec spec;
+        spec.settings = {Setting("ShowAstroPanel", "False"), Setting("ToolBarShow", "False"),
+                         Setting("ToolBarShowTXT", "True"), Setting("ViewGroup", "False"),
+                         Setting("ViewDateInStr", "False")};
+        MainWindowFixture f(spec);
+        f.Start();
+        QVERIFY(f.Find<QToolBar>("ToolBar1")->isHidden());
+        QVERIFY(f.Find<QWidget>("PAstro")->isHidden());
+        QCOMPARE(f.Find<QToolBar>("ToolBar1")->toolButtonStyle(), Qt::ToolButtonTextUnderIcon);
+        QVERIFY(!f.Action("NEvtGroup")->isChecked());
+        QVERIFY(!f.Action("NDateInStr")->isChecked());
+        QVERIFY(f.List()->isColumnHidden(0));
+        QCOMPARE(f.RowCount(), 7);
+    }
+
+    void exitAsksWhenConfirmExitIsSet_data()
+    {
+        QTest::addColumn<QString>("confirm");
+        QTest::addColumn<int>("answer");
+        QTest::addColumn<int>("questions");
+        QTest::addColumn<int>("exits");
+        QTest::newRow("confirmed") << "True" << int(Prompt::Answer::Ok) << 1 << 1;
+        QTest::newRow("cancelled") << "True" << int(Prompt::Answer::Cancel) << 1 << 0;
+        QTest::newRow("no question") << "False" << int(Prompt::Answer::Cancel) << 0 << 1;
+    }
+    void exitAsksWhenConfirmExitIsSet()
+    {
+        QFETCH(QString, confirm);
+        QFETCH(int, answer);
+        QFETCH(int, questions);
+        QFETCH(int, exits);
+        ConfigSpec spec;
+        spec.settings = {Setting("ConfirmExit", confirm.toStdString())};
+        MainWindowFixture f(spec);
+        f.Start();
+        QSignalSpy exited(f.window.get(), &TFormMain::exitAccepted);
+        if (questions)
+            f.prompt.AnswerNext(Prompt::Answer(answer));
+        f.Action("NExit")->trigger();
+        QCOMPARE(static_cast<int>(f.prompt.questions.size()), questions);
+        if (questions) {
+            QCOMPARE(f.prompt.questions[0].caption, QStringLiteral("Выходим..."));
+            QCOMPARE(f.prompt.questions[0].text, QStringLiteral("Уже пора?"));
+            QCOMPARE(f.prompt.questions[0].buttons, Prompt::Buttons::OkCancel);
+        }
+        QCOMPARE(exited.count(), exits);
+        QVERIFY(f.window->isVisible());
+    }
+
+    void closingByTheTitleBarEndsWithoutAQuestion()
+    {
+        MainWindowFixture f;
+        f.Start();
+        QSignalSpy exited(f.window.get(), &TFormMain::exitAccepted);
+        f.window->close();
+        QCOMPARE(exited.count(), 1);
+        QVERIFY(f.prompt.questions.empty());
+    }
+
+    void journalWindowShowsTheJournal()
+    {
+        MainWindowFixture f;
+        f.Start();
+        f.Action("NStatus")->trigger();
+        QVERIFY(f.status->isVisible());
+        QCOMPARE(f.status->windowTitle(), QStringLiteral("Статус"));
+        auto* memo = f.status->findChild<QPlainTextEdit*>(QStringLiteral("MemoStatus"));
+        QStringList lines = memo->toPlainText().split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+        QVERIFY(lines.size() >= 3);
+        QVERIFY(lines[0].startsWith(QStringLiteral("Программа запущена: ")));
+        QCOMPARE(lines[1], QStringLiteral("-------------------"));
+        QVERIFY(lines[2].startsWith(QStringLiteral("Загружаем конфигурацию: ")));
+        QCOMPARE(lines.size(), static_cast<int>(f.window->GetSession().GetJournal().Lines().size()));
+
+        // Each refresh adds its loading line, and the open window follows.
+        f.Action("NRefresh")->trigger();
+        lines = memo->toPlainText().split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+        QCOMPARE(lines.filter(QStringLiteral("Загружаем конфигурацию: ")).size(), 2);
+    }
+
+    void missingFileShowsAQuestionMark()
+    {
+        ConfigSpec spec;
+        spec.events = {"family.evt", "missing.evt"};
+        MainWindowFixture f(spec);
+        f.Start();
+        QCOMPARE(f.Label("StatusPanel3"), QStringLiteral("?"));
+        const auto& journal = f.window->GetSession().GetJournal().Lines();
+        const std::string expected = "Не найден файл событий: missing.evt   Искали в: " + f.folder.path();
+        QVERIFY(std::find(journal.begin(), journal.end(), expected) != journal.end());
+    }
+
+    void helpAndKalachakraOpenFilesOfTheProgramFolder()
+    {
+        MainWindowFixture f;
+        f.Start();
+        f.Action("NHelp")->trigger();
+        QTest::mouseClick(f.Find<QWidget>("ImageKalachakra"), Qt::LeftButton);
+        QCOMPARE(f.opened.size(), std::size_t{2});
+        QCOMPARE(f.opened[0], QUrl::fromLocalFile(f.folder.qpath() + QStringLiteral("Orvenda.html")));
+        QCOMPARE(f.opened[1], QUrl::fromLocalFile(f.folder.qpath() + QStringLiteral("Img/Kalachakra.jpg")));
+        QCOMPARE(f.Find<QWidget>("ImageKalachakra")->toolTip(), QStringLiteral("Показать Калачакру"));
+    }
+
+    void calendarPicksTheCurrentDay()
+    {
+        MainWindowFixture f;
+        f.Start();
+        QTest::mouseDClick(f.Find<QWidget>("LTdDate"), Qt::LeftButton);
+        QVERIFY(f.calendar->isVisible());
+        QCOMPARE(f.calendar->CallerKey(), std::string("Main"));
+        QCOMPARE(f.calendar->Date(), QDate(2008, 3, 15));
+
+        f.calendar->PickDate(QDate(2007, 1, 7));
+        QVERIFY(f.calendar->isHidden());
+        QCOMPARE(f.Label("LTdDate"), QStringLiteral("07.01.07"));
+        QCOMPARE(f.Label("LTdDayOfWeek"), QStringLiteral("Воскресенье"));
+        const TDateRec day = f.window->GetSession().CurrentDay();
+        QCOMPARE(day.Hour + day.Minute + day.Second + day.Millisecond, 0);
+
+        // The menu entry opens it on the new day.
+        f.calendar->SetCallerKey("Calc");
+        f.Action("NCalendar")->trigger();
+        QCOMPARE(f.calendar->CallerKey(), std::string("Main"));
+        QCOMPARE(f.calendar->Date(), QDate(2007, 1, 7));
+    }
+
+    void moreSayingShowsAnotherOneOfTheList()
+    {
+        MainWindowFixture f;
+        f.Start();
+        auto* box = f.Find<QTextEdit>("MWisdom");
+        QTest::mouseClick(f.Find<QPushButton>("BMoreWis"), Qt::LeftButton);
+        const QString first = box->toPlainText();
+        // The generator is seeded from the clock, which stands still here.
+        QTest::mouseClick(f.Find<QPushButton>("BMoreWis"), Qt::LeftButton);
+        QCOMPARE(box->toPlainText(), first);
+        QVERIFY(first.endsWith(QStringLiteral("\nВосточная мудрость")) ||
+                first == QStringLiteral("Дополнительное высказывание\nАвтор"));
+    }
+
+    void saveSettingsWritesTheConfiguration()
+    {
+        MainWindowFixture f;
+        f.Start();
+        f.Action("NShowCaptions")->trigger();
+        f.Action("NSaveConfig")->trigger();
+        QVERIFY(f.prompt.errors.empty());
+        const std::optional<TextFile> saved = ReadTextFile(f.Path("Orvenda.cfg"));
+        QVERIFY(saved);
+        QVERIFY(saved->text.find("ToolBarShowTXT  = True\r\n") != std::string::npos);
+        QVERIFY(saved->text.find("[Events in]\r\nfamily.evt\r\nwork.evt\r\n[end list]") != std::string::npos);
+    }
+
+    void saveSettingsFailureIsShown()
+    {
+        MainWindowFixture f;
+        f.Start();
+        // A folder where the file should be cannot be replaced by a file.
+        QVERIFY(QFile::remove(f.folder.qpath() + QStringLiteral("Orvenda.cfg")));
+        QVERIFY(QDir(f.folder.qpath()).mkdir(QStringLiteral("Orvenda.cfg")));
+        f.Action("NSaveConfig")->trigger();
+        QCOMPARE(f.prompt.errors.size(), std::size_t{1});
+        QVERIFY(f.prompt.errors[0].startsWith(QStringLiteral("Невозможно сохранить файл конфигурации в ") +
+                                              f.folder.qpath() + QStringLiteral("Orvenda.cfg")));
+    }
+
+    void looksOfTheSchemeReachTheTextAreas()
+    {
+        ConfigSpec spec;
+        spec.settings.push_back(Setting("ColorScheme", "test"));
+        MainWindowFixture f(spec);
+        QVERIFY(f.folder.Write("test.sch", {
+                                               "--------------- LcToday",
+                                               "clYellow",
+                                               "Left",
+                                               "DejaVu Sans",
+                                               "11",
+                                               "clNavy",
+                                               "Plain",
+                                               "--------------- LcDate",
+                                               "$000000FF",
+                                               "Center",
+                                               "MS Sans Serif",
+                                               "14",
+                                               "clWhite",
+                                               "Bold+Italic+",
+                                               "--------------- LcDayOfWeek",
+                                               "clBtnFace",
+                                               "Right",
+                                               "DejaVu Serif",
+                                               "9",
+                                               "clWindowText",
+                                               "Bold+",
+                                               "--------------- LcWis",
+                                               "clGrayText",
+                                               "Left",
+                                               "MS Sans Serif",
+                                               "8",
+                                               "clWindowText",
+                                               "Plain",
+                                               "--------------- LcEvt",
+                                               "clBlack",
+                                               "Left",
+                                               "DejaVu Sans Mono",
+                                               "12",
+                                               "clAqua",
+                                               "Plain",
+                                           }));
+        f.Start();
+        auto* today = f.Find<QLabel>("LTdText");
+        QCOMPARE(today->palette().color(QPalette::Window), QColor(255, 255, 0));
+        QCOMPARE(today->palette().color(QPalette::WindowText), QColor(0, 0, 128));
+        QCOMPARE(today->alignment(), Qt::AlignLeft | Qt::AlignVCenter);
+        QCOMPARE(today->font().family(), QStringLiteral("DejaVu Sans"));
+        auto* date = f.Find<QLabel>("LTdDate");
+        QCOMPARE(date->palette().color(QPalette::Window), QColor(255, 0, 0));
+        QCOMPARE(date->font().pointSize(), 14);
+        QVERIFY(date->font().bold() && date->font().italic());
+        auto* weekday = f.Find<QLabel>("LTdDayOfWeek");
+        QCOMPARE(weekday->alignment(), Qt::AlignRight | Qt::AlignVCenter);
+        QCOMPARE(weekday->palette().color(QPalette::Window), QApplication::palette().color(QPalette::Button));
+        QTableView* list = f.List();
+        QCOMPARE(list->palette().color(QPalette::Base), QColor(0, 0, 0));
+        QCOMPARE(list->palette().color(QPalette::Text), QColor(0, 255, 255));
+        // 12 points at 96 dots per inch are 16 pixels, and 10 more.
+        QCOMPARE(list->verticalHeader()->defaultSectionSize(), 26);
+    }
+
+    void menusHoldEveryEntryWithItsShortcut_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("shortcut");
+        QTest::addColumn<bool>("enabled");
+        QTest::newRow("NRefresh") << "NRefresh"
+                                  << "Обновить"
+                                  << "Ctrl+R" << true;
+        QTest::newRow("NPeriod") << "NPeriod"
+                                 << "Посмотреть за период..."
+                                 << "" << false;
+        QTest::newRow("NCalendar") << "NCalendar"
+                                   << "Календарь"
+                                   << "" << true;
+        QTest::newRow("NEditor") << "NEditor"
+                                 << "Редактор"
+                                 << "F2" << false;
+        QTest::newRow("NExit") << "NExit"
+                               << "&Выход"
+                               << "Ctrl+Q" << true;
+        QTest::newRow("NEvtList") << "NEvtList"
+                                  << "Список событий"
+                                  << "" << false;
+        QTest::newRow("NTables") << "NTables"
+                                 << "Таблицы"
+                                 << "" << false;
+        QTest::newRow("NCalculator") << "NCalculator"
+                                     << "Калькулятор дат   "
+                                     << "F5" << false;
+        QTest::newRow("NTextEditor") << "NTextEditor"
+                                     << "Текстовый редактор"
+                                     << "F6" << false;
+        QTest::newRow("NOptions") << "NOptions"
+                                  << "Настройки"
+                                  << "F7" << false;
+        QTest::newRow("NStatus") << "NStatus"
+                                 << "Журнал ошибок"
+                                 << "F12" << true;
+        QTest::newRow("NSaveConfig") << "NSaveConfig"
+                                     << "Сохранить настройки"
+                                     << "Ctrl+S" << true;
+        QTest::newRow("NHelp") << "NHelp"
+                               << "Справка"
+                               << "F1" << true;
+        QTest::newRow("NAbout") << "NAbout"
+                                << "О программе"
+                                << "" << true;
+        QTest::newRow("NEvtEditor") << "NEvtEditor"
+                                    << "Редактор событий"
+                                    << "" << false;
+        QTest::newRow("NEvtOptions") << "NEvtOptions"
+                                     << "Настройки"
+                                     << "" << false;
+        QTest::newRow("TBPeriod") << "TBPeriod"
+                                  << "Период"
+                                  << "" << false;
+        QTest::newRow("TBTextEditor") << "TBTextEditor"
+                                      << "Текст"
+                                      << "" << false;
+    }
+    void menusHoldEveryEntryWithItsShortcut()
+    {
+        QFETCH(QString, name);
+        MainWindowFixture f;
+        f.Start();
+        QAction* action = f.Action(qPrintable(name));
+        QVERIFY(action);
+        QTEST(action->text(), "text");
+        QTEST(action->shortcut().toString(), "shortcut");
+        QTEST(action->isEnabled(), "enabled");
+    }
+
+    void menuHintsGoToTheFirstStatusPanel()
+    {
+        MainWindowFixture f;
+        f.Start();
+        QCOMPARE(f.Action("NRefresh")->statusTip(),
+                 QStringLiteral("Перечитать все подключенные файлы и обновить список событий"));
+        QCOMPARE(f.Action("TBRefresh")->toolTip(),
+                 QStringLiteral("Перечитать все подключенные файлы и обновить список событий (Ctrl+R)"));
+        f.Action("NRefresh")->showStatusText(f.window.get());
+        QCOMPARE(f.Label("StatusPanel0"), f.Action("NRefresh")->statusTip());
+        QCOMPARE(f.Label("StatusPanel2"), QStringLiteral("7"));
+    }
+};
+
+ORVENDA_UI_TEST(MainWindowTest, "main_window")
+
+#include "main_window_test.moc"
