@@ -28,6 +28,7 @@ TFormCalendar::TFormCalendar(QWidget* parent) : QWidget(parent, Qt::Window | Qt:
     layout->setContentsMargins(4, 4, 4, 4);
     layout->addWidget(m_calendar, 1);
     layout->addWidget(hint);
+    resize(360, 260);
 
     // A double click or Enter on a day.
     connect(m_calendar, &QCalendarWidget::activated, this, &TFormCalendar::PickDate);

@@ -38,10 +38,16 @@ QAction* Mark(QWidget* owner, const char* name, const QString& text)
     return action;
 }
 
-// A theme icon where the desktop has one, else a picture of the style.
+constexpr int IconSize = 24;
+
+// A theme icon where the desktop has one, else a picture of the style,
+// brought to the tool bar's icon size (some styles have them only smaller).
 QIcon Icon(const char* themeName, QStyle::StandardPixmap fallback)
 {
-    return QIcon::fromTheme(QString::fromLatin1(themeName), QApplication::style()->standardIcon(fallback));
+    QPixmap picture = QApplication::style()->standardIcon(fallback).pixmap(QSize(IconSize, IconSize));
+    if (!picture.isNull() && picture.width() < IconSize)
+        picture = picture.scaled(IconSize, IconSize, Qt::KeepAspectRatio, Qt::SmoothTransformation);
+    return QIcon::fromTheme(QString::fromLatin1(themeName), QIcon(picture));
 }
 
 QAction* Button(QWidget* owner, const char* name, const QString& text, const QString& hint, const QIcon& icon)
@@ -106,7 +112,7 @@ void CreateToolBar(QMainWindow* w, MainActions& a)
     a.ToolBar1->setObjectName(QStringLiteral("ToolBar1"));
     a.ToolBar1->setMovable(false);
     a.ToolBar1->setFloatable(false);
-    a.ToolBar1->setIconSize(QSize(24, 24));
+    a.ToolBar1->setIconSize(QSize(IconSize, IconSize));
     a.ToolBar1->setContextMenuPolicy(Qt::CustomContextMenu);
     w->addToolBar(Qt::TopToolBarArea, a.ToolBar1);
 
