@@ -172,10 +172,13 @@ bool EventFileReader::nextNumbered(EventFileRecord& record, int count)
         }
         ++i;
     }
-    skip(lineStart);
-    if (m_reader.AtEnd()) {
+    if (i == rest.size()) {
+        // Only white space is left, its last line perhaps without a line end:
+        // no record.
+        skip(rest.size());
         return false;
     }
+    skip(lineStart);
     rest = m_reader.Remaining();
     i -= lineStart;
 
@@ -225,8 +228,9 @@ bool EventFileReader::nextNumbered(EventFileRecord& record, int count)
     record.active = numbers[tail + 2];
 
     // Only blanks are skipped before the text: a record without text ends at
-    // its own line end instead of taking the next line as its text.
-    while (i < rest.size() && isBlank(rest[i])) {
+    // its own line end instead of taking the next line as its text. A lone CR
+    // is no line end; it is skipped too, since the editor writes it as a blank.
+    while (i < rest.size() && (isBlank(rest[i]) || rest[i] == '\r')) {
         ++i;
     }
     skip(i);
