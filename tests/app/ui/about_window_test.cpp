@@ -49,16 +49,6 @@ private slots:
         QTest::mouseClick(button, Qt::LeftButton);
         QVERIFY(history->isHidden());
     }
-
-    void missingChangeLogIsSaidInTheHistory()
-    {
-        TempProgramFolder folder;
-        TFormAbout window(folder.qpath());
-        window.ShowHistory(true);
-        auto* history = window.findChild<QPlainTextEdit*>(QStringLiteral("MemoChangeLog"));
-        QCOMPARE(history->toPlainText(), QStringLiteral("Не найден файл истории изменений: ") +
-                                             folder.qpath() + QStringLiteral("change.log"));
-    }
 };
 
 ORVENDA_UI_TEST(AboutWindowTest, "about_window")

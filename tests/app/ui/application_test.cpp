@@ -34,13 +34,12 @@ private slots:
     {
         auto* app = qobject_cast<Application*>(QCoreApplication::instance());
         QVERIFY(app);
-        ScriptedPromptWithButtons prompt;
+        ScriptedPrompt prompt;
         app->SetPrompt(&prompt);
         FailingObject object;
         QEvent failing(QEvent::User);
         QCOMPARE(QCoreApplication::sendEvent(&object, &failing), false);
-        QCOMPARE(prompt.errors.size(), std::size_t{1});
-        QCOMPARE(prompt.errors[0], QStringLiteral("Строка 3: не число"));
+        QCOMPARE(prompt.asked, QStringList{QStringLiteral("Орвенда|Строка 3: не число")});
 
         QEvent next(QEvent::Type(QEvent::User + 1));
         QCoreApplication::sendEvent(&object, &next);

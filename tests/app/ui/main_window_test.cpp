@@ -62,7 +62,7 @@ std::vector<TEventRec> LoadFile(const MainWindowFixture& f, const std::string& n
 class MainWindowTest : public QObject {
     Q_OBJECT
 private slots:
-    void startUpShowsTheDayTheSayingAndTheEvents()
+    void startUpShowsTheSessionsView()
     {
         MainWindowFixture f;
         f.Start();
@@ -83,16 +83,10 @@ private slots:
         QCOMPARE(f.Label("StatusPanel2"), QStringLiteral("7"));
         QCOMPARE(f.Label("StatusPanel3"), QString());
         QCOMPARE(f.Label("StatusPanel4"), QString());
-    }
 
-    void windowShowsExactlyTheSessionsView()
-    {
-        MainWindowFixture f;
-        f.Start();
+        // Everything shown is the session's view.
         const MainView& view = f.window->GetSession().View();
         QCOMPARE(f.Label("LTdDate").toStdString(), view.DateLabel);
-        QCOMPARE(f.Label("LTdDayOfWeek").toStdString(), view.WeekdayLabel);
-        QCOMPARE(f.RowCount(), static_cast<int>(view.Events.size()));
         for (int row = 0; row < f.RowCount(); ++row) {
             const ShownRow& shown = view.Events[static_cast<std::size_t>(row)];
             const std::array<std::string, 5> cells{shown.DateText, shown.Text, shown.FullDate, shown.FilePath,
@@ -115,19 +109,6 @@ private slots:
         QCOMPARE(f.Label("LMonthPeriod"), QStringLiteral("Март"));
         QCOMPARE(f.Label("LDayPeriod"), QStringLiteral("15"));
         QCOMPARE(f.Label("LZodiakName"), QStringLiteral("Рыбы"));
-    }
-
-    void theWindowItself()
-    {
-        MainWindowFixture f;
-        f.Start();
-        QCOMPARE(f.window->windowTitle(), QStringLiteral("Орвенда"));
-        QVERIFY(f.window->windowFlags() & Qt::WindowMinimizeButtonHint);
-        QVERIFY(!(f.window->windowFlags() & Qt::WindowMaximizeButtonHint));
-        QCOMPARE(f.window->minimumSize(), QSize(300, 150));
-        QVERIFY(f.List()->isColumnHidden(2) && f.List()->isColumnHidden(3) && f.List()->isColumnHidden(4));
-        QVERIFY(!f.List()->showGrid());
-        QCOMPARE(f.List()->selectionBehavior(), QAbstractItemView::SelectRows);
     }
 
     void dayCommandsStepTheDayAndRefresh_data()
@@ -175,14 +156,6 @@ private slots:
         QTEST(f.Cell(0, 1), "firstRow");
     }
 
-    void headingOfAnEventThreeDaysAhead()
-    {
-        MainWindowFixture f;
-        f.Start();
-        QTest::mouseClick(f.Find<QWidget>("BdayPrev"), Qt::LeftButton);
-        QVERIFY(ColumnTexts(f, 1).contains(QStringLiteral(" ---- Через 3 дня----")));
-    }
-
     void clickingRowsShowsDetailsAndSwitchesRowCommands()
     {
         MainWindowFixture f;
@@ -214,19 +187,14 @@ private slots:
         QCOMPARE(f.Label("LYearPeriod"), QStringLiteral("2008"));
         QCOMPARE(f.List()->selectionModel()->selectedRows().size(), 1);
         QCOMPARE(f.List()->selectionModel()->selectedRows().first().row(), 0);
-    }
 
-    void keyboardMovesShowDetailsToo()
-    {
-        MainWindowFixture f;
-        f.Start();
+        // Moving with the keyboard shows the details as a click does.
         f.ClickRow(3);
-        f.List()->setFocus();
         QTest::keyClick(f.List(), Qt::Key_Down);
-        QCOMPARE(f.Label("StatusPanel4").left(16), QStringLiteral("15 Марта 1998; С"));
+        QVERIFY(f.Label("StatusPanel4").startsWith(QStringLiteral("15 Марта 1998; ")));
     }
 
-    void groupingRecomputesTheListAndRefits()
+    void viewEntriesRecomputeAndRefit()
     {
         MainWindowFixture f;
         f.Start();
@@ -251,15 +219,10 @@ private slots:
 
         group->trigger();
         QCOMPARE(f.RowCount(), static_cast<int>(GroupedRows.size()));
-    }
 
-    void dateInLineShowsOrHidesTheDateColumn()
-    {
-        MainWindowFixture f;
-        f.Start();
+        // "Дата в строке" shows or hides the date column.
         QTableView* list = f.List();
         QVERIFY(!list->isColumnHidden(0));
-        const QFontMetrics metrics(list->font());
         for (const QString& date : ColumnTexts(f, 0))
             QVERIFY(metrics.horizontalAdvance(date) < list->columnWidth(0));
 
@@ -275,58 +238,48 @@ private slots:
         QVERIFY(f.window->Widths().w0 > 0);
     }
 
-    void switchOffAsksAndTheEventLeavesTheList_data()
+    void rowCommandsAskAndRewriteTheFile_data()
     {
+        QTest::addColumn<QString>("command");
         QTest::addColumn<int>("answer");
-        QTest::addColumn<bool>("switchedOff");
-        QTest::newRow("OK") << int(Prompt::Answer::Ok) << true;
-        QTest::newRow("No") << int(Prompt::Answer::No) << false;
+        QTest::addColumn<QString>("question");
+        QTest::addColumn<int>("records");
+        QTest::addColumn<int>("active");
+        const QString switchOff =
+            QStringLiteral("Отключить событие?\n Событие помечается как не активное, но из "
+                           "файла не удаляется \n Впредь оно не будет обрабатываться.");
+        const QString remove = QStringLiteral("Удалить событие из файла? Восстановление будет не возможно");
+        QTest::newRow("switch off, OK") << "NSwitchOff" << int(Prompt::Answer::Ok) << switchOff << 5 << 0;
+        QTest::newRow("switch off, No") << "NSwitchOff" << int(Prompt::Answer::No) << switchOff << 5 << 1;
+        QTest::newRow("delete, OK") << "NDelete" << int(Prompt::Answer::Ok) << remove << 4 << -1;
+        QTest::newRow("delete, No") << "NDelete" << int(Prompt::Answer::No) << remove << 5 << 1;
     }
-    void switchOffAsksAndTheEventLeavesTheList()
+    void rowCommandsAskAndRewriteTheFile()
     {
+        QFETCH(QString, command);
         QFETCH(int, answer);
-        QFETCH(bool, switchedOff);
+        QFETCH(QString, question);
+        QFETCH(int, records);
+        QFETCH(int, active);
         MainWindowFixture f;
         f.Start();
-        f.ClickRow(6); // 16.03.2001, tomorrow
+        f.ClickRow(6); // 16.03.2001, tomorrow: the fifth record of family.evt
         QCOMPARE(f.Cell(6, 1), QStringLiteral("Первый рабочий день"));
-        f.prompt.AnswerNext(Prompt::Answer(answer));
-        f.Action("NSwitchOff")->trigger();
+        f.prompt.answers.push_back(Prompt::Answer(answer));
+        f.Action(qPrintable(command))->trigger();
+        QCOMPARE(f.prompt.asked, QStringList{QStringLiteral("Орвенда|") + question});
 
-        QCOMPARE(f.prompt.questions.size(), std::size_t{1});
-        QCOMPARE(f.prompt.questions[0].caption, QStringLiteral("Орвенда"));
-        QCOMPARE(f.prompt.questions[0].text,
-                 QStringLiteral(
-                     "Отключить событие?\n Событие помечается как не активное, но из файла не удаляется "
-                     "\n Впредь оно не будет обрабатываться."));
-        QCOMPARE(f.prompt.questions[0].buttons, Prompt::Buttons::OkNo);
-
-        const std::vector<TEventRec> records = LoadFile(f, "family.evt");
-        QCOMPARE(records.size(), std::size_t{5});
-        QCOMPARE(records[4].Text, std::string("Первый рабочий день"));
-        QCOMPARE(records[4].Active, switchedOff ? 0 : 1);
-        QCOMPARE(records[0].Active, 1);
-        QCOMPARE(ColumnTexts(f, 1).contains(QStringLiteral("Первый рабочий день")), !switchedOff);
-        QCOMPARE(ColumnTexts(f, 1).contains(QStringLiteral(" ---- Завтра ----")), !switchedOff);
-        QCOMPARE(f.Label("StatusPanel2"), switchedOff ? QStringLiteral("6") : QStringLiteral("7"));
-    }
-
-    void deleteAsksAndRemovesTheRecord()
-    {
-        MainWindowFixture f;
-        f.Start();
-        f.ClickRow(8); // 17.03.1990
-        f.prompt.AnswerNext(Prompt::Answer::Ok);
-        f.Action("NDelete")->trigger();
-        QCOMPARE(f.prompt.questions.size(), std::size_t{1});
-        QCOMPARE(f.prompt.questions[0].text,
-                 QStringLiteral("Удалить событие из файла? Восстановление будет не возможно"));
-        const std::vector<TEventRec> records = LoadFile(f, "family.evt");
-        QCOMPARE(records.size(), std::size_t{4});
-        for (const TEventRec& record : records)
-            QVERIFY(record.Text != "Годовщина свадьбы");
-        QVERIFY(!ColumnTexts(f, 1).contains(QStringLiteral("Годовщина свадьбы")));
-        QVERIFY(f.prompt.errors.empty());
+        const std::vector<TEventRec> loaded = LoadFile(f, "family.evt");
+        QCOMPARE(static_cast<int>(loaded.size()), records);
+        const bool changed = answer == int(Prompt::Answer::Ok);
+        if (records == 5) {
+            QCOMPARE(loaded[4].Text, std::string("Первый рабочий день"));
+            QCOMPARE(loaded[4].Active, active);
+        }
+        // Gone from the day-by-day list, with its heading and from the count.
+        QCOMPARE(ColumnTexts(f, 1).contains(QStringLiteral("Первый рабочий день")), !changed);
+        QCOMPARE(ColumnTexts(f, 1).contains(QStringLiteral(" ---- Завтра ----")), !changed);
+        QCOMPARE(f.Label("StatusPanel2"), changed ? QStringLiteral("6") : QStringLiteral("7"));
     }
 
     void windowWidthFollowsTheLongestLine()
@@ -402,23 +355,6 @@ private slots:
         QCOMPARE(f.RowCount(), static_cast<int>(GroupedRows.size()));
     }
 
-    void switchesOfTheConfigurationShapeTheWindow()
-    {
-        ConfigSpec spec;
-        spec.settings = {Setting("ShowAstroPanel", "False"), Setting("ToolBarShow", "False"),
-                         Setting("ToolBarShowTXT", "True"), Setting("ViewGroup", "False"),
-                         Setting("ViewDateInStr", "False")};
-        MainWindowFixture f(spec);
-        f.Start();
-        QVERIFY(f.Find<QToolBar>("ToolBar1")->isHidden());
-        QVERIFY(f.Find<QWidget>("PAstro")->isHidden());
-        QCOMPARE(f.Find<QToolBar>("ToolBar1")->toolButtonStyle(), Qt::ToolButtonTextUnderIcon);
-        QVERIFY(!f.Action("NEvtGroup")->isChecked());
-        QVERIFY(!f.Action("NDateInStr")->isChecked());
-        QVERIFY(f.List()->isColumnHidden(0));
-        QCOMPARE(f.RowCount(), 7);
-    }
-
     void exitAsksWhenConfirmExitIsSet_data()
     {
         QTest::addColumn<QString>("confirm");
@@ -441,26 +377,17 @@ private slots:
         f.Start();
         QSignalSpy exited(f.window.get(), &TFormMain::exitAccepted);
         if (questions)
-            f.prompt.AnswerNext(Prompt::Answer(answer));
+            f.prompt.answers.push_back(Prompt::Answer(answer));
         f.Action("NExit")->trigger();
-        QCOMPARE(static_cast<int>(f.prompt.questions.size()), questions);
-        if (questions) {
-            QCOMPARE(f.prompt.questions[0].caption, QStringLiteral("Выходим..."));
-            QCOMPARE(f.prompt.questions[0].text, QStringLiteral("Уже пора?"));
-            QCOMPARE(f.prompt.questions[0].buttons, Prompt::Buttons::OkCancel);
-        }
+        QCOMPARE(f.prompt.asked,
+                 questions ? QStringList{QStringLiteral("Выходим...|Уже пора?")} : QStringList{});
         QCOMPARE(exited.count(), exits);
         QVERIFY(f.window->isVisible());
-    }
 
-    void closingByTheTitleBarEndsWithoutAQuestion()
-    {
-        MainWindowFixture f;
-        f.Start();
-        QSignalSpy exited(f.window.get(), &TFormMain::exitAccepted);
+        // Closing by the title bar ends without a question.
         f.window->close();
-        QCOMPARE(exited.count(), 1);
-        QVERIFY(f.prompt.questions.empty());
+        QCOMPARE(exited.count(), exits + 1);
+        QCOMPARE(f.prompt.asked.size(), questions);
     }
 
     void journalWindowShowsTheJournal()
@@ -531,27 +458,13 @@ private slots:
         QCOMPARE(f.calendar->Date(), QDate(2007, 1, 7));
     }
 
-    void moreSayingShowsAnotherOneOfTheList()
-    {
-        MainWindowFixture f;
-        f.Start();
-        auto* box = f.Find<QTextEdit>("MWisdom");
-        QTest::mouseClick(f.Find<QPushButton>("BMoreWis"), Qt::LeftButton);
-        const QString first = box->toPlainText();
-        // The generator is seeded from the clock, which stands still here.
-        QTest::mouseClick(f.Find<QPushButton>("BMoreWis"), Qt::LeftButton);
-        QCOMPARE(box->toPlainText(), first);
-        QVERIFY(first.endsWith(QStringLiteral("\nВосточная мудрость")) ||
-                first == QStringLiteral("Дополнительное высказывание\nАвтор"));
-    }
-
     void saveSettingsWritesTheConfiguration()
     {
         MainWindowFixture f;
         f.Start();
         f.Action("NShowCaptions")->trigger();
         f.Action("NSaveConfig")->trigger();
-        QVERIFY(f.prompt.errors.empty());
+        QVERIFY(f.prompt.asked.isEmpty());
         const std::optional<TextFile> saved = ReadTextFile(f.Path("Orvenda.cfg"));
         QVERIFY(saved);
         QVERIFY(saved->text.find("ToolBarShowTXT  = True\r\n") != std::string::npos);
@@ -566,9 +479,10 @@ private slots:
         QVERIFY(QFile::remove(f.folder.qpath() + QStringLiteral("Orvenda.cfg")));
         QVERIFY(QDir(f.folder.qpath()).mkdir(QStringLiteral("Orvenda.cfg")));
         f.Action("NSaveConfig")->trigger();
-        QCOMPARE(f.prompt.errors.size(), std::size_t{1});
-        QVERIFY(f.prompt.errors[0].startsWith(QStringLiteral("Невозможно сохранить файл конфигурации в ") +
-                                              f.folder.qpath() + QStringLiteral("Orvenda.cfg")));
+        QCOMPARE(f.prompt.asked.size(), 1);
+        QVERIFY(
+            f.prompt.asked[0].startsWith(QStringLiteral("Орвенда|Невозможно сохранить файл конфигурации в ") +
+                                         f.folder.qpath() + QStringLiteral("Orvenda.cfg")));
     }
 
     void looksOfTheSchemeReachTheTextAreas()
@@ -576,43 +490,19 @@ private slots:
         ConfigSpec spec;
         spec.settings.push_back(Setting("ColorScheme", "test"));
         MainWindowFixture f(spec);
-        QVERIFY(f.folder.Write("test.sch", {
-                                               "--------------- LcToday",
-                                               "clYellow",
-                                               "Left",
-                                               "DejaVu Sans",
-                                               "11",
-                                               "clNavy",
-                                               "Plain",
-                                               "--------------- LcDate",
-                                               "$000000FF",
-                                               "Center",
-                                               "MS Sans Serif",
-                                               "14",
-                                               "clWhite",
-                                               "Bold+Italic+",
-                                               "--------------- LcDayOfWeek",
-                                               "clBtnFace",
-                                               "Right",
-                                               "DejaVu Serif",
-                                               "9",
-                                               "clWindowText",
-                                               "Bold+",
-                                               "--------------- LcWis",
-                                               "clGrayText",
-                                               "Left",
-                                               "MS Sans Serif",
-                                               "8",
-                                               "clWindowText",
-                                               "Plain",
-                                               "--------------- LcEvt",
-                                               "clBlack",
-                                               "Left",
-                                               "DejaVu Sans Mono",
-                                               "12",
-                                               "clAqua",
-                                               "Plain",
-                                           }));
+        std::vector<std::string> scheme;
+        const char* objects[] = {"LcToday|clYellow|Left|DejaVu Sans|11|clNavy|Plain",
+                                 "LcDate|$000000FF|Center|MS Sans Serif|14|clWhite|Bold+Italic+",
+                                 "LcDayOfWeek|clBtnFace|Right|DejaVu Serif|9|clWindowText|Bold+",
+                                 "LcWis|clGrayText|Left|MS Sans Serif|8|clWindowText|Plain",
+                                 "LcEvt|clBlack|Left|DejaVu Sans Mono|12|clAqua|Plain"};
+        for (const char* object : objects) {
+            const QStringList fields = QString::fromUtf8(object).split(QLatin1Char('|'));
+            scheme.push_back("--------------- " + fields[0].toStdString());
+            for (int i = 1; i < fields.size(); ++i)
+                scheme.push_back(fields[i].toStdString());
+        }
+        QVERIFY(f.folder.Write("test.sch", scheme));
         f.Start();
         auto* today = f.Find<QLabel>("LTdText");
         QCOMPARE(today->palette().color(QPalette::Window), QColor(255, 255, 0));
@@ -626,6 +516,10 @@ private slots:
         auto* weekday = f.Find<QLabel>("LTdDayOfWeek");
         QCOMPARE(weekday->alignment(), Qt::AlignRight | Qt::AlignVCenter);
         QCOMPARE(weekday->palette().color(QPalette::Window), QApplication::palette().color(QPalette::Button));
+        auto* saying = f.Find<QTextEdit>("MWisdom");
+        QCOMPARE(saying->palette().color(QPalette::Base),
+                 QApplication::palette().color(QPalette::Disabled, QPalette::Text));
+        QCOMPARE(saying->document()->defaultTextOption().alignment(), Qt::AlignLeft);
         QTableView* list = f.List();
         QCOMPARE(list->palette().color(QPalette::Base), QColor(0, 0, 0));
         QCOMPARE(list->palette().color(QPalette::Text), QColor(0, 255, 255));
@@ -633,87 +527,10 @@ private slots:
         QCOMPARE(list->verticalHeader()->defaultSectionSize(), 26);
     }
 
-    void menusHoldEveryEntryWithItsShortcut_data()
-    {
-        QTest::addColumn<QString>("name");
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<QString>("shortcut");
-        QTest::addColumn<bool>("enabled");
-        QTest::newRow("NRefresh") << "NRefresh"
-                                  << "Обновить"
-                                  << "Ctrl+R" << true;
-        QTest::newRow("NPeriod") << "NPeriod"
-                                 << "Посмотреть за период..."
-                                 << "" << false;
-        QTest::newRow("NCalendar") << "NCalendar"
-                                   << "Календарь"
-                                   << "" << true;
-        QTest::newRow("NEditor") << "NEditor"
-                                 << "Редактор"
-                                 << "F2" << false;
-        QTest::newRow("NExit") << "NExit"
-                               << "&Выход"
-                               << "Ctrl+Q" << true;
-        QTest::newRow("NEvtList") << "NEvtList"
-                                  << "Список событий"
-                                  << "" << false;
-        QTest::newRow("NTables") << "NTables"
-                                 << "Таблицы"
-                                 << "" << false;
-        QTest::newRow("NCalculator") << "NCalculator"
-                                     << "Калькулятор дат   "
-                                     << "F5" << false;
-        QTest::newRow("NTextEditor") << "NTextEditor"
-                                     << "Текстовый редактор"
-                                     << "F6" << false;
-        QTest::newRow("NOptions") << "NOptions"
-                                  << "Настройки"
-                                  << "F7" << false;
-        QTest::newRow("NStatus") << "NStatus"
-                                 << "Журнал ошибок"
-                                 << "F12" << true;
-        QTest::newRow("NSaveConfig") << "NSaveConfig"
-                                     << "Сохранить настройки"
-                                     << "Ctrl+S" << true;
-        QTest::newRow("NHelp") << "NHelp"
-                               << "Справка"
-                               << "F1" << true;
-        QTest::newRow("NAbout") << "NAbout"
-                                << "О программе"
-                                << "" << true;
-        QTest::newRow("NEvtEditor") << "NEvtEditor"
-                                    << "Редактор событий"
-                                    << "" << false;
-        QTest::newRow("NEvtOptions") << "NEvtOptions"
-                                     << "Настройки"
-                                     << "" << false;
-        QTest::newRow("TBPeriod") << "TBPeriod"
-                                  << "Период"
-                                  << "" << false;
-        QTest::newRow("TBTextEditor") << "TBTextEditor"
-                                      << "Текст"
-                                      << "" << false;
-    }
-    void menusHoldEveryEntryWithItsShortcut()
-    {
-        QFETCH(QString, name);
-        MainWindowFixture f;
-        f.Start();
-        QAction* action = f.Action(qPrintable(name));
-        QVERIFY(action);
-        QTEST(action->text(), "text");
-        QTEST(action->shortcut().toString(), "shortcut");
-        QTEST(action->isEnabled(), "enabled");
-    }
-
     void menuHintsGoToTheFirstStatusPanel()
     {
         MainWindowFixture f;
         f.Start();
-        QCOMPARE(f.Action("NRefresh")->statusTip(),
-                 QStringLiteral("Перечитать все подключенные файлы и обновить список событий"));
-        QCOMPARE(f.Action("TBRefresh")->toolTip(),
-                 QStringLiteral("Перечитать все подключенные файлы и обновить список событий (Ctrl+R)"));
         f.Action("NRefresh")->showStatusText(f.window.get());
         QCOMPARE(f.Label("StatusPanel0"), f.Action("NRefresh")->statusTip());
         QCOMPARE(f.Label("StatusPanel2"), QStringLiteral("7"));

@@ -33,54 +33,6 @@ template <typename T> bool RegisterTest(const char* name)
     return true;
 }
 
-// The shared scripted prompt, which also keeps the button set of every
-// question: the questions differ in OK/No and OK/Cancel.
-class ScriptedPromptWithButtons final : public Prompt {
-public:
-    struct Question {
-        QString caption;
-        QString text;
-        Buttons buttons;
-    };
-
-    void AnswerNext(Answer answer) { m_inner.answers.push_back(answer); }
-
-    Answer Ask(QWidget* parent, const QString& caption, const QString& text, Buttons buttons) override
-    {
-        questions.push_back({caption, text, buttons});
-        return m_inner.Ask(parent, caption, text, buttons);
-    }
-    void ShowError(QWidget*, const QString&, const QString& text) override { errors.push_back(text); }
-    void Inform(QWidget* parent, const QString& caption, const QString& text) override
-    {
-        m_inner.Inform(parent, caption, text);
-    }
-    QString OpenFileName(QWidget* parent, const QString& caption, const QString& folder,
-                         const QString& filter, const QString& selected) override
-    {
-        return m_inner.OpenFileName(parent, caption, folder, filter, selected);
-    }
-    QString SaveFileName(QWidget* parent, const QString& caption, const QString& folder,
-                         const QString& filter, const QString& selected) override
-    {
-        return m_inner.SaveFileName(parent, caption, folder, filter, selected);
-    }
-    std::optional<QColor> PickColour(QWidget* parent, const QColor& initial) override
-    {
-        return m_inner.PickColour(parent, initial);
-    }
-    std::optional<QFont> PickFont(QWidget* parent, const QFont& initial) override
-    {
-        return m_inner.PickFont(parent, initial);
-    }
-
-    std::vector<Question> questions;
-    std::vector<QString> errors;
-
-private:
-    ScriptedPrompt m_inner;
-};
-
 // A program folder of its own for one test, removed afterwards.
 class TempProgramFolder {
 public:

@@ -57,13 +57,6 @@ private slots:
         QCOMPARE(widths.textWidth, textWidth);
     }
 
-    void fitColumnsOfAnEmptyList()
-    {
-        const ColumnWidths widths = FitColumns({}, true, 300, SevenPerCharacter);
-        QCOMPARE(widths.w0, 10);
-        QCOMPARE(widths.w1, 10);
-    }
-
     void fitWindowWidth_data()
     {
         QTest::addColumn<int>("content");
