@@ -121,22 +121,6 @@ TEST_F(Options, AlignmentButtonsPressOneAndReleaseToCentre)
     }
 }
 
-TEST_F(Options, ControlsShowTheCurrentObjectsColours)
-{
-    config.Looks[LcDayOfWeek].Color = 0x123456;
-    config.Looks[LcDayOfWeek].FontColor = clAqua;
-    state.ChooseObjectByBox(LcDayOfWeek);
-    const ObjectControls controls = state.Controls();
-    EXPECT_EQ(controls.object, LcDayOfWeek);
-    EXPECT_EQ(controls.color, 0x123456u);
-    EXPECT_EQ(controls.fontColor, clAqua);
-    // The default looks of the day of week are centred and bold.
-    EXPECT_FALSE(controls.leftPressed);
-    EXPECT_FALSE(controls.rightPressed);
-    EXPECT_TRUE(controls.boldPressed);
-    EXPECT_FALSE(controls.italicPressed);
-}
-
 TEST_F(Options, OnlyTheEventsSampleHidesTheAlignmentButtons)
 {
     state.ChooseObjectBySample(LcEvt);
@@ -172,6 +156,8 @@ TEST_F(Options, AttributesChangeOnlyTheCurrentObject)
     TLooks expected = DefaultLooks();
     expected[LcDate] = {0x010203, AlignCenter, "DejaVu Serif", 14, 0x040506, FontItalic | FontUnderline};
     EXPECT_EQ(config.Looks, expected);
+    EXPECT_EQ(state.Controls().color, 0x010203u);
+    EXPECT_EQ(state.Controls().fontColor, 0x040506u);
 }
 
 // ---- The changed mark, the scheme-changed flag and "Применить" ----
@@ -417,14 +403,6 @@ TEST_F(Options, OpeningARowNeedsAFile)
     EXPECT_EQ(state.FilePath(FileListKind::Events, 2), std::nullopt);
 }
 
-TEST_F(Options, DialogFiltersOfferTheListsOwnFilesFirst)
-{
-    EXPECT_EQ(OptionsState::FileFilter(FileListKind::Events), "Файлы событий (*.evt);;Все файлы (*.*)");
-    EXPECT_EQ(OptionsState::FileFilter(FileListKind::Wisdom), "Файлы событий (*.wis);;Все файлы (*.*)");
-}
-
-// ---- Run log and switches ----
-
 TEST_F(Options, LogControlsFollowTheLogSwitches)
 {
     constexpr TColor black = LogTextBlack;
@@ -448,18 +426,6 @@ TEST_F(Options, LogControlsFollowTheLogSwitches)
         EXPECT_EQ(config.LogEnable, c.logEnable);
         EXPECT_EQ(config.UserLog, c.userLog);
     }
-}
-
-TEST_F(Options, SwitchesSetTheirFields)
-{
-    state.SetConfirmExit(true);
-    state.SetAdjustFormSize(true);
-    state.SetShowAstroPanel(false);
-    state.SetLogAppend(false);
-    EXPECT_TRUE(config.ConfirmExit);
-    EXPECT_TRUE(config.AdjustFormSize);
-    EXPECT_FALSE(config.ShowAstroPanel);
-    EXPECT_FALSE(config.LogAppend);
 }
 
 TEST_F(Options, AutostartWritesAndRemovesTheEntryAtOnce)

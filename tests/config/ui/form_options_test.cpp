@@ -7,6 +7,7 @@
 #include "config/config_file.h"
 #include "config/schemes.h"
 #include "config/ui/form_options.h"
+#include "config/ui/qt_looks.h"
 #include "engine/text.h"
 #include "engine/ui/scripted_prompt.h"
 
@@ -16,6 +17,7 @@
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
+#include <QFontDatabase>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -44,7 +46,6 @@ private slots:
     void cancelKeepsChangesWithoutWriting();
     void colourAloneDoesNotMarkAChange();
     void sameFileTwiceGivesOneRow();
-    void sayingOfTheSameNameIsRefused();
     void removingTheLastRowShowsTheNoneRow();
     void rowsOpenInTheEditor();
     void sampleClickChoosesItsObject();
@@ -58,6 +59,7 @@ private slots:
     void logControlsFollowTheSwitches();
     void readingTheConfigurationFillsTheWindow();
     void tabsShowEverythingUncut();
+    void looksBecomeQtColoursAndFonts();
 
 private:
     template <class T> T* child(const char* name)
@@ -224,16 +226,6 @@ void FormOptionsTest::sameFileTwiceGivesOneRow()
     const int widest = std::max(metrics.horizontalAdvance(m_dir->filePath(QStringLiteral("a/"))),
                                 metrics.horizontalAdvance(m_dir->filePath(QStringLiteral("b/"))));
     QCOMPARE(view->columnWidth(1), widest + 10);
-}
-
-void FormOptionsTest::sayingOfTheSameNameIsRefused()
-{
-    m_form->Show();
-    m_prompt->fileNames = {makeFile(QStringLiteral("a/w.wis")), makeFile(QStringLiteral("b/w.wis"))};
-    click("wisdomAdd");
-    click("wisdomAdd");
-    QCOMPARE(child<QTableView>("wisdomFiles")->model()->rowCount(), 1);
-    QCOMPARE(m_config->WisdomFiles[0].Folder, folder() + "a/");
 }
 
 void FormOptionsTest::removingTheLastRowShowsTheNoneRow()
@@ -586,6 +578,47 @@ void FormOptionsTest::tabsShowEverythingUncut()
                                 widget->objectName() + QLatin1Char(' ') + text));
         }
     }
+}
+
+void FormOptionsTest::looksBecomeQtColoursAndFonts()
+{
+    QPalette palette;
+    palette.setColor(QPalette::Active, QPalette::Button, QColor(1, 2, 3));
+    palette.setColor(QPalette::Disabled, QPalette::Text, QColor(4, 5, 6));
+    palette.setColor(QPalette::Active, QPalette::WindowText, QColor(7, 8, 9));
+    struct Case {
+        TColor value;
+        std::optional<QColor> colour;
+    };
+    const Case cases[] = {
+        {0x0000FF, QColor(255, 0, 0)},
+        {0xFF0000, QColor(0, 0, 255)},
+        {0x00123456, QColor(0x56, 0x34, 0x12)},
+        {clBtnFace, QColor(1, 2, 3)},
+        {clGrayText, QColor(4, 5, 6)},
+        {clWindowText, QColor(7, 8, 9)},
+        {0x1FFFFFFF, std::nullopt},
+        {0x20000000, std::nullopt},
+        {SystemColourBase + 25, std::nullopt},
+        {SystemColourBase + 31, std::nullopt},
+    };
+    for (const Case& c : cases) {
+        QCOMPARE(ColourOfValue(c.value, palette), c.colour);
+        if (c.colour && !IsSystemColour(c.value)) {
+            QCOMPARE(ValueOfColour(*c.colour), c.value & 0xFFFFFF);
+        }
+    }
+
+    // The schemes' Windows face is not installed here: the desktop's face at the same size.
+    const QFont fallback =
+        FontOfObjectLook({clBtnFace, AlignCenter, "MS Sans Serif", 8, clWindowText, FontBold});
+    QCOMPARE(fallback.family(), QFontDatabase::systemFont(QFontDatabase::GeneralFont).family());
+    QCOMPARE(fallback.pointSize(), 8);
+    QVERIFY(fallback.bold() && !fallback.italic());
+    const QFont serif = FontOfObjectLook({0, AlignLeft, "DejaVu Serif", 500, 0, FontItalic | FontStrikeOut});
+    QCOMPARE(serif.family(), QStringLiteral("DejaVu Serif"));
+    QCOMPARE(serif.pointSize(), 144);
+    QCOMPARE(StyleOfFont(serif), unsigned{FontItalic | FontStrikeOut});
 }
 
 } // namespace orvenda
