@@ -72,7 +72,13 @@ TFormMain::TFormMain(SessionEnvironment env, Prompt& prompt, QWidget* parent)
     m_astro->Show(m_session.View().Astro);
 }
 
-TFormMain::~TFormMain() = default;
+TFormMain::~TFormMain()
+{
+    // The child widgets outlive the session while QWidget deletes them; a
+    // selection signal sent on the way must not reach the session.
+    disconnect(m_list->selectionModel(), nullptr, this, nullptr);
+    disconnect(m_list, nullptr, this, nullptr);
+}
 
 QWidget* TFormMain::CreateTopPanel()
 {
@@ -377,7 +383,7 @@ bool TFormMain::event(QEvent* event)
 {
     // Hints of menu entries and buttons go to the first status panel, and the
     // other panels stay where they are.
-    if (event->type() == QEvent::StatusTip) {
+    if (event->type() == QEvent::StatusTip && m_statusPanels[0]) {
         m_statusPanels[0]->setText(static_cast<QStatusTipEvent*>(event)->tip());
         return true;
     }
