@@ -102,7 +102,9 @@ void writeList(std::vector<std::string>& lines, const std::vector<TListedFile>& 
         if (file.Name.empty()) {
             continue;
         }
-        lines.push_back(file.Folder == programFolder ? file.Name : file.Folder + file.Name);
+        // A bare name that would read as the end of the list keeps its folder.
+        const bool bare = file.Folder == programFolder && file.Name != kEndList;
+        lines.push_back(bare ? file.Name : file.Folder + file.Name);
     }
 }
 

@@ -288,6 +288,35 @@ TEST(RandomConfigFiles, ListsNeverEmptyAMissingFileReportedAndSavedSettingsReadB
     EXPECT_GE(savedAndRead, kCases / 2);
 }
 
+// Names in the lists that look like the file's own markers or keep odd
+// blanks come back from saving and reading as they were, with every entry
+// after them.
+TEST(RandomConfigFiles, ListedNamesLikeTheFileMarkersSurviveSaving)
+{
+    ScratchFolder scratch("config-names");
+    ConfigEnvironment env;
+    env.programFolder = scratch.Folder();
+    env.autostartDir = scratch.PathOf("autostart/");
+    const std::vector<std::string> names = {
+        "[end list]",         "[Events in]",          "[Wisdom in]", " blanks around.evt ",
+        "ConfirmExit = True", "DefaultConfig = True", "cr\r"};
+    for (const std::string& name : names) {
+        SCOPED_TRACE(Escaped(name));
+        TConfigRec config;
+        config.EventFiles = {
+            {env.programFolder, name}, {env.programFolder, "after.evt"}, {"/elsewhere/", name}};
+        config.WisdomFiles = {{env.programFolder, name}, {env.programFolder, "after.wis"}};
+        Journal journal;
+        ASSERT_TRUE(SaveConfig(config, scratch.PathOf(ConfigFileName), env.programFolder, journal).ok());
+        TConfigRec back;
+        back.ConfirmExit = true;
+        ASSERT_TRUE(LoadConfig(back, env, journal, nullptr).found);
+        EXPECT_EQ(back.EventFiles, config.EventFiles);
+        EXPECT_EQ(back.WisdomFiles, config.WisdomFiles);
+        EXPECT_TRUE(sameSettings(back, config));
+    }
+}
+
 // ---- Colour texts ----
 
 int hexValue(char c)
