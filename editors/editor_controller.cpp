@@ -99,6 +99,9 @@ bool EditorController::write(const std::string& path, bool rename)
     }
     RefreshStatus();
     if (result.ok()) {
+        if (m_saved) {
+            m_saved(m_model.Path());
+        }
         return true;
     }
     const std::string reason = reasonOf(result);

@@ -10,6 +10,7 @@
 #include "editors/file_filter.h"
 #include "engine/journal.h"
 
+#include <functional>
 #include <string>
 #include <string_view>
 
@@ -114,6 +115,13 @@ public:
     const Status& RefreshStatus();
     const Status& StatusTexts() const noexcept { return m_status; }
 
+    // Called with the path after every file written, also by the close
+    // question's OK, so that whoever shows the file's content can reload it.
+    void SetSavedHandler(std::function<void(const std::string& path)> handler)
+    {
+        m_saved = std::move(handler);
+    }
+
     // The form fields and the table edit the records directly.
     EventFileModel& Model() noexcept { return m_model; }
     const EventFileModel& Model() const noexcept { return m_model; }
@@ -126,6 +134,7 @@ private:
     EventFileModel m_model;
     bool m_fileCommands = false;
     Status m_status;
+    std::function<void(const std::string&)> m_saved;
 };
 
 } // namespace orvenda

@@ -80,6 +80,7 @@ protected:
         m_folder = fs::path(::testing::TempDir()) / name;
         fs::remove_all(m_folder);
         fs::create_directories(m_folder);
+        controller.SetSavedHandler([this](const std::string& file) { saved.push_back(file); });
     }
     ~EditorControllerTest() override { fs::remove_all(m_folder); }
 
@@ -102,6 +103,7 @@ protected:
     Journal journal;
     ScriptedQuestions questions;
     EditorController controller{ORVENDA_PROGRAM_DIR "Template/", journal, questions};
+    std::vector<std::string> saved; // paths given to the saved handler
 
 private:
     fs::path m_folder;
@@ -151,6 +153,7 @@ TEST_P(CloseQuestion, AnswersDecideWhetherTheFileIsSavedAndDropped)
         EXPECT_EQ(controller.StatusTexts().modified, "");
         EXPECT_EQ(controller.StatusTexts().path, "");
     }
+    EXPECT_EQ(saved.size(), c.writesChange ? 1u : 0u);
     if (c.unnamed) {
         const bool written = !c.fileNames.empty() && fs::exists(path(c.fileNames[0]));
         EXPECT_EQ(written, c.writesChange);
@@ -177,14 +180,6 @@ INSTANTIATE_TEST_SUITE_P(
         CloseCase{"OkWithFailingSaveKeepsTheFile", {Answer::Ok}, {"missing/x.evt"}, true, false, false}),
     [](const auto& info) { return std::string(info.param.name); });
 
-TEST_F(EditorControllerTest, UnmodifiedFileClosesWithoutAQuestion)
-{
-    ASSERT_TRUE(controller.Open(write("a.evt", FixedFile)));
-    EXPECT_TRUE(controller.Close());
-    EXPECT_TRUE(questions.questions.empty());
-    EXPECT_FALSE(controller.Model().IsLoaded());
-}
-
 TEST_F(EditorControllerTest, CancelledQuestionStopsOpenAndNew)
 {
     const std::string first = openModified();
@@ -199,33 +194,6 @@ TEST_F(EditorControllerTest, CancelledQuestionStopsOpenAndNew)
     EXPECT_EQ(controller.Model().Format(), EventFileFormat::FixedEvents);
     EXPECT_EQ(controller.Model().Records()[0].day, 2);
     EXPECT_TRUE(controller.Model().IsModified());
-}
-
-TEST_F(EditorControllerTest, OpenCommandDoesNothingWhileModified)
-{
-    openModified();
-    questions.fileNames.push_back(write("b.evt", FixedFile));
-
-    EXPECT_FALSE(controller.OpenCommand());
-    EXPECT_TRUE(questions.openFilters.empty());
-    EXPECT_TRUE(questions.questions.empty());
-    EXPECT_EQ(controller.Model().Path(), path("a.evt"));
-}
-
-TEST_F(EditorControllerTest, OpenCommandOffersSupportedFilesFirst)
-{
-    questions.fileNames.push_back(write("a.evt", FixedFile));
-    EXPECT_TRUE(controller.OpenCommand());
-    ASSERT_EQ(questions.openFilters.size(), 1u);
-    EXPECT_EQ(questions.openFilters[0],
-              (FileFilter{"Поддерживаемые файлы|*.evt;*.wis|Cобытия (*.evt)|*.evt|Высказываний (*.wis)|*.wis|"
-                          "Все файлы|*.*",
-                          1}));
-    EXPECT_EQ(controller.Model().Caption(), "Редактор - a.evt");
-
-    // A cancelled dialog keeps the file.
-    EXPECT_FALSE(controller.OpenCommand());
-    EXPECT_EQ(controller.Model().Path(), path("a.evt"));
 }
 
 // ---- Open, its failures and the file commands ----
@@ -257,17 +225,6 @@ TEST_F(EditorControllerTest, OpenOutcomesAndTheFileCommands)
     EXPECT_TRUE(controller.FileCommandsEnabled());
     EXPECT_EQ(controller.Model().Caption(), "Редактор");
     EXPECT_EQ(questions.errors.size(), 1u);
-}
-
-TEST_F(EditorControllerTest, ExitKeepsTheFileAndItsMarkButDisablesFileCommands)
-{
-    openModified();
-    controller.Exit();
-    EXPECT_FALSE(controller.FileCommandsEnabled());
-    EXPECT_TRUE(controller.Model().IsLoaded());
-    EXPECT_TRUE(controller.Model().IsModified());
-    controller.EnableFileCommands(true);
-    EXPECT_TRUE(controller.FileCommandsEnabled());
 }
 
 // ---- Save and Save as ----
@@ -310,6 +267,7 @@ TEST_P(SaveUnnamed, GoesThroughTheSaveDialogAndKeepsTheCaption)
     // Named now: the next save asks nothing.
     EXPECT_TRUE(controller.Save());
     EXPECT_EQ(questions.saveFilters.size(), 2u);
+    EXPECT_EQ(saved, (std::vector<std::string>{target, target}));
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -319,26 +277,6 @@ INSTANTIATE_TEST_SUITE_P(
                       NewKindCase{EventFileFormat::FloatEvents, "Редактор событий", 2, "[float events]"},
                       NewKindCase{EventFileFormat::Wisdom, "Редактор высказываний", 3, "[wisdom]"},
                       NewKindCase{EventFileFormat::WisdomBy, "Редактор высказываний", 3, "[wisdom by]"}));
-
-TEST_F(EditorControllerTest, SaveAsOffersTheEventFilterAlsoForSayingsAndRenames)
-{
-    const std::string source = write("s.wis", "[wisdom]\r\nSaying\r\nAuthor\r\n");
-    ASSERT_TRUE(controller.Open(source));
-
-    EXPECT_FALSE(controller.SaveAs()); // cancelled
-    EXPECT_EQ(controller.Model().Path(), source);
-    EXPECT_EQ(controller.Model().Caption(), "Редактор - s.wis");
-
-    const std::string target = path("copy.evt");
-    questions.fileNames.push_back(target);
-    EXPECT_TRUE(controller.SaveAs());
-    ASSERT_EQ(questions.saveFilters.size(), 2u);
-    EXPECT_EQ(questions.saveFilters[1], (FileFilter{"Файлы событий (*.evt)|*.evt|Все файлы (*.*)|*.*", 1}));
-    EXPECT_EQ(readBytes(target), "[wisdom]\r\nSaying\r\nAuthor\r\n");
-    EXPECT_EQ(controller.Model().Path(), target);
-    EXPECT_EQ(controller.Model().Caption(), "Редактор - copy.evt");
-    EXPECT_EQ(controller.StatusTexts().path, target);
-}
 
 TEST_F(EditorControllerTest, FailedWriteIsReportedAndKeepsTheMark)
 {
@@ -354,6 +292,7 @@ TEST_F(EditorControllerTest, FailedWriteIsReportedAndKeepsTheMark)
     EXPECT_TRUE(controller.Model().IsModified());
     EXPECT_EQ(controller.Model().Path(), file);
     EXPECT_EQ(readBytes(file), FixedFile);
+    EXPECT_TRUE(saved.empty());
 }
 
 TEST_F(EditorControllerTest, TextOutsideWindows1251IsNotWrittenAndNamesTheCharacters)
@@ -365,13 +304,6 @@ TEST_F(EditorControllerTest, TextOutsideWindows1251IsNotWrittenAndNamesTheCharac
     EXPECT_NE(questions.errors[0].find("🎄"), std::string::npos);
     EXPECT_EQ(readBytes(file), FixedFile);
     EXPECT_TRUE(controller.Model().IsModified());
-}
-
-TEST_F(EditorControllerTest, SaveWithoutAFileDoesNothing)
-{
-    EXPECT_FALSE(controller.Save());
-    EXPECT_FALSE(controller.SaveAs());
-    EXPECT_TRUE(questions.saveFilters.empty());
 }
 
 // ---- Navigator and status ----
