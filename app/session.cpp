@@ -157,7 +157,8 @@ void Session::ComputeYear()
     m_upcoming =
         ComputeUpcoming(m_allEvents, m_currentDay, MakeDate(m_currentDay.Year, 1, 1),
                         MakeDate(m_currentDay.Year, 12, 31), m_config.ViewGroup, DayLayout::MainView);
-    m_view.Events = m_upcoming.Shown;
+    // The shown rows are only ever read from the view, so they move there.
+    m_view.Events = std::move(m_upcoming.Shown);
     m_view.Count = m_upcoming.Count;
     m_view.StatusCount = std::to_string(m_upcoming.Count);
     m_view.StatusDetails.clear();
@@ -193,7 +194,7 @@ void Session::SetGrouping(bool group)
 void Session::ShowPeriod(TDateRec from, TDateRec to)
 {
     m_upcoming = ComputeUpcoming(m_allEvents, m_currentDay, from, to, m_config.ViewGroup, DayLayout::Period);
-    m_view.Events = m_upcoming.Shown;
+    m_view.Events = std::move(m_upcoming.Shown);
     m_view.Count = m_upcoming.Count;
     m_view.StatusCount = std::to_string(m_upcoming.Count);
     m_view.StatusDetails.clear();

@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cstdint>
+#include <cstring>
 #include <utility>
 
 namespace orvenda {
@@ -28,6 +29,52 @@ constexpr std::array<char16_t, 128> kCp1251High = {
     0x0440, 0x0441, 0x0442, 0x0443, 0x0444, 0x0445, 0x0446, 0x0447, // F0
     0x0448, 0x0449, 0x044A, 0x044B, 0x044C, 0x044D, 0x044E, 0x044F, // F8
 };
+
+// The UTF-8 form of each byte of Windows-1251: one byte for ASCII, two or
+// three for the rest (all of it lies below U+10000).
+struct Utf8Of {
+    std::uint8_t length = 0;
+    char bytes[3] = {};
+};
+
+constexpr std::array<Utf8Of, 256> MakeCp1251Utf8()
+{
+    std::array<Utf8Of, 256> table{};
+    for (std::size_t b = 0; b < table.size(); ++b) {
+        Utf8Of& seq = table[b];
+        const char32_t cp = b < 0x80 ? static_cast<char32_t>(b) : kCp1251High[b - 0x80];
+        if (cp < 0x80) {
+            seq.length = 1;
+            seq.bytes[0] = static_cast<char>(cp);
+        } else if (cp < 0x800) {
+            seq.length = 2;
+            seq.bytes[0] = static_cast<char>(0xC0 | (cp >> 6));
+            seq.bytes[1] = static_cast<char>(0x80 | (cp & 0x3F));
+        } else {
+            seq.length = 3;
+            seq.bytes[0] = static_cast<char>(0xE0 | (cp >> 12));
+            seq.bytes[1] = static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
+            seq.bytes[2] = static_cast<char>(0x80 | (cp & 0x3F));
+        }
+    }
+    return table;
+}
+
+constexpr std::array<Utf8Of, 256> kCp1251Utf8 = MakeCp1251Utf8();
+// 0xC0 is "А" (D0 90), 0x88 the euro sign (E2 82 AC).
+static_assert(kCp1251Utf8[0xC0].length == 2 && kCp1251Utf8[0xC0].bytes[0] == '\xD0' &&
+              kCp1251Utf8[0xC0].bytes[1] == '\x90');
+static_assert(kCp1251Utf8[0x88].length == 3 && kCp1251Utf8[0x88].bytes[2] == '\xAC');
+static_assert(kCp1251Utf8['A'].length == 1 && kCp1251Utf8['A'].bytes[0] == 'A');
+
+// Writes the UTF-8 form of `b` at `to` and returns the position after it.
+// Always stores three bytes: the caller leaves two bytes of room at the end.
+inline char* PutCp1251(char* to, unsigned char b) noexcept
+{
+    const Utf8Of& seq = kCp1251Utf8[b];
+    std::memcpy(to, seq.bytes, sizeof seq.bytes);
+    return to + seq.length;
+}
 
 constexpr char32_t kReplacement = 0xFFFD;
 constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
@@ -170,16 +217,41 @@ bool StartsWithMark(std::string_view bytes) noexcept
 
 std::string Cp1251ToUtf8(std::string_view bytes)
 {
-    std::string out;
-    out.reserve(bytes.size() * 2);
-    for (char c : bytes) {
-        const auto b = static_cast<unsigned char>(c);
-        if (b < 0x80) {
-            out += c;
-        } else {
-            AppendUtf8(out, kCp1251High[b - 0x80]);
-        }
+    // Every file the program reads passes through here, so the output is sized
+    // once: each high byte becomes at most three bytes (plus the room that
+    // PutCp1251 needs), and the string is cut to what was written.
+    std::size_t high = 0;
+    for (const char c : bytes) {
+        high += static_cast<unsigned char>(c) >> 7;
     }
+    std::string out;
+    if (high == 0) {
+        out.assign(bytes);
+        return out;
+    }
+    out.resize(bytes.size() + 2 * high + 2);
+    char* to = out.data();
+    const char* from = bytes.data();
+    const char* const end = from + bytes.size();
+    constexpr std::size_t kWord = 8;
+    while (static_cast<std::size_t>(end - from) >= kWord) {
+        // Eight plain ASCII bytes (numbers, blanks, line ends) are copied as they are.
+        std::uint64_t word;
+        std::memcpy(&word, from, kWord);
+        if ((word & 0x8080808080808080ULL) == 0) {
+            std::memcpy(to, from, kWord);
+            to += kWord;
+        } else {
+            for (std::size_t k = 0; k < kWord; ++k) {
+                to = PutCp1251(to, static_cast<unsigned char>(from[k]));
+            }
+        }
+        from += kWord;
+    }
+    while (from != end) {
+        to = PutCp1251(to, static_cast<unsigned char>(*from++));
+    }
+    out.resize(static_cast<std::size_t>(to - out.data()));
     return out;
 }
 
@@ -287,8 +359,10 @@ bool LineReader::ReadLine(std::string& line, std::size_t maxChars)
     if (feed != std::string_view::npos && !content.empty() && content.back() == '\r') {
         content.remove_suffix(1);
     }
-    // Walk at most maxChars characters, so a long line costs its limit, not its length.
-    std::size_t bytes = 0;
+    // A line of no more bytes than the limit has no more characters either;
+    // otherwise walk at most maxChars characters, so a long line costs its
+    // limit, not its length.
+    std::size_t bytes = content.size() <= maxChars ? content.size() : 0;
     std::size_t chars = 0;
     while (bytes < content.size()) {
         if ((static_cast<unsigned char>(content[bytes]) & 0xC0) != 0x80) {

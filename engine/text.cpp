@@ -1,6 +1,7 @@
 #include "engine/text.h"
 
 #include <array>
+#include <charconv>
 #include <cmath>
 #include <cstdint>
 #include <limits>
@@ -30,14 +31,46 @@ bool IsDigit(char c) noexcept
     return c >= '0' && c <= '9';
 }
 
+// The decimal digits of value (with "-" when negative), with "0" in front up
+// to `width` characters: Pad(std::to_string(value), "0", width, "right"),
+// written straight into `out` because every date shown passes through here.
+void AppendPadded(std::string& out, long long value, int width)
+{
+    char digits[24];
+    const auto [end, error] = std::to_chars(digits, digits + sizeof digits, value);
+    const auto length = static_cast<int>(end - digits);
+    if (length < width) {
+        out.append(static_cast<std::size_t>(width - length), '0');
+    }
+    out.append(digits, end);
+}
+
+void AppendNumber(std::string& out, long long value)
+{
+    AppendPadded(out, value, 0);
+}
+
 std::string Padded(long long value, int width)
 {
-    return Pad(std::to_string(value), "0", width, "right");
+    std::string out;
+    AppendPadded(out, value, width);
+    return out;
+}
+
+void AppendTime(std::string& out, TDateRec date)
+{
+    AppendPadded(out, date.Hour, 2);
+    out += ':';
+    AppendPadded(out, date.Minute, 2);
+    out += ':';
+    AppendPadded(out, date.Second, 2);
 }
 
 std::string TimeText(TDateRec date)
 {
-    return Padded(date.Hour, 2) + ":" + Padded(date.Minute, 2) + ":" + Padded(date.Second, 2);
+    std::string out;
+    AppendTime(out, date);
+    return out;
 }
 
 // "d.m.y", with "-" in front for years before year 1.
@@ -52,31 +85,31 @@ bool AppendPiece(std::string& out, TDateRec date, char letter)
 {
     switch (letter) {
     case 'd':
-        out += Padded(date.Day, 2);
+        AppendPadded(out, date.Day, 2);
         break;
     case 'e':
-        out += std::to_string(date.Day);
+        AppendNumber(out, date.Day);
         break;
     case 'm':
-        out += Padded(date.Month, 2);
+        AppendPadded(out, date.Month, 2);
         break;
     case 'y':
-        out += Padded(date.Year % 100, 2);
+        AppendPadded(out, date.Year % 100, 2);
         break;
     case 'Y':
-        out += std::to_string(date.Year);
+        AppendNumber(out, date.Year);
         break;
     case 'H':
-        out += std::to_string(date.Hour);
+        AppendNumber(out, date.Hour);
         break;
     case 'I':
         out += Padded(date.Hour > 12 ? date.Hour - 12 : date.Hour, 2);
         break;
     case 'M':
-        out += Padded(date.Minute, 2);
+        AppendPadded(out, date.Minute, 2);
         break;
     case 'S':
-        out += Padded(date.Second, 2);
+        AppendPadded(out, date.Second, 2);
         break;
     case 'N':
         out += std::to_string(date.Millisecond);
@@ -127,8 +160,15 @@ bool AppendPiece(std::string& out, TDateRec date, char letter)
         out += WeekdayName(date, 0) + " " + ShortDateText(date);
         break;
     case 'z':
-        out += std::to_string(date.Year) + "." + Padded(date.Month, 2) + "." + Padded(date.Day, 2) + "_" +
-               TimeText(date) + ":" + Padded(date.Millisecond, 3);
+        AppendNumber(out, date.Year);
+        out += '.';
+        AppendPadded(out, date.Month, 2);
+        out += '.';
+        AppendPadded(out, date.Day, 2);
+        out += '_';
+        AppendTime(out, date);
+        out += ':';
+        AppendPadded(out, date.Millisecond, 3);
         break;
     case 'Z':
         out += Padded(date.Day, 2) + "." + Padded(date.Month, 2) + "." + std::to_string(date.Year) + " " +

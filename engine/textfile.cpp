@@ -166,13 +166,20 @@ std::optional<TextFile> ReadTextFile(const std::string& path)
     if (::fstat(file.get(), &info) != 0 || S_ISDIR(info.st_mode)) {
         return std::nullopt;
     }
+    // The file is read straight into a string of its size. Once that is full
+    // a further read tells whether the file has grown meanwhile (or, like a
+    // pipe, has no size); what it brings is appended.
     std::string bytes;
     if (S_ISREG(info.st_mode) && info.st_size > 0) {
-        bytes.reserve(static_cast<std::size_t>(info.st_size));
+        bytes.resize(static_cast<std::size_t>(info.st_size));
     }
-    char buffer[65536];
+    std::size_t filled = 0;
+    char more[65536];
     for (;;) {
-        const ssize_t n = ::read(file.get(), buffer, sizeof buffer);
+        const bool full = filled == bytes.size();
+        char* const into = full ? more : bytes.data() + filled;
+        const std::size_t room = full ? sizeof more : bytes.size() - filled;
+        const ssize_t n = ::read(file.get(), into, room);
         if (n < 0) {
             if (errno == EINTR) {
                 continue;
@@ -182,8 +189,12 @@ std::optional<TextFile> ReadTextFile(const std::string& path)
         if (n == 0) {
             break;
         }
-        bytes.append(buffer, static_cast<std::size_t>(n));
+        if (full) {
+            bytes.append(more, static_cast<std::size_t>(n));
+        }
+        filled += static_cast<std::size_t>(n);
     }
+    bytes.resize(filled);
     TextFile result;
     result.encoding = DetectEncoding(bytes);
     result.text = DecodeText(bytes, result.encoding);

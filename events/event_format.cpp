@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <array>
+#include <optional>
 #include <utility>
 
 namespace orvenda {
@@ -44,6 +45,38 @@ std::vector<std::string> splitLines(std::string_view text)
         text.remove_prefix(end + 1);
     }
     return lines;
+}
+
+// A whole decimal number, optionally signed, the whole text, in 32 bits:
+// exactly what ParseInt32 takes, read in place, since every record has six
+// or eight of them.
+std::optional<std::int32_t> wholeNumber(std::string_view text) noexcept
+{
+    const char* p = text.data();
+    const char* const last = p + text.size();
+    bool negative = false;
+    if (p != last && (*p == '+' || *p == '-')) {
+        negative = *p == '-';
+        ++p;
+    }
+    if (p == last) {
+        return std::nullopt;
+    }
+    // |INT32_MIN| for a negative number; below 2^32, so value * 10 + 9 fits.
+    const std::uint64_t limit = negative ? std::uint64_t{1} << 31 : (std::uint64_t{1} << 31) - 1;
+    std::uint64_t value = 0;
+    for (; p != last; ++p) {
+        const auto digit = static_cast<unsigned>(static_cast<unsigned char>(*p)) - '0';
+        if (digit > 9) {
+            return std::nullopt;
+        }
+        value = value * 10 + digit;
+        if (value > limit) {
+            return std::nullopt;
+        }
+    }
+    return static_cast<std::int32_t>(negative ? -static_cast<std::int64_t>(value)
+                                              : static_cast<std::int64_t>(value));
 }
 
 // The characters before the first space, trimmed.
@@ -166,19 +199,23 @@ bool EventFileReader::nextNumbered(EventFileRecord& record, int count)
     std::string_view rest = m_reader.Remaining();
     std::size_t i = 0;
     std::size_t lineStart = 0;
+    int lineEnds = 0;
     while (i < rest.size() && isSpace(rest[i])) {
         if (rest[i] == '\n') {
             lineStart = i + 1;
+            ++lineEnds;
         }
         ++i;
     }
     if (i == rest.size()) {
         // Only white space is left, its last line perhaps without a line end:
         // no record.
-        skip(rest.size());
+        m_lineNumber += lineEnds;
+        m_reader.Skip(rest.size());
         return false;
     }
-    skip(lineStart);
+    m_lineNumber += lineEnds;
+    m_reader.Skip(lineStart);
     rest = m_reader.Remaining();
     i -= lineStart;
 
@@ -189,15 +226,17 @@ bool EventFileReader::nextNumbered(EventFileRecord& record, int count)
     // The integers may stand on several lines; the first that is not a whole
     // number makes the record unreadable up to the end of the line it is on.
     std::array<std::int32_t, 8> numbers{};
+    lineEnds = 0;
     for (int k = 0; k < count; ++k) {
         while (i < rest.size() && isSpace(rest[i])) {
+            lineEnds += rest[i] == '\n' ? 1 : 0;
             ++i;
         }
         const std::size_t start = i;
         while (i < rest.size() && !isSpace(rest[i])) {
             ++i;
         }
-        const std::optional<std::int32_t> value = ParseInt32(rest.substr(start, i - start));
+        const std::optional<std::int32_t> value = wholeNumber(rest.substr(start, i - start));
         if (!value) {
             record.status = EventFileRecord::Unreadable;
             record.sourceLines = consumeThroughLineEnd(0, start);
@@ -233,7 +272,8 @@ bool EventFileReader::nextNumbered(EventFileRecord& record, int count)
     while (i < rest.size() && (isBlank(rest[i]) || rest[i] == '\r')) {
         ++i;
     }
-    skip(i);
+    m_lineNumber += lineEnds;
+    m_reader.Skip(i);
     if (!readLine(record.text, EventLineLimit)) {
         record.text.clear();
     }
@@ -256,17 +296,27 @@ bool EventFileReader::nextFullDate(EventFileRecord& record)
     std::array<std::int32_t*, 3> counts{&record.daysBefore, &record.daysAfter, &record.active};
     for (std::int32_t* count : counts) {
         rest = afterFirstWord(rest);
-        const std::optional<std::int32_t> value = ParseInt32(firstWord(rest));
+        const std::optional<std::int32_t> value = wholeNumber(firstWord(rest));
         if (!value) {
             record.status = EventFileRecord::BadCounts;
             record.date = UnsetDateTime;
             record.daysBefore = record.daysAfter = record.active = 0;
-            record.sourceLines.push_back(line);
+            record.sourceLines.push_back(std::move(line));
             return true;
         }
         *count = *value;
     }
-    record.text = std::string(afterFirstWord(rest));
+    // The text is the tail of the line: the line's own buffer becomes the text.
+    // (A line without text gives an empty view that may point nowhere.)
+    const std::string_view text = afterFirstWord(rest);
+    if (text.empty()) {
+        line.clear();
+    } else {
+        const std::size_t textStart = static_cast<std::size_t>(text.data() - line.data());
+        line.erase(textStart + text.size());
+        line.erase(0, textStart);
+    }
+    record.text = std::move(line);
     return true;
 }
 
@@ -288,11 +338,14 @@ void EventFileReader::skip(std::size_t bytes)
 
 bool EventFileReader::readLine(std::string& line, std::size_t maxChars)
 {
-    // The view stays valid: reading moves the position, not the text.
-    const std::string_view before = m_reader.Remaining();
+    // A line read takes at most one line end, its last byte.
     const std::size_t start = m_reader.Position();
+    const std::string_view before = m_reader.Remaining();
     const bool read = m_reader.ReadLine(line, maxChars);
-    m_lineNumber += countLineEnds(before.substr(0, m_reader.Position() - start));
+    const std::size_t taken = m_reader.Position() - start;
+    if (taken > 0 && before[taken - 1] == '\n') {
+        ++m_lineNumber;
+    }
     return read;
 }
 

@@ -3,19 +3,26 @@
 #include "engine/textfile.h"
 #include "events/event_format.h"
 
+#include <algorithm>
+#include <cstdint>
+#include <exception>
+#include <filesystem>
 #include <iterator>
+#include <numeric>
 #include <optional>
 #include <string>
+#include <system_error>
 #include <utility>
 
 namespace orvenda {
 
 namespace {
 
-TEventRec eventOf(const EventFileRecord& record, EventFileFormat format, TDateRec clockNow)
+// The record's text is moved into the event.
+TEventRec eventOf(EventFileRecord& record, EventFileFormat format, TDateRec clockNow)
 {
     TEventRec event;
-    event.Text = record.text;
+    event.Text = std::move(record.text);
     event.Ordinal = record.ordinal;
     event.DaysBefore = record.daysBefore;
     event.DaysAfter = record.daysAfter;
@@ -40,6 +47,39 @@ TEventRec eventOf(const EventFileRecord& record, EventFileFormat format, TDateRe
     return event;
 }
 
+std::size_t countLines(const std::string& text)
+{
+    return static_cast<std::size_t>(std::count(text.begin(), text.end(), '\n')) + 1;
+}
+
+// A file holds at most one record a line. Before a file is read the list gets
+// room for its lines and for the records foreseen in the files still to come
+// (as many per byte as in this one, and an eighth more), so that at a million
+// events it grows once or twice instead of doubling its way up, which would
+// touch twice the memory. The forecast is only a reservation: when the room
+// cannot be had, the list grows as it goes.
+void makeRoom(std::vector<TEventRec>& events, std::size_t lines, std::uintmax_t fileBytes,
+              std::uintmax_t laterBytes)
+{
+    // No record line is shorter than this: a full-date line of a one-character
+    // date and three one-digit counts, with its blanks and line end.
+    constexpr double kShortestRecordBytes = 8;
+    const double now = static_cast<double>(events.size()) + static_cast<double>(lines);
+    if (now <= static_cast<double>(events.capacity())) {
+        return;
+    }
+    double later = 0;
+    if (fileBytes > 0) {
+        later = static_cast<double>(lines) * static_cast<double>(laterBytes) / static_cast<double>(fileBytes);
+        later = std::min(later * 9 / 8, static_cast<double>(laterBytes) / kShortestRecordBytes);
+    }
+    try {
+        events.reserve(static_cast<std::size_t>(now + later));
+    } catch (const std::exception&) {
+        // Too much to reserve at once; push_back still grows the list as needed.
+    }
+}
+
 std::string badCountsMessage(const std::string& path, const EventFileRecord& record)
 {
     return "Ошибка в файле событий " + path + ", строка " + std::to_string(record.lineNumber) + ":\n\"" +
@@ -60,14 +100,26 @@ std::string unreadableMessage(const std::string& path, const EventFileRecord& re
 EventLoadResult LoadEventFiles(const std::vector<TListedFile>& files, TDateRec clockNow, Journal& journal)
 {
     EventLoadResult result;
+    std::vector<std::uintmax_t> sizes;
+    sizes.reserve(files.size());
     for (const TListedFile& file : files) {
+        std::error_code error;
+        const std::uintmax_t size = std::filesystem::file_size(file.Folder + file.Name, error);
+        sizes.push_back(error ? 0 : size);
+    }
+    std::uintmax_t laterBytes = std::accumulate(sizes.begin(), sizes.end(), std::uintmax_t{0});
+
+    for (std::size_t index = 0; index < files.size(); ++index) {
+        const TListedFile& file = files[index];
         const std::string path = file.Folder + file.Name;
+        laterBytes -= std::min(laterBytes, sizes[index]);
         std::optional<TextFile> content = ReadTextFile(path);
         if (!content) {
             journal.Add("Не найден файл событий: " + file.Name + "   Искали в: " + file.Folder);
             result.missingFile = true;
             continue;
         }
+        makeRoom(result.events, countLines(content->text), sizes[index], laterBytes);
         EventFileReader reader(std::move(content->text), EventHeaderLimit);
         EventFileRecord record;
         while (reader.Next(record)) {

@@ -8,7 +8,9 @@
 #include <iterator>
 #include <set>
 #include <string>
+#include <thread>
 
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace orvenda {
@@ -90,6 +92,37 @@ TEST_F(TextFileTest, WhatCannotBeReadIsNoFile)
     EXPECT_FALSE(ReadTextFile(PathOf("missing.evt")).has_value());
     EXPECT_FALSE(ReadTextFile(m_dir.string()).has_value());
     EXPECT_FALSE(ReadTextFile("").has_value());
+}
+
+// A file is read whole however it comes: longer than one read of the
+// system, or from a pipe that has no size to go by.
+TEST_F(TextFileTest, LongFilesAndPipesAreReadToTheirEnd)
+{
+    // 17 bytes a line, so that Cyrillic and ASCII fall on every position of
+    // the eight-byte steps of the decoder.
+    const std::string lineBytes = "\xCF\xF0\xE8\xE2\xE5\xF2, \xEC\xE8\xF0 123\r\n";
+    const std::string lineText = "Привет, мир 123\r\n";
+    constexpr int kLines = 20000; // 340,000 bytes
+    std::string bytes;
+    std::string text;
+    for (int i = 0; i < kLines; ++i) {
+        bytes += lineBytes;
+        text += lineText;
+    }
+
+    WriteBytes(PathOf("long.evt"), bytes);
+    const auto file = ReadTextFile(PathOf("long.evt"));
+    ASSERT_TRUE(file.has_value());
+    EXPECT_EQ(file->encoding, TextEncoding::Windows1251);
+    EXPECT_TRUE(file->text == text);
+
+    const std::string pipe = PathOf("pipe.evt");
+    ASSERT_EQ(::mkfifo(pipe.c_str(), 0600), 0);
+    std::thread writer([&] { WriteBytes(pipe, bytes); });
+    const auto piped = ReadTextFile(pipe);
+    writer.join();
+    ASSERT_TRUE(piped.has_value());
+    EXPECT_TRUE(piped->text == text);
 }
 
 TEST_F(TextFileTest, AnyBytesAreWrittenBackAsRead)
