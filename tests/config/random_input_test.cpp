@@ -140,6 +140,37 @@ TEST(RandomSchemeFiles, EveryFieldStaysUsableAndASavedSchemeReadsBackTheSame)
     EXPECT_LE(encodingChanged, kCases / 50);
 }
 
+TEST(RandomSchemeFiles, CutShortAtEveryLengthKeepsTheObjectsBeforeTheCut)
+{
+    const std::string full = ReadBytes(DataDir + "/config/scheme.expected");
+    ASSERT_FALSE(full.empty());
+    ScratchFolder scratch("schemes-cut");
+    ASSERT_TRUE(WriteBytes(scratch.PathOf("full.sch"), full));
+    Journal fullJournal;
+    TLooks whole = DefaultLooks();
+    ASSERT_TRUE(LoadScheme(whole, scratch.Folder(), "full", fullJournal, nullptr));
+    for (std::size_t length = 0; length < full.size(); ++length) {
+        const std::string prefix = full.substr(0, length);
+        SCOPED_TRACE("cut to " + std::to_string(length) + " bytes");
+        ASSERT_TRUE(WriteBytes(scratch.PathOf("cut.sch"), prefix));
+        Journal journal;
+        TLooks looks = DefaultLooks();
+        ASSERT_TRUE(LoadScheme(looks, scratch.Folder(), "cut", journal, nullptr));
+        expectUsable(looks);
+        const auto completeLines = static_cast<std::size_t>(std::count(prefix.begin(), prefix.end(), '\n'));
+        const std::size_t lines = completeLines + (prefix.empty() || prefix.ends_with('\n') ? 0 : 1);
+        if (lines < 7 * LookObjectCount) {
+            // The file ended early, and that was said.
+            EXPECT_FALSE(journal.Lines().empty());
+        }
+        for (std::size_t object = 0; object < LookObjectCount; ++object) {
+            if (completeLines >= 7 * (object + 1)) {
+                EXPECT_EQ(looks[object], whole[object]) << LookObjectName(static_cast<int>(object));
+            }
+        }
+    }
+}
+
 // ---- Configuration file ----
 
 bool sameSettings(const TConfigRec& a, const TConfigRec& b)
@@ -286,6 +317,43 @@ TEST(RandomConfigFiles, ListsNeverEmptyAMissingFileReportedAndSavedSettingsReadB
     }
     EXPECT_GE(missing, kCases / 50);
     EXPECT_GE(savedAndRead, kCases / 2);
+}
+
+TEST(RandomConfigFiles, CutShortAtEveryLengthKeepsTheEntriesBeforeTheCut)
+{
+    const std::string full = ReadBytes(DataDir + "/config/saved.expected");
+    ASSERT_FALSE(full.empty());
+    ScratchFolder scratch("config-cut");
+    ConfigEnvironment env;
+    env.programFolder = scratch.Folder();
+    env.autostartDir = scratch.PathOf("autostart/");
+    const std::string path = scratch.PathOf(ConfigFileName);
+    ASSERT_TRUE(WriteBytes(path, full));
+    TConfigRec whole;
+    Journal fullJournal;
+    ASSERT_TRUE(LoadConfig(whole, env, fullJournal, nullptr).found);
+    ASSERT_EQ(named(whole.EventFiles).size(), 3u);
+
+    for (std::size_t length = 0; length <= full.size(); ++length) {
+        const std::string prefix = full.substr(0, length);
+        SCOPED_TRACE("cut to " + std::to_string(length) + " bytes");
+        ASSERT_TRUE(WriteBytes(path, prefix));
+        TConfigRec config;
+        Journal journal;
+        ASSERT_TRUE(LoadConfig(config, env, journal, nullptr).found);
+        expectUsableList(config.EventFiles, env.programFolder);
+        expectUsableList(config.WisdomFiles, env.programFolder);
+        // Entries on complete lines are those of the whole file; the last
+        // may have been cut inside its name, or be the list's end marker cut short.
+        const std::vector<TListedFile> entries = named(config.EventFiles);
+        ASSERT_LE(entries.size(), 4u);
+        for (std::size_t k = 0; k + 1 < entries.size() && k < 3; ++k) {
+            EXPECT_EQ(entries[k], whole.EventFiles[k]);
+        }
+        if (prefix.ends_with('\n') && !entries.empty()) {
+            EXPECT_EQ(entries.back(), whole.EventFiles[entries.size() - 1]);
+        }
+    }
 }
 
 // Names in the lists that look like the file's own markers or keep odd

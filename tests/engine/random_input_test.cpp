@@ -322,7 +322,7 @@ std::vector<std::string> referenceLines(std::string_view text)
 
 TEST(RandomFileBytes, LineReaderKeepsEveryCharacterAndEveryLimit)
 {
-    constexpr int kCases = 2500;
+    constexpr int kCases = 1500;
     const std::vector<std::size_t> limits = {0, 1, 2, 3, 7, 99, 254, 998, LineReader::NoLimit};
     for (int i = 0; i < kCases; ++i) {
         InputMaker maker(CaseSeed(kSeed + 3, static_cast<std::uint64_t>(i)));
