@@ -31,10 +31,11 @@ constexpr std::array<char16_t, 128> kCp1251High = {
 };
 
 // The UTF-8 form of each byte of Windows-1251: one byte for ASCII, two or
-// three for the rest (all of it lies below U+10000).
+// three for the rest (all of it lies below U+10000). Four bytes are kept so
+// that a character is copied by one four-byte move; the last is never part of it.
 struct Utf8Of {
+    char bytes[4] = {};
     std::uint8_t length = 0;
-    char bytes[3] = {};
 };
 
 constexpr std::array<Utf8Of, 256> MakeCp1251Utf8()
@@ -68,7 +69,7 @@ static_assert(kCp1251Utf8[0x88].length == 3 && kCp1251Utf8[0x88].bytes[2] == '\x
 static_assert(kCp1251Utf8['A'].length == 1 && kCp1251Utf8['A'].bytes[0] == 'A');
 
 // Writes the UTF-8 form of `b` at `to` and returns the position after it.
-// Always stores three bytes: the caller leaves two bytes of room at the end.
+// Always stores four bytes: the caller leaves three bytes of room at the end.
 inline char* PutCp1251(char* to, unsigned char b) noexcept
 {
     const Utf8Of& seq = kCp1251Utf8[b];
@@ -229,7 +230,7 @@ std::string Cp1251ToUtf8(std::string_view bytes)
         out.assign(bytes);
         return out;
     }
-    out.resize(bytes.size() + 2 * high + 2);
+    out.resize(bytes.size() + 2 * high + 3);
     char* to = out.data();
     const char* from = bytes.data();
     const char* const end = from + bytes.size();

@@ -47,36 +47,49 @@ std::vector<std::string> splitLines(std::string_view text)
     return lines;
 }
 
-// A whole decimal number, optionally signed, the whole text, in 32 bits:
-// exactly what ParseInt32 takes, read in place, since every record has six
-// or eight of them.
-std::optional<std::int32_t> wholeNumber(std::string_view text) noexcept
+// The word that starts at `i` (up to white space or the end) as a whole
+// decimal number, optionally signed, in 32 bits: exactly what ParseInt32
+// takes. Reads the word in one pass, since every record has six or eight of
+// them, and leaves `i` after it.
+std::optional<std::int32_t> readNumber(std::string_view text, std::size_t& i) noexcept
 {
-    const char* p = text.data();
-    const char* const last = p + text.size();
     bool negative = false;
-    if (p != last && (*p == '+' || *p == '-')) {
-        negative = *p == '-';
-        ++p;
+    if (i < text.size() && (text[i] == '+' || text[i] == '-')) {
+        negative = text[i] == '-';
+        ++i;
     }
-    if (p == last) {
-        return std::nullopt;
-    }
-    // |INT32_MIN| for a negative number; below 2^32, so value * 10 + 9 fits.
+    // |INT32_MIN| for a negative number; below 2^32, so value * 10 + 9 fits,
+    // and the value stops growing once it is past the limit.
     const std::uint64_t limit = negative ? std::uint64_t{1} << 31 : (std::uint64_t{1} << 31) - 1;
+    const std::size_t digitsStart = i;
     std::uint64_t value = 0;
-    for (; p != last; ++p) {
-        const auto digit = static_cast<unsigned>(static_cast<unsigned char>(*p)) - '0';
-        if (digit > 9) {
-            return std::nullopt;
+    bool digitsOnly = true;
+    for (; i < text.size(); ++i) {
+        const char c = text[i];
+        const auto digit = static_cast<unsigned>(static_cast<unsigned char>(c)) - '0';
+        if (digit <= 9) {
+            if (value <= limit) {
+                value = value * 10 + digit;
+            }
+        } else if (isSpace(c)) {
+            break;
+        } else {
+            digitsOnly = false;
         }
-        value = value * 10 + digit;
-        if (value > limit) {
-            return std::nullopt;
-        }
+    }
+    if (!digitsOnly || i == digitsStart || value > limit) {
+        return std::nullopt;
     }
     return static_cast<std::int32_t>(negative ? -static_cast<std::int64_t>(value)
                                               : static_cast<std::int64_t>(value));
+}
+
+// The whole text as readNumber reads a word.
+std::optional<std::int32_t> wholeNumber(std::string_view text) noexcept
+{
+    std::size_t i = 0;
+    const std::optional<std::int32_t> value = readNumber(text, i);
+    return i == text.size() ? value : std::nullopt;
 }
 
 // The characters before the first space, trimmed.
@@ -233,10 +246,7 @@ bool EventFileReader::nextNumbered(EventFileRecord& record, int count)
             ++i;
         }
         const std::size_t start = i;
-        while (i < rest.size() && !isSpace(rest[i])) {
-            ++i;
-        }
-        const std::optional<std::int32_t> value = wholeNumber(rest.substr(start, i - start));
+        const std::optional<std::int32_t> value = readNumber(rest, i);
         if (!value) {
             record.status = EventFileRecord::Unreadable;
             record.sourceLines = consumeThroughLineEnd(0, start);

@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <cstring>
 #include <exception>
 #include <filesystem>
 #include <iterator>
@@ -47,9 +48,30 @@ TEventRec eventOf(EventFileRecord& record, EventFileFormat format, TDateRec cloc
     return event;
 }
 
-std::size_t countLines(const std::string& text)
+// Line ends of a text and one: the most lines it can hold. Eight bytes at a
+// time, since it runs over every byte of every event file.
+std::size_t countLines(std::string_view text) noexcept
 {
-    return static_cast<std::size_t>(std::count(text.begin(), text.end(), '\n')) + 1;
+    constexpr std::uint64_t kLow7 = 0x7F7F7F7F7F7F7F7FULL;
+    constexpr std::uint64_t kFeeds = 0x0A0A0A0A0A0A0A0AULL;
+    std::size_t lines = 1;
+    std::size_t i = 0;
+    for (; i + 8 <= text.size(); i += 8) {
+        std::uint64_t word;
+        std::memcpy(&word, text.data() + i, sizeof word);
+        // A byte of x is 0 exactly where the text has a line feed; the high
+        // bit of each byte of `nonzero` is then set for every other byte, and
+        // `feeds` holds a 1 in each byte that was a line feed. The product
+        // sums those bytes into its top byte (at most 8, so no carry is lost).
+        const std::uint64_t x = word ^ kFeeds;
+        const std::uint64_t nonzero = ((x & kLow7) + kLow7) | x;
+        const std::uint64_t feeds = (~nonzero & ~kLow7) >> 7;
+        lines += static_cast<std::size_t>((feeds * 0x0101010101010101ULL) >> 56);
+    }
+    for (; i < text.size(); ++i) {
+        lines += text[i] == '\n' ? 1 : 0;
+    }
+    return lines;
 }
 
 // A file holds at most one record a line. Before a file is read the list gets
@@ -121,6 +143,7 @@ EventLoadResult LoadEventFiles(const std::vector<TListedFile>& files, TDateRec c
         }
         makeRoom(result.events, countLines(content->text), sizes[index], laterBytes);
         EventFileReader reader(std::move(content->text), EventHeaderLimit);
+        const SharedString sharedPath(path);
         EventFileRecord record;
         while (reader.Next(record)) {
             if (record.status == EventFileRecord::BadCounts) {
@@ -133,7 +156,7 @@ EventLoadResult LoadEventFiles(const std::vector<TListedFile>& files, TDateRec c
                 continue;
             }
             TEventRec event = eventOf(record, reader.Format(), clockNow);
-            event.FilePath = path;
+            event.FilePath = sharedPath;
             result.events.push_back(std::move(event));
         }
     }

@@ -3,6 +3,7 @@
 // One loaded event and one saying, as the loaders produce them.
 
 #include "engine/date.h"
+#include "events/shared_string.h"
 
 #include <string>
 
@@ -13,8 +14,9 @@ struct TEventRec {
     // Day, month and year of the event; time fields from the file when it has
     // them, else unset (UnsetDateTime's values).
     TDateRec Date = UnsetDateTime;
-    // Full path of the file the record came from (Folder followed by Name).
-    std::string FilePath;
+    // Full path of the file the record came from (Folder followed by Name);
+    // the records of one file share it.
+    SharedString FilePath;
     // 1-based number of the record among the records of its file, in file
     // order; equal to the editor's record number for the same file.
     int Ordinal = 0;

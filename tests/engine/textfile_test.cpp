@@ -116,6 +116,21 @@ TEST_F(TextFileTest, LongFilesAndPipesAreReadToTheirEnd)
     EXPECT_EQ(file->encoding, TextEncoding::Windows1251);
     EXPECT_TRUE(file->text == text);
 
+    // The same text written as UTF-8 is read as UTF-8, however long.
+    WriteBytes(PathOf("utf8.evt"), text);
+    const auto utf8 = ReadTextFile(PathOf("utf8.evt"));
+    ASSERT_TRUE(utf8.has_value());
+    EXPECT_EQ(utf8->encoding, TextEncoding::Utf8);
+    EXPECT_TRUE(utf8->text == text);
+
+    // A Windows-1251 file whose first Cyrillic letters come late.
+    const std::string late = std::string(100000, ' ') + bytes;
+    WriteBytes(PathOf("late.evt"), late);
+    const auto lateFile = ReadTextFile(PathOf("late.evt"));
+    ASSERT_TRUE(lateFile.has_value());
+    EXPECT_EQ(lateFile->encoding, TextEncoding::Windows1251);
+    EXPECT_TRUE(lateFile->text == std::string(100000, ' ') + text);
+
     const std::string pipe = PathOf("pipe.evt");
     ASSERT_EQ(::mkfifo(pipe.c_str(), 0600), 0);
     std::thread writer([&] { WriteBytes(pipe, bytes); });
