@@ -5,6 +5,7 @@
 
 #include <QFontDatabase>
 #include <QFontInfo>
+#include <QGuiApplication>
 #include <QHeaderView>
 #include <QLabel>
 #include <QTableView>
@@ -70,10 +71,12 @@ bool SameFamily(const QString& a, const QString& b)
     return a.compare(b, Qt::CaseInsensitive) == 0;
 }
 
-// Colours a widget's palette roles when the look names a colour.
+// Colours a widget's palette roles when the look names a colour. System
+// colours come from the application's palette: the widget's own palette may
+// already hold the colours of an earlier look.
 void SetRoleColour(QPalette& palette, QPalette::ColorRole role, TColor colour)
 {
-    if (const std::optional<QColor> c = QColorOf(colour, palette))
+    if (const std::optional<QColor> c = QColorOf(colour, QGuiApplication::palette()))
         palette.setColor(role, *c);
 }
 

@@ -10,6 +10,8 @@
 #include "app/ui/program_icon.h"
 #include "app/ui/status_window.h"
 #include "config/autostart.h"
+#include "config/ui/form_options.h"
+#include "editors/ui/event_editor_window.h"
 #include "engine/ui/prompt.h"
 
 #include <clocale>
@@ -34,10 +36,17 @@ int main(int argc, char** argv)
     env.clock = orvenda::SystemClock();
 
     orvenda::TFormMain formMain(env, prompt);
-    orvenda::TFormStatus formStatus(formMain.GetSession().GetJournal());
+    orvenda::Session& session = formMain.GetSession();
+    orvenda::TFormOptions formOptions(session.Config(), programFolder,
+                                      QString::fromStdString(env.autostartDir),
+                                      QString::fromStdString(env.programPath), session.GetJournal(), prompt);
+    orvenda::TFormStatus formStatus(session.GetJournal());
     orvenda::TFormAbout formAbout(programFolder);
+    // The editor owns its new-file dialog.
+    orvenda::TFormEvtEdit formEvtEdit(programFolder, session.GetJournal(), prompt);
     orvenda::TFormCalendar formCalendar;
     formMain.SetWindows(&formStatus, &formAbout, &formCalendar);
+    formMain.SetEditorWindows(&formEvtEdit, &formOptions);
     QObject::connect(&formMain, &orvenda::TFormMain::exitAccepted, &app, &QCoreApplication::quit);
 
     formMain.show();

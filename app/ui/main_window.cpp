@@ -1,4 +1,6 @@
 #include "app/ui/main_window.h"
+#include "config/ui/form_options.h"
+#include "editors/ui/event_editor_window.h"
 
 #include "app/ui/about_window.h"
 #include "app/ui/astro_panel_widget.h"
@@ -70,6 +72,9 @@ TFormMain::TFormMain(SessionEnvironment env, Prompt& prompt, QWidget* parent)
     CreateStatusBar();
     ConnectCommands();
     m_astro->Show(m_session.View().Astro);
+    // The looks that hold until a configuration names a scheme; without a
+    // configuration file they are never applied otherwise.
+    ApplyOwnLooks(m_session.Config().Looks);
 }
 
 TFormMain::~TFormMain()
@@ -239,6 +244,8 @@ void TFormMain::Start()
     const TDateRec today = m_session.CurrentDay();
     if (m_calendar)
         m_calendar->SetDate(QDate(today.Year, today.Month, today.Day));
+    if (m_editor)
+        m_editor->SetCalendarDate(QDate(today.Year, today.Month, today.Day));
     ShowCommandResult(m_session.Refresh());
 }
 
@@ -268,6 +275,37 @@ void TFormMain::ToolBarShowTXTChanged(bool on)
 }
 
 void TFormMain::ApplyLooks(const TLooks& looks)
+{
+    ApplyOwnLooks(looks);
+    if (m_options)
+        m_options->ApplyLooks(looks);
+}
+
+void TFormMain::SchemeListChanged(const std::vector<std::string>& names)
+{
+    if (m_options)
+        m_options->SchemeListChanged(names);
+}
+
+void TFormMain::LogEnableChanged(bool on)
+{
+    if (m_options)
+        m_options->LogEnableChanged(on);
+}
+
+void TFormMain::UserLogChanged(bool on)
+{
+    if (m_options)
+        m_options->UserLogChanged(on);
+}
+
+void TFormMain::SchemeObjectLoaded(int object)
+{
+    if (m_options)
+        m_options->SchemeObjectLoaded(object);
+}
+
+void TFormMain::ApplyOwnLooks(const TLooks& looks)
 {
     m_today->ApplyLooks(looks);
     orvenda::ApplyLook(m_saying, looks[LcWis]);
@@ -357,6 +395,7 @@ void TFormMain::FitWindowWidth()
 
 void TFormMain::SetRowCommandsEnabled(bool on)
 {
+    m_actions.NEvtEdit->setEnabled(on && m_editor != nullptr);
     m_actions.NSwitchOff->setEnabled(on);
     m_actions.NDelete->setEnabled(on);
 }

@@ -28,6 +28,8 @@ class EventListModel;
 class Prompt;
 class TFormAbout;
 class TFormCalendar;
+class TFormEvtEdit;
+class TFormOptions;
 class TFormStatus;
 class TodayPanel;
 
@@ -42,6 +44,9 @@ public:
 
     // The windows opened from here; any may be null.
     void SetWindows(TFormStatus* status, TFormAbout* about, TFormCalendar* calendar);
+    // The event editor and the options window; their commands are enabled
+    // once they are given.
+    void SetEditorWindows(TFormEvtEdit* editor, TFormOptions* options);
     // How files are opened with the desktop's handler (help, Kalachakra picture).
     using UrlOpener = std::function<void(const QUrl&)>;
     void SetUrlOpener(UrlOpener opener) { m_openUrl = std::move(opener); }
@@ -57,6 +62,11 @@ public:
     void ShowAstroPanelChanged(bool on) override;
     void ToolBarShowChanged(bool on) override;
     void ToolBarShowTXTChanged(bool on) override;
+    void SchemeListChanged(const std::vector<std::string>& names) override;
+    void LogEnableChanged(bool on) override;
+    void UserLogChanged(bool on) override;
+    void SchemeObjectLoaded(int object) override;
+    // Both halves: this window's text areas and the options window's samples.
     void ApplyLooks(const TLooks& looks) override;
 
 signals:
@@ -84,6 +94,11 @@ private:
     void ApplyColumnWidths();
     void FitWindowWidth();
     void SetRowCommandsEnabled(bool on);
+    // This window's half of the looks ("Применить" of the options window).
+    void ApplyOwnLooks(const TLooks& looks);
+    void ShowEditor();
+    void EditRow();
+    void ShowOptions();
 
     void RowChosen(int row);
     void DateLabelClicked();
@@ -110,6 +125,8 @@ private:
     TFormStatus* m_statusWindow = nullptr;
     TFormAbout* m_aboutWindow = nullptr;
     TFormCalendar* m_calendar = nullptr;
+    TFormEvtEdit* m_editor = nullptr;
+    TFormOptions* m_options = nullptr;
     ColumnWidths m_widths;
     int m_selectedRow = -1; // the event row the row commands act on
     bool m_started = false;

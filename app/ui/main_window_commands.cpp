@@ -8,6 +8,9 @@
 #include "app/ui/main_window.h"
 #include "app/ui/status_window.h"
 #include "config/config_file.h"
+#include "config/ui/form_options.h"
+#include "editors/ui/event_editor_window.h"
+#include "engine/text.h"
 #include "engine/ui/prompt.h"
 
 #include <QAction>
@@ -129,6 +132,71 @@ void TFormMain::OpenProgramFile(const char* relativePath)
 {
     m_openUrl(QUrl::fromLocalFile(QString::fromStdString(m_session.ProgramFolder()) +
                                   QString::fromLatin1(relativePath)));
+}
+
+} // namespace orvenda
+
+namespace orvenda {
+
+void TFormMain::SetEditorWindows(TFormEvtEdit* editor, TFormOptions* options)
+{
+    m_editor = editor;
+    m_options = options;
+    const MainActions& a = m_actions;
+    for (QAction* action : {a.NEditor, a.TBEditor, a.NEvtEditor})
+        action->setEnabled(m_editor != nullptr);
+    for (QAction* action : {a.NOptions, a.TBOptions, a.NEvtOptions})
+        action->setEnabled(m_options != nullptr);
+    if (m_editor) {
+        connect(a.NEditor, &QAction::triggered, this, &TFormMain::ShowEditor);
+        connect(a.TBEditor, &QAction::triggered, this, &TFormMain::ShowEditor);
+        connect(a.NEvtEditor, &QAction::triggered, this, &TFormMain::ShowEditor);
+        connect(a.NEvtEdit, &QAction::triggered, this, &TFormMain::EditRow);
+    }
+    if (m_options) {
+        connect(a.NOptions, &QAction::triggered, this, &TFormMain::ShowOptions);
+        connect(a.TBOptions, &QAction::triggered, this, &TFormMain::ShowOptions);
+        connect(a.NEvtOptions, &QAction::triggered, this, &TFormMain::ShowOptions);
+        connect(m_options, &TFormOptions::looksApplied, this, &TFormMain::ApplyOwnLooks);
+        connect(m_options, &TFormOptions::astroPanelToggled, this, [this](bool on) {
+            m_actions.NAstroPanel->setChecked(on);
+            m_astro->setVisible(on);
+        });
+        if (m_editor)
+            connect(m_options, &TFormOptions::openInEditor, this, [this](const QString& path) {
+                ShowWindow(m_editor);
+                m_editor->OpenFile(path);
+                m_editor->RefreshStatus();
+            });
+    }
+}
+
+void TFormMain::ShowEditor()
+{
+    if (m_editor)
+        m_editor->ShowWithoutFileCommands();
+}
+
+// "Редактировать..." and a double click on an event row: the editor opens
+// the row's file at its record.
+void TFormMain::EditRow()
+{
+    if (!m_editor || m_selectedRow < 0)
+        return;
+    const std::vector<ShownRow>& rows = m_session.View().Events;
+    if (static_cast<std::size_t>(m_selectedRow) >= rows.size())
+        return;
+    const ShownRow& row = rows[static_cast<std::size_t>(m_selectedRow)];
+    const std::optional<std::int32_t> ordinal = ParseInt32(row.Ordinal);
+    if (row.FilePath.empty() || !ordinal)
+        return;
+    m_editor->ShowRecord(QString::fromStdString(row.FilePath), *ordinal);
+}
+
+void TFormMain::ShowOptions()
+{
+    if (m_options)
+        m_options->Show();
 }
 
 } // namespace orvenda

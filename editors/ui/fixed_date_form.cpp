@@ -88,10 +88,10 @@ FixedDateForm::FixedDateForm(EventFileModel& model, QWidget* parent)
 
 void FixedDateForm::timeEdited(QLineEdit* edit, bool hour)
 {
-    const std::optional<std::optional<std::int32_t>> value = OptionalNumberOf(*edit);
-    if (!value)
+    const OptionalNumber number = OptionalNumberOf(*edit);
+    if (!number.valid)
         return;
-    if (hour ? m_model.SetHour(*value) : m_model.SetMinute(*value))
+    if (hour ? m_model.SetHour(number.value) : m_model.SetMinute(number.value))
         emit edited();
 }
 

@@ -40,15 +40,13 @@ QLineEdit* NewOptionalNumberEdit(const char* name, int top, QWidget* parent)
     return edit;
 }
 
-std::optional<std::optional<std::int32_t>> OptionalNumberOf(const QLineEdit& edit)
+OptionalNumber OptionalNumberOf(const QLineEdit& edit)
 {
-    if (edit.text().trimmed().isEmpty()) {
-        return std::optional<std::int32_t>();
-    }
-    if (!edit.hasAcceptableInput()) {
-        return std::nullopt;
-    }
-    return std::optional<std::int32_t>(edit.text().toInt());
+    if (edit.text().trimmed().isEmpty())
+        return {true, std::nullopt};
+    if (!edit.hasAcceptableInput())
+        return {false, std::nullopt};
+    return {true, edit.text().toInt()};
 }
 
 QString OptionalNumberText(const std::optional<std::int32_t>& value)

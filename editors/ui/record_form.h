@@ -44,9 +44,14 @@ QSpinBox* NewNumberBox(const char* name, QWidget* parent);
 // A field for an hour or minute that may be empty: only whole numbers from
 // 0 to `top` are accepted.
 QLineEdit* NewOptionalNumberEdit(const char* name, int top, QWidget* parent);
-// The value of such a field: nullopt when empty, and also when the text is
-// not acceptable yet (the caller then keeps the stored value).
-std::optional<std::optional<std::int32_t>> OptionalNumberOf(const QLineEdit& edit);
+// The value of such a field: an empty value when the field is empty; not
+// valid while the text is not acceptable yet (the caller then keeps the
+// stored value).
+struct OptionalNumber {
+    bool valid = false;                // false: the text is not an acceptable number
+    std::optional<std::int32_t> value; // empty for an empty field
+};
+OptionalNumber OptionalNumberOf(const QLineEdit& edit);
 QString OptionalNumberText(const std::optional<std::int32_t>& value);
 
 } // namespace orvenda

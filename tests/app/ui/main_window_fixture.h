@@ -8,6 +8,8 @@
 #include "app/ui/calendar_window.h"
 #include "app/ui/main_window.h"
 #include "app/ui/status_window.h"
+#include "config/ui/form_options.h"
+#include "editors/ui/event_editor_window.h"
 #include "ui_test_support.h"
 
 #include <QLabel>
@@ -108,7 +110,15 @@ public:
         status = std::make_unique<TFormStatus>(window->GetSession().GetJournal());
         about = std::make_unique<TFormAbout>(QString::fromStdString(env.programFolder));
         calendar = std::make_unique<TFormCalendar>();
+        Session& session = window->GetSession();
+        options = std::make_unique<TFormOptions>(session.Config(), QString::fromStdString(env.programFolder),
+                                                 QString::fromStdString(env.autostartDir),
+                                                 QString::fromStdString(env.programPath),
+                                                 session.GetJournal(), prompt);
+        editor = std::make_unique<TFormEvtEdit>(QString::fromStdString(env.programFolder),
+                                                session.GetJournal(), prompt);
         window->SetWindows(status.get(), about.get(), calendar.get());
+        window->SetEditorWindows(editor.get(), options.get());
         window->SetUrlOpener([this](const QUrl& url) { opened.push_back(url); });
         window->show();
         QVERIFY(QTest::qWaitForWindowExposed(window.get()));
@@ -142,6 +152,8 @@ public:
     std::unique_ptr<TFormStatus> status;
     std::unique_ptr<TFormAbout> about;
     std::unique_ptr<TFormCalendar> calendar;
+    std::unique_ptr<TFormOptions> options;
+    std::unique_ptr<TFormEvtEdit> editor;
 };
 
 } // namespace orvenda::test

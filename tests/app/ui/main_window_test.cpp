@@ -172,8 +172,9 @@ private slots:
         QCOMPARE(f.Label("LDayPeriod"), QStringLiteral("15"));
         QVERIFY(f.Action("NSwitchOff")->isEnabled());
         QVERIFY(f.Action("NDelete")->isEnabled());
-        // Editing and the personal list come with their windows.
-        QVERIFY(!f.Action("NEvtEdit")->isEnabled());
+        QVERIFY(f.Action("NEvtEdit")->isEnabled());
+        // The personal list comes with its window.
+        QVERIFY(!f.Action("NAddToList")->isEnabled());
 
         f.ClickRow(2);
         QCOMPARE(f.Label("StatusPanel4"), QString());
