@@ -284,6 +284,9 @@ LogControls OptionsState::Log() const
 void OptionsState::SetLogEnable(bool on)
 {
     m_config.LogEnable = on;
+    // Like every other log control: without the mark, "OK" would not offer
+    // to save, and the next refresh would quietly undo the change.
+    m_changed = true;
 }
 
 void OptionsState::SetUserLog(bool on)

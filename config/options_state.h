@@ -146,7 +146,7 @@ public:
     // ---- Run log ----
 
     LogControls Log() const;
-    // The log check box; the mark is left alone, as for the reading of the file.
+    // The user's log check box; sets the changed mark.
     void SetLogEnable(bool on);
     // "Один файл" (true) and "Создавать каждый день" (false).
     void SetUserLog(bool on);

@@ -195,7 +195,7 @@ TEST_F(Options, WhatSetsTheChangedMark)
         {"exit confirmation", [](OptionsState& s) { s.SetConfirmExit(true); }, true, false},
         {"automatic width", [](OptionsState& s) { s.SetAdjustFormSize(true); }, true, false},
         {"astro panel", [](OptionsState& s) { s.SetShowAstroPanel(false); }, true, false},
-        {"log check box", [](OptionsState& s) { s.SetLogEnable(true); }, false, false},
+        {"log check box", [](OptionsState& s) { s.SetLogEnable(true); }, true, false},
         {"autostart", [](OptionsState& s) { s.SetAutostart(true); }, false, false},
     };
     for (const Case& c : cases) {
