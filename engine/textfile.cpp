@@ -1,5 +1,7 @@
 #include "engine/textfile.h"
 
+#include "engine/huge_pages.h"
+
 #include <algorithm>
 #include <atomic>
 #include <cerrno>
@@ -270,6 +272,7 @@ std::optional<TextFile> ReadTextFile(const std::string& path)
     result.encoding = TextEncoding::Windows1251;
     try {
         result.text.reserve(3 * std::max(size, bytes.size()));
+        AdviseHugePages(result.text.data(), result.text.capacity());
     } catch (const std::exception&) {
         // The text then grows as it is decoded.
     }

@@ -11,10 +11,20 @@ namespace orvenda {
 
 namespace {
 
-// White space between the integers of a record, line ends included.
+// White space between the integers of a record, line ends included: blank,
+// tab, CR, LF, vertical tab and form feed. A table, since every byte of a
+// record's numbers is looked up here.
+constexpr std::array<bool, 256> kWhiteSpace = [] {
+    std::array<bool, 256> table{};
+    for (const unsigned char c : {' ', '\t', '\r', '\n', '\v', '\f'}) {
+        table[c] = true;
+    }
+    return table;
+}();
+
 bool isSpace(char c) noexcept
 {
-    return c == ' ' || c == '\t' || c == '\r' || c == '\n' || c == '\v' || c == '\f';
+    return kWhiteSpace[static_cast<unsigned char>(c)];
 }
 
 bool isBlank(char c) noexcept
@@ -51,33 +61,32 @@ std::vector<std::string> splitLines(std::string_view text)
 // decimal number, optionally signed, in 32 bits: exactly what ParseInt32
 // takes. Reads the word in one pass, since every record has six or eight of
 // them, and leaves `i` after it.
-std::optional<std::int32_t> readNumber(std::string_view text, std::size_t& i) noexcept
+inline std::optional<std::int32_t> readNumber(std::string_view text, std::size_t& i) noexcept
 {
+    const std::size_t size = text.size();
     bool negative = false;
-    if (i < text.size() && (text[i] == '+' || text[i] == '-')) {
+    if (i < size && (text[i] == '+' || text[i] == '-')) {
         negative = text[i] == '-';
         ++i;
     }
-    // |INT32_MIN| for a negative number; below 2^32, so value * 10 + 9 fits,
-    // and the value stops growing once it is past the limit.
+    // |INT32_MIN| for a negative number. The value stops one past the limit,
+    // so value * 10 + 9 always fits.
     const std::uint64_t limit = negative ? std::uint64_t{1} << 31 : (std::uint64_t{1} << 31) - 1;
     const std::size_t digitsStart = i;
     std::uint64_t value = 0;
-    bool digitsOnly = true;
-    for (; i < text.size(); ++i) {
-        const char c = text[i];
-        const auto digit = static_cast<unsigned>(static_cast<unsigned char>(c)) - '0';
-        if (digit <= 9) {
-            if (value <= limit) {
-                value = value * 10 + digit;
-            }
-        } else if (isSpace(c)) {
+    for (; i < size; ++i) {
+        const auto digit = static_cast<unsigned>(static_cast<unsigned char>(text[i])) - '0';
+        if (digit > 9) {
             break;
-        } else {
-            digitsOnly = false;
         }
+        value = std::min(value * 10 + digit, limit + 1);
     }
-    if (!digitsOnly || i == digitsStart || value > limit) {
+    // Anything else before the white space makes the word no number.
+    bool digitsOnly = i > digitsStart;
+    for (; i < size && !isSpace(text[i]); ++i) {
+        digitsOnly = false;
+    }
+    if (!digitsOnly || value > limit) {
         return std::nullopt;
     }
     return static_cast<std::int32_t>(negative ? -static_cast<std::int64_t>(value)

@@ -298,7 +298,8 @@ UpcomingResult ComputeUpcoming(const std::vector<TEventRec>& all, TDateRec today
         if (n >= 1000 && n % 1000 == 0) {
             AddListRow(result.DaysList, record);
         }
-        if (n > 100 && AllDigitsSame(n)) {
+        // Most counts differ in their last two digits already.
+        if (n > 100 && n % 10 == n / 10 % 10 && AllDigitsSame(n)) {
             AddListRow(result.SameDigitsList, record);
         }
     }
