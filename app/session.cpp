@@ -129,6 +129,9 @@ CommandResult Session::Refresh()
     if (!LoadConfig(m_config, configEnv, m_journal, &adapter).found)
         m_view.StatusFiles = "?";
 
+    // The previous list is replaced whatever the loading brings; letting it go
+    // first keeps one list in memory instead of two.
+    m_allEvents = {};
     EventLoadResult events = LoadEventFiles(m_config.EventFiles, now, m_journal);
     m_allEvents = std::move(events.events);
     if (events.missingFile)

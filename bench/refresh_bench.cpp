@@ -1,6 +1,7 @@
-// Speed of the refresh, the program's hot path: a session over a program
-// folder of generated events (1,000 to 1,000,000) starts up and refreshes
-// once, as the desktop program does when its window first appears. The
+// Speed of the refresh, the program's hot path, over program folders of
+// generated events (1,000 to 1,000,000): a new session starting up and
+// refreshing once, as the desktop program does when its window first
+// appears, and a running session refreshing again, as "Обновить" does. The
 // folders are written by make_event_folder.py into the build folder on first
 // use; ORVENDA_BENCH_DATA names another folder to keep them in (one
 // sub-folder events_N per size).
@@ -35,8 +36,8 @@ std::string eventFolder(long events)
     if (std::filesystem::exists(folder + "/Orvenda.cfg", error)) {
         return folder + "/";
     }
-    const std::string command = std::string("python3 '") + ORVENDA_BENCH_SCRIPT + "' '" + folder + "' " +
-                                std::to_string(events);
+    const std::string command =
+        std::string("python3 '") + ORVENDA_BENCH_SCRIPT + "' '" + folder + "' " + std::to_string(events);
     if (std::system(command.c_str()) != 0) {
         return {};
     }
@@ -46,13 +47,8 @@ std::string eventFolder(long events)
 // The day of the golden files: the list runs over the year end.
 constexpr TDateRec kNow{2026, 12, 30, 10, 0, 0, 0};
 
-void BM_StartUpAndRefresh(benchmark::State& state)
+SessionEnvironment environmentFor(const std::string& folder)
 {
-    const std::string folder = eventFolder(static_cast<long>(state.range(0)));
-    if (folder.empty()) {
-        state.SkipWithError("the event folder could not be generated");
-        return;
-    }
     SessionEnvironment env;
     env.programFolder = folder;
     env.programPath = folder + "orvenda";
@@ -60,7 +56,17 @@ void BM_StartUpAndRefresh(benchmark::State& state)
     env.autostartDir = dataFolder() + "/no-autostart";
     env.clock = FixedClock(kNow);
     env.changeCurrentFolder = false;
+    return env;
+}
 
+void BM_StartUpAndRefresh(benchmark::State& state)
+{
+    const std::string folder = eventFolder(static_cast<long>(state.range(0)));
+    if (folder.empty()) {
+        state.SkipWithError("the event folder could not be generated");
+        return;
+    }
+    const SessionEnvironment env = environmentFor(folder);
     std::size_t loaded = 0;
     for (auto _ : state) {
         auto session = std::make_unique<Session>(env);
@@ -81,7 +87,38 @@ void BM_StartUpAndRefresh(benchmark::State& state)
     state.SetItemsProcessed(static_cast<std::int64_t>(state.iterations()) * state.range(0));
 }
 
+// "Обновить" on a running program: the same session refreshes again, so the
+// list of the previous refresh is let go on the way.
+void BM_RepeatedRefresh(benchmark::State& state)
+{
+    const std::string folder = eventFolder(static_cast<long>(state.range(0)));
+    if (folder.empty()) {
+        state.SkipWithError("the event folder could not be generated");
+        return;
+    }
+    Session session(environmentFor(folder));
+    session.StartUp();
+    for (auto _ : state) {
+        const CommandResult refreshed = session.Refresh();
+        if (!refreshed.ok) {
+            state.SkipWithError(refreshed.error.c_str());
+            return;
+        }
+        benchmark::DoNotOptimize(session.View().Count);
+    }
+    state.SetItemsProcessed(static_cast<std::int64_t>(state.iterations()) * state.range(0));
+}
+
 BENCHMARK(BM_StartUpAndRefresh)
+    ->Arg(1000)
+    ->Arg(10000)
+    ->Arg(100000)
+    ->Arg(1000000)
+    ->Unit(benchmark::kMillisecond)
+    ->MeasureProcessCPUTime()
+    ->UseRealTime();
+
+BENCHMARK(BM_RepeatedRefresh)
     ->Arg(1000)
     ->Arg(10000)
     ->Arg(100000)

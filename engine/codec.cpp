@@ -1,6 +1,7 @@
 #include "engine/codec.h"
 
 #include <array>
+#include <bit>
 #include <cstdint>
 #include <cstring>
 #include <utility>
@@ -30,51 +31,45 @@ constexpr std::array<char16_t, 128> kCp1251High = {
     0x0448, 0x0449, 0x044A, 0x044B, 0x044C, 0x044D, 0x044E, 0x044F, // F8
 };
 
-// The UTF-8 form of each byte of Windows-1251: one byte for ASCII, two or
-// three for the rest (all of it lies below U+10000). Four bytes are kept so
-// that a character is copied by one four-byte move; the last is never part of it.
-struct Utf8Of {
-    char bytes[4] = {};
-    std::uint8_t length = 0;
-};
+// The UTF-8 form of each byte of Windows-1251, packed for one four-byte
+// store: the bytes of the character from the lowest address up (one for
+// ASCII, two or three for the rest, all of which lies below U+10000) and
+// their count in the top byte. The store also writes that count after the
+// character, where the next character or the end of the text covers it.
+static_assert(std::endian::native == std::endian::little, "the packed form assumes little-endian stores");
 
-constexpr std::array<Utf8Of, 256> MakeCp1251Utf8()
+constexpr std::array<std::uint32_t, 256> MakeCp1251Utf8()
 {
-    std::array<Utf8Of, 256> table{};
+    std::array<std::uint32_t, 256> table{};
     for (std::size_t b = 0; b < table.size(); ++b) {
-        Utf8Of& seq = table[b];
         const char32_t cp = b < 0x80 ? static_cast<char32_t>(b) : kCp1251High[b - 0x80];
+        std::uint32_t packed = 0;
         if (cp < 0x80) {
-            seq.length = 1;
-            seq.bytes[0] = static_cast<char>(cp);
+            packed = cp | (1u << 24);
         } else if (cp < 0x800) {
-            seq.length = 2;
-            seq.bytes[0] = static_cast<char>(0xC0 | (cp >> 6));
-            seq.bytes[1] = static_cast<char>(0x80 | (cp & 0x3F));
+            packed = (0xC0 | (cp >> 6)) | ((0x80 | (cp & 0x3F)) << 8) | (2u << 24);
         } else {
-            seq.length = 3;
-            seq.bytes[0] = static_cast<char>(0xE0 | (cp >> 12));
-            seq.bytes[1] = static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
-            seq.bytes[2] = static_cast<char>(0x80 | (cp & 0x3F));
+            packed = (0xE0 | (cp >> 12)) | ((0x80 | ((cp >> 6) & 0x3F)) << 8) | ((0x80 | (cp & 0x3F)) << 16) |
+                     (3u << 24);
         }
+        table[b] = packed;
     }
     return table;
 }
 
-constexpr std::array<Utf8Of, 256> kCp1251Utf8 = MakeCp1251Utf8();
+constexpr std::array<std::uint32_t, 256> kCp1251Utf8 = MakeCp1251Utf8();
 // 0xC0 is "А" (D0 90), 0x88 the euro sign (E2 82 AC).
-static_assert(kCp1251Utf8[0xC0].length == 2 && kCp1251Utf8[0xC0].bytes[0] == '\xD0' &&
-              kCp1251Utf8[0xC0].bytes[1] == '\x90');
-static_assert(kCp1251Utf8[0x88].length == 3 && kCp1251Utf8[0x88].bytes[2] == '\xAC');
-static_assert(kCp1251Utf8['A'].length == 1 && kCp1251Utf8['A'].bytes[0] == 'A');
+static_assert(kCp1251Utf8[0xC0] == (0xD0u | 0x90u << 8 | 2u << 24));
+static_assert(kCp1251Utf8[0x88] == (0xE2u | 0x82u << 8 | 0xACu << 16 | 3u << 24));
+static_assert(kCp1251Utf8['A'] == ('A' | 1u << 24));
 
 // Writes the UTF-8 form of `b` at `to` and returns the position after it.
 // Always stores four bytes: the caller leaves three bytes of room at the end.
 inline char* PutCp1251(char* to, unsigned char b) noexcept
 {
-    const Utf8Of& seq = kCp1251Utf8[b];
-    std::memcpy(to, seq.bytes, sizeof seq.bytes);
-    return to + seq.length;
+    const std::uint32_t packed = kCp1251Utf8[b];
+    std::memcpy(to, &packed, sizeof packed);
+    return to + (packed >> 24);
 }
 
 constexpr char32_t kReplacement = 0xFFFD;
