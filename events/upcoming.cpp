@@ -189,10 +189,48 @@ std::string headingFor(std::int64_t o)
     return " ---- " + std::to_string(o) + " " + dayWord(o) + " назад ----";
 }
 
+// A row of the shown list; `date` is the date read back from the row's full
+// date text `fullDate` (none for a heading row).
+void appendRow(std::vector<ShownRow>& rows, const std::optional<TDateRec>& date, std::string fullDate,
+               std::string_view text, std::string_view path, std::string_view ordinal)
+{
+    ShownRow row;
+    if (date) {
+        // "d.m", ".Y" when there is a year, " H:M" when a time is given (an
+        // hour of 25 means none) and ":S" when a second is (61 means none),
+        // as one pattern.
+        std::string pattern = "d.m";
+        if (date->Year != 0) {
+            pattern += ".Y";
+        }
+        if (date->Hour < 25) {
+            pattern += " H:M";
+        }
+        if (date->Second <= 60) {
+            pattern += ":S";
+        }
+        row.DateText = FormatDate(*date, pattern);
+        row.FullDate = std::move(fullDate);
+    }
+    row.Text = text;
+    row.FilePath = path;
+    row.Ordinal = ordinal;
+    rows.push_back(std::move(row));
+}
+
+// The row of an event, as AddShownRow makes it from the event's full date
+// text. That text reads back as the same date for every year but the lowest
+// 32-bit one, whose digits do not fit a date field; only that year goes the
+// long way through the text.
 void addEventRow(std::vector<ShownRow>& rows, const TEventRec& record)
 {
-    AddShownRow(rows, FormatDate(record.Date, "z"), record.Text, record.FilePath,
-                std::to_string(record.Ordinal));
+    const std::string ordinal = std::to_string(record.Ordinal);
+    std::string fullDate = FormatDate(record.Date, "z");
+    if (record.Date.Year == std::numeric_limits<std::int32_t>::min()) {
+        AddShownRow(rows, fullDate, record.Text, record.FilePath, ordinal);
+        return;
+    }
+    appendRow(rows, record.Date, std::move(fullDate), record.Text, record.FilePath, ordinal);
 }
 
 void addExtraList(std::vector<ShownRow>& rows, const std::vector<TEventRec>& list, std::string_view heading,
@@ -250,26 +288,12 @@ std::vector<Placement> placeByMonthAndDay(const std::vector<TEventRec>& years, T
 void AddShownRow(std::vector<ShownRow>& rows, std::string_view dateText, std::string_view text,
                  std::string_view path, std::string_view ordinal)
 {
-    ShownRow row;
-    if (!dateText.empty()) {
-        const TDateRec date = ReadDate(dateText, YearFirst, UnsetDateTime);
-        row.DateText = FormatDate(date, "d.m");
-        if (date.Year != 0) {
-            row.DateText += FormatDate(date, ".Y");
-        }
-        // An hour of 25 and a second of 61 mean that no time was given.
-        if (date.Hour < 25) {
-            row.DateText += FormatDate(date, " H:M");
-        }
-        if (date.Second <= 60) {
-            row.DateText += FormatDate(date, ":S");
-        }
-        row.FullDate = FormatDate(date, "z");
+    if (dateText.empty()) {
+        appendRow(rows, std::nullopt, {}, text, path, ordinal);
+        return;
     }
-    row.Text = text;
-    row.FilePath = path;
-    row.Ordinal = ordinal;
-    rows.push_back(std::move(row));
+    const TDateRec date = ReadDate(dateText, YearFirst, UnsetDateTime);
+    appendRow(rows, date, FormatDate(date, "z"), text, path, ordinal);
 }
 
 void AddListRow(std::vector<TEventRec>& list, const TEventRec& record)

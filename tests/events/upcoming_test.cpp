@@ -1,8 +1,11 @@
 #include "events/upcoming.h"
 
+#include "engine/text.h"
+
 #include <gtest/gtest.h>
 
 #include <cstdint>
+#include <iterator>
 #include <string>
 #include <vector>
 
@@ -385,6 +388,55 @@ TEST(UpcomingShownRow, DisplayDateShowsOnlyWhatTheDateHolds)
         EXPECT_EQ(rows[0].FilePath, "/p.evt");
         EXPECT_EQ(rows[0].Ordinal, "7");
     }
+}
+
+// An event's row is the row that its full date text gives, whatever its year
+// and time fields hold: the lowest 32-bit year, whose digits do not read back
+// into a date, included.
+TEST(UpcomingShownRow, EventRowIsTheRowOfItsFullDateText)
+{
+    const TDateRec today = MakeDate(2008, 3, 15);
+    const std::int32_t years[] = {2007, 0, -1, -44, 1, INT32_MAX, INT32_MIN, INT32_MIN + 1};
+    struct Time {
+        std::uint16_t hour, minute, second, millisecond;
+    };
+    const Time times[] = {{25, 61, 61, 1000}, {9, 5, 3, 45},     {0, 0, 0, 0},
+                          {9, 5, 61, 1000},   {24, 60, 60, 999}, {65535, 65535, 65535, 65535}};
+    std::vector<TEventRec> events;
+    for (const std::int32_t year : years) {
+        for (const Time& time : times) {
+            // On the current day's month and day, so that every one is listed today.
+            TEventRec e = Event("e" + std::to_string(events.size()), year, 3, 15, 0, 0, 1, "/p.evt",
+                                static_cast<int>(events.size()) + 1);
+            e.Date.Hour = time.hour;
+            e.Date.Minute = time.minute;
+            e.Date.Second = time.second;
+            e.Date.Millisecond = time.millisecond;
+            events.push_back(e);
+        }
+    }
+    const UpcomingResult result = MainView(events, today, false);
+    ASSERT_EQ(result.YearsList.size(), events.size());
+    // Without grouping the rows are the three lists in turn, without headings.
+    std::vector<ShownRow> expected;
+    for (const auto* list : {&result.YearsList, &result.DaysList, &result.SameDigitsList}) {
+        for (const TEventRec& e : *list) {
+            AddShownRow(expected, FormatDate(e.Date, "z"), e.Text, e.FilePath, std::to_string(e.Ordinal));
+        }
+    }
+    ASSERT_EQ(result.Shown.size(), expected.size());
+    for (std::size_t i = 0; i < expected.size(); ++i) {
+        SCOPED_TRACE(expected[i].FullDate);
+        EXPECT_EQ(result.Shown[i].DateText, expected[i].DateText);
+        EXPECT_EQ(result.Shown[i].FullDate, expected[i].FullDate);
+        EXPECT_EQ(result.Shown[i].Text, expected[i].Text);
+        EXPECT_EQ(result.Shown[i].FilePath, expected[i].FilePath);
+        EXPECT_EQ(result.Shown[i].Ordinal, expected[i].Ordinal);
+    }
+    // The lowest year cannot be read back: its row shows the date the text
+    // gives instead (a year of 0, so no year).
+    const std::size_t lowest = 6 * std::size(times);
+    EXPECT_EQ(result.Shown[lowest].DateText, "01.01 0:00:00");
 }
 
 TEST(UpcomingShownRow, EveryRowIsKeptEvenWithAnEmptyText)
