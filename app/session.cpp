@@ -127,7 +127,7 @@ CommandResult Session::Refresh()
     configEnv.timeText = m_env.clock.shortTime(now);
     ConfigAdapter adapter(*this);
     if (!LoadConfig(m_config, configEnv, m_journal, &adapter).found)
-        m_view.StatusFiles = "?";
+        m_view.StatusFiles.assign(1, '?');
 
     // The previous list is replaced whatever the loading brings; letting it go
     // first keeps one list in memory instead of two.
@@ -135,14 +135,14 @@ CommandResult Session::Refresh()
     EventLoadResult events = LoadEventFiles(m_config.EventFiles, now, m_journal);
     m_allEvents = std::move(events.events);
     if (events.missingFile)
-        m_view.StatusFiles = "?";
+        m_view.StatusFiles.assign(1, '?');
     if (events.failed)
         return {false, events.error};
 
     SayingLoadResult sayings = LoadSayingFiles(m_config.WisdomFiles, m_env.programFolder, m_journal);
     m_sayings = std::move(sayings.sayings);
     if (sayings.missingFile)
-        m_view.StatusFiles = "?";
+        m_view.StatusFiles.assign(1, '?');
 
     ComputeYear();
     ShowSaying(SayingIndexOfDay(m_currentDay));

@@ -116,11 +116,9 @@ int CreateTemporary(const std::string& path, std::string& tempPath)
 // does not undo the save, so it is not reported.
 void SyncFolderOf(const std::string& path)
 {
-    std::string folder = SplitPath(path).first;
-    if (folder.empty()) {
-        folder = ".";
-    }
-    const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    const std::string folder = SplitPath(path).first;
+    const char* name = folder.empty() ? "." : folder.c_str();
+    const int fd = ::open(name, O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (fd >= 0) {
         ::fsync(fd);
         ::close(fd);
