@@ -29,7 +29,7 @@ inline std::string Setting(const std::string& key, const std::string& value)
     return line + "= " + value;
 }
 
-struct ConfigSpec {
+struct ConfigContent {
     std::vector<std::string> events{"family.evt", "work.evt"};
     std::vector<std::string> sayings{"extra.wis"};
     std::vector<std::string> settings{
@@ -40,16 +40,16 @@ struct ConfigSpec {
     };
 };
 
-inline std::vector<std::string> ConfigLines(const ConfigSpec& spec)
+inline std::vector<std::string> ConfigLines(const ConfigContent& content)
 {
     std::vector<std::string> lines{"    Здесь указываются файлы событий", "[Events in]"};
-    lines.insert(lines.end(), spec.events.begin(), spec.events.end());
+    lines.insert(lines.end(), content.events.begin(), content.events.end());
     lines.insert(lines.end(), {"[end list]", "", "    Здесь указываются файлы высказываний", "[Wisdom in]"});
-    lines.insert(lines.end(), spec.sayings.begin(), spec.sayings.end());
+    lines.insert(lines.end(), content.sayings.begin(), content.sayings.end());
     lines.insert(lines.end(), {"[end list]", "", "     Здесь указываются остальные настройки",
                                "!!! исправлять можно только значения параметров !!!",
                                "      (т.е. после символа \"=\") ", ""});
-    lines.insert(lines.end(), spec.settings.begin(), spec.settings.end());
+    lines.insert(lines.end(), content.settings.begin(), content.settings.end());
     return lines;
 }
 
@@ -84,12 +84,12 @@ inline std::vector<std::string> PearlLines()
 
 class MainWindowFixture {
 public:
-    explicit MainWindowFixture(const ConfigSpec& spec = {}) { WriteFiles(spec); }
+    explicit MainWindowFixture(const ConfigContent& content = {}) { WriteFiles(content); }
 
-    void WriteFiles(const ConfigSpec& spec)
+    void WriteFiles(const ConfigContent& content)
     {
         QVERIFY(folder.isValid());
-        QVERIFY(folder.Write("Orvenda.cfg", ConfigLines(spec)));
+        QVERIFY(folder.Write("Orvenda.cfg", ConfigLines(content)));
         QVERIFY(folder.Write("family.evt", FamilyEvents));
         QVERIFY(folder.Write("work.evt", WorkEvents));
         QVERIFY(folder.Write("oriental_perls.wis", PearlLines()));

@@ -317,10 +317,10 @@ private slots:
     {
         QFETCH(QString, adjust);
         QFETCH(QString, events);
-        ConfigSpec spec;
-        spec.events = {events.toStdString()};
-        spec.settings = {Setting("AdjustFormSize", adjust.toStdString())};
-        MainWindowFixture f(spec);
+        ConfigContent content;
+        content.events = {events.toStdString()};
+        content.settings = {Setting("AdjustFormSize", adjust.toStdString())};
+        MainWindowFixture f(content);
         QVERIFY(f.folder.Write("empty.evt", {"[fixed events]"}));
         f.window.reset();
         f.Start();
@@ -372,9 +372,9 @@ private slots:
         QFETCH(int, answer);
         QFETCH(int, questions);
         QFETCH(int, exits);
-        ConfigSpec spec;
-        spec.settings = {Setting("ConfirmExit", confirm.toStdString())};
-        MainWindowFixture f(spec);
+        ConfigContent content;
+        content.settings = {Setting("ConfirmExit", confirm.toStdString())};
+        MainWindowFixture f(content);
         f.Start();
         QSignalSpy exited(f.window.get(), &TFormMain::exitAccepted);
         if (questions)
@@ -414,9 +414,9 @@ private slots:
 
     void missingFileShowsAQuestionMark()
     {
-        ConfigSpec spec;
-        spec.events = {"family.evt", "missing.evt"};
-        MainWindowFixture f(spec);
+        ConfigContent content;
+        content.events = {"family.evt", "missing.evt"};
+        MainWindowFixture f(content);
         f.Start();
         QCOMPARE(f.Label("StatusPanel3"), QStringLiteral("?"));
         const auto& journal = f.window->GetSession().GetJournal().Lines();
@@ -488,9 +488,9 @@ private slots:
 
     void looksOfTheSchemeReachTheTextAreas()
     {
-        ConfigSpec spec;
-        spec.settings.push_back(Setting("ColorScheme", "test"));
-        MainWindowFixture f(spec);
+        ConfigContent content;
+        content.settings.push_back(Setting("ColorScheme", "test"));
+        MainWindowFixture f(content);
         std::vector<std::string> scheme;
         const char* objects[] = {"LcToday|clYellow|Left|DejaVu Sans|11|clNavy|Plain",
                                  "LcDate|$000000FF|Center|MS Sans Serif|14|clWhite|Bold+Italic+",

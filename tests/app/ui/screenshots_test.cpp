@@ -113,9 +113,9 @@ private slots:
 
     void longEventList()
     {
-        ConfigSpec spec;
-        spec.events = {"many.evt"};
-        MainWindowFixture f(spec);
+        ConfigContent content;
+        content.events = {"many.evt"};
+        MainWindowFixture f(content);
         QVERIFY(f.folder.Write("many.evt", ManyEvents()));
         f.Start();
         QVERIFY(f.RowCount() > 40);
