@@ -51,7 +51,7 @@ private slots:
     {
         QFETCH(uint, value);
         QFETCH(QColor, expected);
-        const std::optional<QColor> colour = QColorOf(value, QApplication::palette());
+        const std::optional<QColor> colour = ColourOfValue(value, QApplication::palette());
         QVERIFY(colour.has_value());
         QCOMPARE(*colour, expected);
     }
@@ -82,7 +82,8 @@ private slots:
             for (int r = 0; r < QPalette::NColorRoles; ++r)
                 palette.setColor(QPalette::ColorGroup(g), QPalette::ColorRole(r),
                                  QColor::fromRgb(shade++ * 3));
-        const std::optional<QColor> colour = QColorOf(SystemColourBase + static_cast<TColor>(index), palette);
+        const std::optional<QColor> colour =
+            ColourOfValue(SystemColourBase + static_cast<TColor>(index), palette);
         QVERIFY(colour.has_value());
         QCOMPARE(*colour, palette.color(QPalette::ColorGroup(group), QPalette::ColorRole(role)));
     }
@@ -98,7 +99,7 @@ private slots:
     void coloursWithoutMeaningKeepTheDefault()
     {
         QFETCH(uint, value);
-        QVERIFY(!QColorOf(value, QApplication::palette()).has_value());
+        QVERIFY(!ColourOfValue(value, QApplication::palette()).has_value());
     }
 
     void fonts_data()
@@ -128,7 +129,7 @@ private slots:
         QFETCH(uint, style);
         QFETCH(QString, family);
         QFETCH(int, pointSize);
-        const QFont font = FontOfLook(Look(0, AlignLeft, face.toUtf8().constData(), size, 0, style));
+        const QFont font = FontOfObjectLook(Look(0, AlignLeft, face.toUtf8().constData(), size, 0, style));
         QCOMPARE(QFontInfo(font).family(), family);
         QCOMPARE(font.pointSize(), pointSize);
         QCOMPARE(font.bold(), (style & FontBold) != 0);
