@@ -5,8 +5,6 @@
 #include "ui_test_support.h"
 
 #include <clocale>
-#include <cstdio>
-#include <cstring>
 
 int main(int argc, char** argv)
 {
@@ -15,25 +13,5 @@ int main(int argc, char** argv)
     orvenda::Application app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Орвенда"));
 
-    const auto& registry = orvenda::test::TestRegistry();
-    std::vector<char*> args{argv[0]};
-    const char* only = nullptr;
-    if (argc > 1 && argv[1][0] != '-') {
-        only = argv[1];
-        if (registry.find(only) == registry.end()) {
-            std::fprintf(stderr, "no window test named %s\n", only);
-            return 2;
-        }
-    }
-    for (int i = only ? 2 : 1; i < argc; ++i)
-        args.push_back(argv[i]);
-
-    int failures = 0;
-    for (const auto& [name, create] : registry) {
-        if (only && name != only)
-            continue;
-        std::unique_ptr<QObject> test = create();
-        failures += QTest::qExec(test.get(), static_cast<int>(args.size()), args.data());
-    }
-    return failures == 0 ? 0 : 1;
+    return orvenda::test::RunRegisteredTests(argc, argv);
 }

@@ -1,11 +1,11 @@
 #pragma once
 
-// Shared pieces of the window tests: a registry that lets every *_test.cpp
-// of this folder live in one executable (one ctest per file), a prompt that
+// Shared pieces of the main window's tests: the test registry, a prompt that
 // answers in advance, and a temporary program folder with its files.
 
 #include "engine/textfile.h"
 #include "engine/ui/scripted_prompt.h"
+#include "tests/ui_support/ui_test_registry.h"
 
 #include <QObject>
 #include <QTemporaryDir>
@@ -18,20 +18,6 @@
 #include <vector>
 
 namespace orvenda::test {
-
-using TestFactory = std::function<std::unique_ptr<QObject>()>;
-
-inline std::map<std::string, TestFactory>& TestRegistry()
-{
-    static std::map<std::string, TestFactory> registry;
-    return registry;
-}
-
-template <typename T> bool RegisterTest(const char* name)
-{
-    TestRegistry()[name] = [] { return std::make_unique<T>(); };
-    return true;
-}
 
 // A program folder of its own for one test, removed afterwards.
 class TempProgramFolder {
@@ -52,8 +38,3 @@ private:
 };
 
 } // namespace orvenda::test
-
-#define ORVENDA_UI_TEST(Class, name)                                                                         \
-    namespace {                                                                                              \
-    const bool registered##Class = ::orvenda::test::RegisterTest<Class>(name);                               \
-    }

@@ -1,11 +1,11 @@
 #pragma once
 
-// Shared pieces of the editor's window tests: a registry that lets every
-// *_test.cpp of this folder live in one executable (one ctest per file), a
-// folder of files for one test, and the fields of the editor's forms.
+// Shared pieces of the editor's window tests: the test registry, a folder of
+// files for one test, and the fields of the editor's forms.
 
 #include "engine/codec.h"
 #include "engine/textfile.h"
+#include "tests/ui_support/ui_test_registry.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -22,20 +22,6 @@
 #include <vector>
 
 namespace orvenda::test {
-
-using TestFactory = std::function<std::unique_ptr<QObject>()>;
-
-inline std::map<std::string, TestFactory>& TestRegistry()
-{
-    static std::map<std::string, TestFactory> registry;
-    return registry;
-}
-
-template <typename T> bool RegisterTest(const char* name)
-{
-    TestRegistry()[name] = [] { return std::make_unique<T>(); };
-    return true;
-}
 
 // A folder of its own for one test, removed afterwards.
 class TempFolder {
@@ -87,8 +73,3 @@ inline void SaveScreenshot(QWidget& widget, const QString& name)
 }
 
 } // namespace orvenda::test
-
-#define ORVENDA_EDITOR_UI_TEST(Class, name)                                                                  \
-    namespace {                                                                                              \
-    const bool registered##Class = ::orvenda::test::RegisterTest<Class>(name);                               \
-    }

@@ -533,7 +533,7 @@ private slots:
     }
 };
 
-ORVENDA_EDITOR_UI_TEST(EventEditorWindowTest, "event_editor_window")
+ORVENDA_UI_TEST(EventEditorWindowTest, "event_editor_window")
 
 } // namespace orvenda
 

@@ -172,7 +172,7 @@ private slots:
     }
 };
 
-ORVENDA_EDITOR_UI_TEST(RecordTableModelTest, "record_table_model")
+ORVENDA_UI_TEST(RecordTableModelTest, "record_table_model")
 
 } // namespace orvenda
 
