@@ -37,12 +37,6 @@ std::size_t longestLine(std::string_view text)
     return longest;
 }
 
-bool isAscii(std::string_view bytes)
-{
-    return std::all_of(bytes.begin(), bytes.end(),
-                       [](char c) { return static_cast<unsigned char>(c) < 0x80; });
-}
-
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
@@ -73,7 +67,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     // Two known ways for a saved file to read differently, both without
     // loss: a file whose remaining bytes now look like another encoding, and
     // a full-date line longer than the line limit, whose pieces fall elsewhere.
-    if ((DetectEncoding(written) != encoding && !isAscii(written)) ||
+    if ((DetectEncoding(written) != encoding && !fuzzing::IsAscii(written)) ||
         (model.Format() == EventFileFormat::FullDateEvents && longestLine(source) > EventLineLimit)) {
         return 0;
     }

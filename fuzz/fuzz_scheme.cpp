@@ -23,12 +23,6 @@ const fuzzing::ScratchFolder& scratch()
     return folder;
 }
 
-bool isAscii(std::string_view bytes)
-{
-    return std::all_of(bytes.begin(), bytes.end(),
-                       [](char c) { return static_cast<unsigned char>(c) < 0x80; });
-}
-
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
@@ -51,7 +45,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     ORVENDA_FUZZ_CHECK(SaveScheme(looks, folder, "input", journal).ok());
     const std::string written = fuzzing::ReadBytes(path);
     // A file whose remaining bytes now look like another encoding reads differently.
-    if (DetectEncoding(written) != DetectEncoding(bytes) && !isAscii(written)) {
+    if (DetectEncoding(written) != DetectEncoding(bytes) && !fuzzing::IsAscii(written)) {
         return 0;
     }
     TLooks back = DefaultLooks();

@@ -5,6 +5,7 @@
 // fuzz targets use the scratch folder for the readers that work on files.
 // Inputs are raw file bytes, before any decoding.
 
+#include <algorithm>
 #include <cstddef>
 #include <cstdint>
 #include <filesystem>
@@ -58,6 +59,14 @@ inline bool WriteBytes(const std::string& path, std::string_view bytes)
     std::ofstream out(path, std::ios::binary | std::ios::trunc);
     out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
     return static_cast<bool>(out);
+}
+
+// Plain ASCII bytes read back the same in every encoding the program detects,
+// so a change of detected encoding is no fault for them.
+inline bool IsAscii(std::string_view bytes)
+{
+    return std::all_of(bytes.begin(), bytes.end(),
+                       [](char c) { return static_cast<unsigned char>(c) < 0x80; });
 }
 
 inline std::string ReadBytes(const std::string& path)

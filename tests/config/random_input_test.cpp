@@ -83,12 +83,6 @@ void expectUsable(const TLooks& looks)
     }
 }
 
-bool isAscii(std::string_view bytes)
-{
-    return std::all_of(bytes.begin(), bytes.end(),
-                       [](char c) { return static_cast<unsigned char>(c) < 0x80; });
-}
-
 // ---- Colour schemes ----
 
 TEST(RandomSchemeFiles, EveryFieldStaysUsableAndASavedSchemeReadsBackTheSame)
@@ -119,7 +113,7 @@ TEST(RandomSchemeFiles, EveryFieldStaysUsableAndASavedSchemeReadsBackTheSame)
         const SaveResult saved = SaveScheme(looks, scratch.Folder(), "input", journal);
         ASSERT_TRUE(saved.ok()) << saved.error << Escaped(saved.unmappable);
         const std::string written = ReadBytes(path);
-        if (DetectEncoding(written) != encoding && !isAscii(written)) {
+        if (DetectEncoding(written) != encoding && !fuzzing::IsAscii(written)) {
             // Saving dropped what made the old file read as it did (a stray
             // byte in a line that is not kept), and the rest now looks like
             // another encoding. Counted, and kept within bounds below.

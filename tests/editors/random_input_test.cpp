@@ -85,12 +85,6 @@ void expectSameRecords(const std::vector<EditorRecord>& got, const std::vector<E
     }
 }
 
-bool isAscii(std::string_view bytes)
-{
-    return std::all_of(bytes.begin(), bytes.end(),
-                       [](char c) { return static_cast<unsigned char>(c) < 0x80; });
-}
-
 std::size_t longestLine(std::string_view text)
 {
     std::size_t longest = 0;
@@ -220,7 +214,7 @@ TEST(RandomEditorFiles, NumbersAsTheLoaderSavesStablyAndChangesOnlyTheChosenReco
         const std::string written = ReadBytes(path);
         const std::optional<TextFile> reread = ReadTextFile(path);
         ASSERT_TRUE(reread.has_value());
-        if (reread->encoding != model.Encoding() && !isAscii(written)) {
+        if (reread->encoding != model.Encoding() && !fuzzing::IsAscii(written)) {
             // Saving dropped what made the old file read as it did (a stray
             // byte in a date, say), and the rest now looks like another
             // encoding. Counted, and kept within bounds below.
