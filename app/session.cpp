@@ -215,19 +215,26 @@ void Session::MoreSaying()
     ShowSaying(RandomSayingIndex(m_sayings.size(), WholeSeconds(m_env.clock.now())));
 }
 
-std::string Session::DetailsOfRow(int row) const
+const ShownRow* Session::rowAt(int row) const
 {
     if (row < 0 || static_cast<std::size_t>(row) >= m_view.Events.size())
-        return {};
-    return ShowEventDetails(m_view.Events[static_cast<std::size_t>(row)], m_currentDay).text;
+        return nullptr;
+    return &m_view.Events[static_cast<std::size_t>(row)];
+}
+
+std::string Session::DetailsOfRow(int row) const
+{
+    const ShownRow* shown = rowAt(row);
+    return shown ? ShowEventDetails(*shown, m_currentDay).text : std::string();
 }
 
 bool Session::SelectRow(int row)
 {
     m_selectedRow = -1;
-    if (row < 0 || static_cast<std::size_t>(row) >= m_view.Events.size())
+    const ShownRow* shown = rowAt(row);
+    if (!shown)
         return false;
-    const EventDetails details = ShowEventDetails(m_view.Events[static_cast<std::size_t>(row)], m_currentDay);
+    const EventDetails details = ShowEventDetails(*shown, m_currentDay);
     if (!details.isEvent) {
         m_view.StatusDetails.clear();
         return false;
@@ -247,18 +254,15 @@ void Session::ShowCurrentDayPanel()
 
 CommandResult Session::RewriteRow(int row, bool remove)
 {
-    if (row < 0 || static_cast<std::size_t>(row) >= m_view.Events.size())
+    const ShownRow* shown = rowAt(row);
+    if (!shown || !shown->IsEvent() || shown->FilePath.empty())
         return {};
-    const ShownRow& shown = m_view.Events[static_cast<std::size_t>(row)];
-    if (shown.FilePath.empty())
-        return {};
-    const std::optional<std::int32_t> ordinal = ParseInt32(shown.Ordinal);
-    if (!ordinal)
-        return {};
-    const std::string path = shown.FilePath;
-    const std::string text = shown.Text;
-    const EventCommandResult done = remove ? DeleteEvent(path, *ordinal, m_journal, text)
-                                           : SwitchOffEvent(path, *ordinal, m_journal, text);
+    // The refresh replaces the rows.
+    const std::string path = shown->FilePath;
+    const std::int32_t ordinal = shown->Ordinal;
+    const std::string text = shown->Text;
+    const EventCommandResult done =
+        remove ? DeleteEvent(path, ordinal, m_journal, text) : SwitchOffEvent(path, ordinal, m_journal, text);
     CommandResult refreshed = Refresh();
     if (!done.ok)
         return {false, done.error};
@@ -275,16 +279,14 @@ CommandResult Session::DeleteRow(int row)
     return RewriteRow(row, true);
 }
 
-const ShownRow* Session::SelectedRow() const
+const ShownRow* Session::SelectedEvent() const
 {
-    if (m_selectedRow < 0 || static_cast<std::size_t>(m_selectedRow) >= m_view.Events.size())
-        return nullptr;
-    return &m_view.Events[static_cast<std::size_t>(m_selectedRow)];
+    return rowAt(m_selectedRow);
 }
 
 std::optional<CommandResult> Session::SwitchOffSelected()
 {
-    const ShownRow* row = SelectedRow();
+    const ShownRow* row = SelectedEvent();
     if (!row || row->FilePath.empty() ||
         m_questions.Ask(std::string(ProgramName), SwitchOffQuestion, Questions::Buttons::OkNo) !=
             Questions::Answer::Ok)
@@ -294,7 +296,7 @@ std::optional<CommandResult> Session::SwitchOffSelected()
 
 std::optional<CommandResult> Session::DeleteSelected()
 {
-    const ShownRow* row = SelectedRow();
+    const ShownRow* row = SelectedEvent();
     if (!row || row->FilePath.empty() ||
         m_questions.Ask(std::string(ProgramName), DeleteQuestion, Questions::Buttons::OkNo) !=
             Questions::Answer::Ok)

@@ -47,7 +47,7 @@ struct SessionEnvironment {
     bool changeCurrentFolder = true;
 };
 
-struct CommandResult {
+struct [[nodiscard]] CommandResult {
     bool ok = true;
     std::string error; // for the window to show when !ok
 };
@@ -92,9 +92,10 @@ public:
     // changed, the view stays as it is).
     std::optional<CommandResult> SwitchOffSelected();
     std::optional<CommandResult> DeleteSelected();
-    // The event row chosen last (SelectRow), or null; the view's rows are
+    // The event row chosen last (SelectRow), or null: what switch-off,
+    // delete, the editor and "Добавить в список" act on. The view's rows are
     // laid out again by every refresh, which forgets the choice.
-    const ShownRow* SelectedRow() const;
+    const ShownRow* SelectedEvent() const;
 
     // Tells the user of a failed command.
     void Report(const CommandResult& result);
@@ -129,6 +130,8 @@ private:
     void ComputeYear();
     void ShowSaying(int index);
     CommandResult RewriteRow(int row, bool remove);
+    // The view's row `row`, or null out of range.
+    const ShownRow* rowAt(int row) const;
 
     SessionEnvironment m_env;
     NoQuestions m_nobodyToAsk;

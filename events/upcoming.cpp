@@ -190,31 +190,18 @@ std::string headingFor(std::int64_t o)
 }
 
 // A row of the shown list; `date` is the date read back from the row's full
-// date text `fullDate` (none for a heading row).
-void appendRow(std::vector<ShownRow>& rows, const std::optional<TDateRec>& date, std::string fullDate,
-               std::string_view text, std::string_view path, std::string_view ordinal)
+// date text (none for a heading row).
+void appendRow(std::vector<ShownRow>& rows, const std::optional<TDateRec>& date, std::string_view text,
+               std::string_view path, std::int32_t ordinal)
 {
     ShownRow row;
     if (date) {
-        // "d.m", ".Y" when there is a year, " H:M" when a time is given (an
-        // hour of 25 means none) and ":S" when a second is (61 means none),
-        // as one pattern.
-        std::string pattern = "d.m";
-        if (date->Year != 0) {
-            pattern += ".Y";
-        }
-        if (date->Hour < 25) {
-            pattern += " H:M";
-        }
-        if (date->Second <= 60) {
-            pattern += ":S";
-        }
-        row.DateText = FormatDate(*date, pattern);
-        row.FullDate = std::move(fullDate);
+        row.RowKind = ShownRow::Kind::Event;
+        row.Date = *date;
+        row.FilePath = path;
+        row.Ordinal = ordinal;
     }
     row.Text = text;
-    row.FilePath = path;
-    row.Ordinal = ordinal;
     rows.push_back(std::move(row));
 }
 
@@ -224,13 +211,11 @@ void appendRow(std::vector<ShownRow>& rows, const std::optional<TDateRec>& date,
 // long way through the text.
 void addEventRow(std::vector<ShownRow>& rows, const TEventRec& record)
 {
-    const std::string ordinal = std::to_string(record.Ordinal);
-    std::string fullDate = FormatDate(record.Date, "z");
     if (record.Date.Year == std::numeric_limits<std::int32_t>::min()) {
-        AddShownRow(rows, fullDate, record.Text, record.FilePath, ordinal);
+        AddShownRow(rows, FormatDate(record.Date, "z"), record.Text, record.FilePath, record.Ordinal);
         return;
     }
-    appendRow(rows, record.Date, std::move(fullDate), record.Text, record.FilePath, ordinal);
+    appendRow(rows, record.Date, record.Text, record.FilePath, record.Ordinal);
 }
 
 void addExtraList(std::vector<ShownRow>& rows, const std::vector<TEventRec>& list, std::string_view heading,
@@ -240,7 +225,7 @@ void addExtraList(std::vector<ShownRow>& rows, const std::vector<TEventRec>& lis
         return;
     }
     if (group) {
-        AddShownRow(rows, "", heading, "", "");
+        AddShownRow(rows, "", heading, "", 0);
     }
     for (const TEventRec& record : list) {
         addEventRow(rows, record);
@@ -285,15 +270,40 @@ std::vector<Placement> placeByMonthAndDay(const std::vector<TEventRec>& years, T
 
 } // namespace
 
+std::string DateColumnText(const ShownRow& row)
+{
+    if (!row.IsEvent()) {
+        return {};
+    }
+    // "d.m", ".Y" when there is a year, " H:M" when a time is given (an hour
+    // of 25 means none) and ":S" when a second is (61 means none), as one
+    // pattern.
+    std::string pattern = "d.m";
+    if (row.Date.Year != 0) {
+        pattern += ".Y";
+    }
+    if (row.Date.Hour < 25) {
+        pattern += " H:M";
+    }
+    if (row.Date.Second <= 60) {
+        pattern += ":S";
+    }
+    return FormatDate(row.Date, pattern);
+}
+
+std::string FullDateText(const ShownRow& row)
+{
+    return row.IsEvent() ? FormatDate(row.Date, "z") : std::string();
+}
+
 void AddShownRow(std::vector<ShownRow>& rows, std::string_view dateText, std::string_view text,
-                 std::string_view path, std::string_view ordinal)
+                 std::string_view path, std::int32_t ordinal)
 {
     if (dateText.empty()) {
-        appendRow(rows, std::nullopt, {}, text, path, ordinal);
+        appendRow(rows, std::nullopt, text, path, ordinal);
         return;
     }
-    const TDateRec date = ReadDate(dateText, YearFirst, UnsetDateTime);
-    appendRow(rows, date, FormatDate(date, "z"), text, path, ordinal);
+    appendRow(rows, ReadDate(dateText, YearFirst, UnsetDateTime), text, path, ordinal);
 }
 
 void AddListRow(std::vector<TEventRec>& list, const TEventRec& record)
@@ -331,7 +341,7 @@ UpcomingResult ComputeUpcoming(const std::vector<TEventRec>& all, TDateRec today
         static_cast<int>(result.YearsList.size() + result.DaysList.size() + result.SameDigitsList.size());
 
     if (result.Count == 0) {
-        AddShownRow(result.Shown, "", NoEventsText, "", "");
+        AddShownRow(result.Shown, "", NoEventsText, "", 0);
         return result;
     }
 
@@ -351,7 +361,7 @@ UpcomingResult ComputeUpcoming(const std::vector<TEventRec>& all, TDateRec today
     std::optional<std::int64_t> previousDay;
     for (const Placement& placement : placements) {
         if (group && placement.day != previousDay) {
-            AddShownRow(result.Shown, "", headingFor(todayNumber - placement.day), "", "");
+            AddShownRow(result.Shown, "", headingFor(todayNumber - placement.day), "", 0);
         }
         previousDay = placement.day;
         addEventRow(result.Shown, result.YearsList[placement.index]);
@@ -365,10 +375,10 @@ UpcomingResult ComputeUpcoming(const std::vector<TEventRec>& all, TDateRec today
 EventDetails ShowEventDetails(const ShownRow& row, TDateRec today)
 {
     EventDetails details;
-    if (row.FullDate.empty()) {
+    if (!row.IsEvent()) {
         return details;
     }
-    const TDateRec date = ReadYMD(row.FullDate);
+    const TDateRec date = ReadYMD(FullDateText(row));
     details.isEvent = true;
     details.text = std::to_string(date.Day) + " " + MonthName(date.Month, 3) + " ";
     if (date.Year != 0) {

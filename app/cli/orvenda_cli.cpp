@@ -101,7 +101,7 @@ void PrintView(const Session& session, bool details)
     std::cout << "[events]\n";
     for (std::size_t i = 0; i < view.Events.size(); ++i) {
         const ShownRow& row = view.Events[i];
-        std::cout << row.DateText << '\t' << row.Text << '\n';
+        std::cout << DateColumnText(row) << '\t' << row.Text << '\n';
         if (details)
             std::cout << "\t\t" << session.DetailsOfRow(static_cast<int>(i)) << '\n';
     }

@@ -80,21 +80,16 @@ void TFormMain::OpenProgramFile(const char* relativePath)
 // the row's file at its record.
 void TFormMain::EditRow()
 {
-    const ShownRow* row = m_session.SelectedRow();
-    if (!row || row->FilePath.empty())
-        return;
-    const std::optional<std::int32_t> ordinal = ParseInt32(row->Ordinal);
-    if (!ordinal)
-        return;
-    emit recordEditRequested(QString::fromStdString(row->FilePath), *ordinal);
+    const ShownRow* row = m_session.SelectedEvent();
+    if (row && !row->FilePath.empty())
+        emit recordEditRequested(QString::fromStdString(row->FilePath), row->Ordinal);
 }
 
 void TFormMain::AddRowToList()
 {
-    const ShownRow* row = m_session.SelectedRow();
-    if (!row || row->FilePath.empty())
-        return;
-    emit addToListRequested(ReadYMD(row->FullDate), QString::fromStdString(row->Text));
+    const ShownRow* row = m_session.SelectedEvent();
+    if (row && !row->FilePath.empty())
+        emit addToListRequested(ReadYMD(FullDateText(*row)), QString::fromStdString(row->Text));
 }
 
 } // namespace orvenda

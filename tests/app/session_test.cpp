@@ -65,7 +65,7 @@ protected:
     {
         std::vector<std::string> texts;
         for (const ShownRow& row : view.Events)
-            texts.push_back(row.DateText + "|" + row.Text);
+            texts.push_back(DateColumnText(row) + "|" + row.Text);
         return texts;
     }
 

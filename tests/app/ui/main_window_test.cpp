@@ -89,8 +89,9 @@ private slots:
         QCOMPARE(f.Label("LTdDate").toStdString(), view.DateLabel);
         for (int row = 0; row < f.RowCount(); ++row) {
             const ShownRow& shown = view.Events[static_cast<std::size_t>(row)];
-            const std::array<std::string, 5> cells{shown.DateText, shown.Text, shown.FullDate, shown.FilePath,
-                                                   shown.Ordinal};
+            const std::array<std::string, 5> cells{DateColumnText(shown), shown.Text, FullDateText(shown),
+                                                   shown.FilePath,
+                                                   shown.IsEvent() ? std::to_string(shown.Ordinal) : ""};
             for (int column = 0; column < 5; ++column)
                 QCOMPARE(f.Cell(row, column).toStdString(), cells[static_cast<std::size_t>(column)]);
         }
