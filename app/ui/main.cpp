@@ -2,6 +2,7 @@
 // order, and live until the program ends; the main window starts the session
 // when it is first shown.
 
+#include "app/program_folders.h"
 #include "app/system_clock.h"
 #include "app/ui/about_window.h"
 #include "app/ui/application.h"
@@ -28,9 +29,15 @@ int main(int argc, char** argv)
     orvenda::MessageBoxPrompt prompt;
     app.SetPrompt(&prompt);
 
-    const QString programFolder = QCoreApplication::applicationDirPath() + QLatin1Char('/');
+    // The one place the folders are decided: portable beside the executable,
+    // or installed with the user's files in their home (app/program_folders.h).
+    const orvenda::ProgramFolders folders = orvenda::DecideProgramFolders(
+        orvenda::ProbeFolderFacts(QCoreApplication::applicationDirPath().toStdString()));
+    const QString programFolder = QString::fromStdString(folders.programFolder);
+    const QString dataFolder = QString::fromStdString(folders.dataFolder);
     orvenda::SessionEnvironment env;
-    env.programFolder = programFolder.toStdString();
+    env.programFolder = folders.programFolder;
+    env.dataFolder = folders.dataFolder;
     env.programPath = QCoreApplication::applicationFilePath().toStdString();
     env.autostartDir = orvenda::DefaultAutostartDir();
     env.clock = orvenda::SystemClock();
@@ -41,9 +48,10 @@ int main(int argc, char** argv)
                                       QString::fromStdString(env.autostartDir),
                                       QString::fromStdString(env.programPath), session.GetJournal(), prompt);
     orvenda::TFormStatus formStatus(session.GetJournal());
-    orvenda::TFormAbout formAbout(programFolder);
-    // The editor owns its new-file dialog.
-    orvenda::TFormEvtEdit formEvtEdit(programFolder, session.GetJournal(), prompt);
+    orvenda::TFormAbout formAbout(programFolder, dataFolder);
+    // The editor owns its new-file dialog; its lookup lists are delivered
+    // templates.
+    orvenda::TFormEvtEdit formEvtEdit(dataFolder, session.GetJournal(), prompt);
     orvenda::TFormCalendar formCalendar;
     formMain.SetWindows(&formStatus, &formAbout, &formCalendar);
     formMain.SetEditorWindows(&formEvtEdit, &formOptions);
