@@ -29,7 +29,7 @@ for path in usr/bin/orvenda usr/bin/orvenda-cli \
   usr/share/orvenda/Orvenda.cfg usr/share/orvenda/oriental_perls.wis usr/share/orvenda/Orvenda.html \
   usr/share/orvenda/change.log usr/share/orvenda/Template/t_days_rus.txt \
   usr/share/orvenda/Img/Kalachakra.jpg usr/share/orvenda/Img/Principles/60.bmp \
-  usr/share/applications/orvenda.desktop usr/share/metainfo/orvenda.metainfo.xml \
+  usr/share/applications/orvenda.desktop usr/share/metainfo/ru.orvenda.Orvenda.metainfo.xml \
   usr/share/icons/hicolor/scalable/apps/orvenda.svg \
   usr/share/icons/hicolor/48x48/apps/orvenda.png usr/share/icons/hicolor/64x64/apps/orvenda.png \
   usr/share/icons/hicolor/128x128/apps/orvenda.png usr/share/icons/hicolor/256x256/apps/orvenda.png \
@@ -50,7 +50,7 @@ desktop-file-validate "$root/usr/share/applications/orvenda.desktop" || fail "de
 
 echo "== appstreamcli validate"
 # --no-net: the screenshot's web address is not fetched from a test.
-appstreamcli validate --no-net "$root/usr/share/metainfo/orvenda.metainfo.xml" || fail "appstreamcli validate"
+appstreamcli validate --no-net "$root/usr/share/metainfo/ru.orvenda.Orvenda.metainfo.xml" || fail "appstreamcli validate"
 
 echo "== man --warnings"
 for page in orvenda-cli orvenda; do
@@ -108,7 +108,7 @@ manual=$(LC_ALL=C.UTF-8 MANWIDTH=200 man -E UTF-8 -l "$root/usr/share/man/man1/o
 help=$(run_installed --help)
 # Every command and option the help names is described in the manual page.
 while read -r word; do
-  grep -qE "^ +$word( |$)" <<<"$manual" || fail "the manual page does not describe \"$word\" of --help"
+  grep -qE "^ +$word( |,|$)" <<<"$manual" || fail "the manual page does not describe \"$word\" of --help"
 done < <(sed -nE 's/^  orvenda-cli ([a-z-]+).*/\1/p' <<<"$help")
 set +e
 run_installed --no-such-option >/dev/null 2>"$scratch/usage.txt"
