@@ -1,7 +1,7 @@
 #include "app/program_folders.h"
 #include "app/session.h"
 
-#include "tests/config/temp_folder.h"
+#include "tests/support/test_files.h"
 
 #include <gtest/gtest.h>
 
