@@ -39,10 +39,12 @@ struct SayingLoadResult {
     bool missingFile = false;
 };
 
-// The name of the saying file read from the program folder before the listed ones.
+// The name of the saying file read before the listed ones, from the folder of
+// the delivered data (the program folder when the program runs portable).
 inline constexpr const char* OrientalPearlsFileName = "oriental_perls.wis";
 
-// programFolder ends with its separator.
+// `programFolder` is the folder that holds the fixed saying file and ends with
+// its separator; the listed files carry their own folders.
 SayingLoadResult LoadSayingFiles(const std::vector<TListedFile>& files, const std::string& programFolder,
                                  Journal& journal);
 

@@ -2,6 +2,7 @@
 // the desktop program. UTF-8 on standard output.
 
 #include "app/astro_panel.h"
+#include "app/program_folders.h"
 #include "app/session.h"
 #include "app/system_clock.h"
 #include "config/autostart.h"
@@ -35,13 +36,20 @@ const char* const kUsage =
     "                             главное окно на текущий день\n"
     "  orvenda-cli rewrite ФАЙЛ   текст, который запишет сохранение файла без изменений\n"
     "  orvenda-cli off ФАЙЛ N     отключить событие номер N (как \"Отключить\")\n"
-    "  orvenda-cli delete ФАЙЛ N  удалить событие номер N (как \"Удалить\")\n";
+    "  orvenda-cli delete ФАЙЛ N  удалить событие номер N (как \"Удалить\")\n"
+    "  orvenda-cli --help         эта справка\n"
+    "  orvenda-cli --version      версия и папки программы\n"
+    "Подробно: man orvenda-cli\n";
 
 int Usage()
 {
     std::cerr << kUsage;
     return kExitUsage;
 }
+
+#ifndef ORVENDA_VERSION
+#error "ORVENDA_VERSION comes from the project version in CMake"
+#endif
 
 // A date as the calculator reads it: day first, nothing assumed.
 bool ParseDateArgument(std::string_view text, TDateRec& date)
@@ -87,6 +95,17 @@ std::string ExecutableFolder()
     return exe.parent_path().string() + "/";
 }
 
+// The version and the two folders a start from here would use, without
+// making or seeding anything.
+int CommandVersion()
+{
+    const ProgramFolders folders = DecideProgramFolders(ProbeFolderFacts(ExecutableFolder()));
+    std::cout << "orvenda-cli " ORVENDA_VERSION "\n"
+              << "Папка пользователя: " << folders.programFolder << '\n'
+              << "Папка данных: " << folders.dataFolder << '\n';
+    return 0;
+}
+
 void PrintView(const Session& session, bool details)
 {
     const MainView& view = session.View();
@@ -110,7 +129,7 @@ void PrintView(const Session& session, bool details)
 
 int CommandDay(const std::vector<std::string>& args)
 {
-    std::string folder = ExecutableFolder();
+    std::optional<std::string> folder;
     std::optional<TDateRec> now;
     bool details = false;
     for (std::size_t i = 0; i < args.size(); ++i) {
@@ -131,13 +150,20 @@ int CommandDay(const std::vector<std::string>& args)
             return Usage();
         }
     }
-    if (!folder.empty() && folder.back() != '/')
-        folder += '/';
-
     SessionEnvironment env;
-    env.programFolder = std::filesystem::absolute(folder).string();
-    // The autostart entry, when it is rewritten, names the desktop program.
-    env.programPath = env.programFolder + "orvenda";
+    if (folder) {
+        // A folder given by hand is used as a portable program folder.
+        if (!folder->empty() && folder->back() != '/')
+            *folder += '/';
+        env.programFolder = std::filesystem::absolute(*folder).string();
+    } else {
+        const ProgramFolders folders = DecideProgramFolders(ProbeFolderFacts(ExecutableFolder()));
+        env.programFolder = folders.programFolder;
+        env.dataFolder = folders.dataFolder;
+    }
+    // The autostart entry, when it is rewritten, names the desktop program
+    // beside this one.
+    env.programPath = ExecutableFolder() + "orvenda";
     env.autostartDir = DefaultAutostartDir();
     env.clock = now ? FixedClock(*now) : SystemClock();
 
@@ -205,6 +231,12 @@ int main(int argc, char** argv)
         return Usage();
     const std::string command = argv[1];
     const std::vector<std::string> args(argv + 2, argv + argc);
+    if (command == "--help" || command == "-h") {
+        std::cout << kUsage;
+        return 0;
+    }
+    if (command == "--version")
+        return CommandVersion();
     if (command == "chars")
         return CommandChars(args);
     if (command == "astro")

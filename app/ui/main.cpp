@@ -2,6 +2,7 @@
 // order, and live until the program ends; the main window starts the session
 // when it is first shown.
 
+#include "app/program_folders.h"
 #include "app/system_clock.h"
 #include "app/ui/application.h"
 #include "app/ui/main_window.h"
@@ -24,9 +25,13 @@ int main(int argc, char** argv)
     orvenda::MessageBoxPrompt prompt;
     app.SetPrompt(&prompt);
 
-    const QString programFolder = QCoreApplication::applicationDirPath() + QLatin1Char('/');
+    // The one place the folders are decided: portable beside the executable,
+    // or installed with the user's files in their home (app/program_folders.h).
+    const orvenda::ProgramFolders folders = orvenda::DecideProgramFolders(
+        orvenda::ProbeFolderFacts(QCoreApplication::applicationDirPath().toStdString()));
     orvenda::SessionEnvironment env;
-    env.programFolder = programFolder.toStdString();
+    env.programFolder = folders.programFolder;
+    env.dataFolder = folders.dataFolder;
     env.programPath = QCoreApplication::applicationFilePath().toStdString();
     env.autostartDir = orvenda::DefaultAutostartDir();
     env.clock = orvenda::SystemClock();

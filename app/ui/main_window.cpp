@@ -66,7 +66,7 @@ TFormMain::TFormMain(SessionEnvironment env, Questions& questions, QWidget* pare
     layout->setContentsMargins(2, 2, 2, 0);
     layout->setSpacing(2);
     layout->addWidget(CreateTopPanel());
-    m_astro = new AstroPanelWidget(QString::fromStdString(m_session.ProgramFolder()), central);
+    m_astro = new AstroPanelWidget(QString::fromStdString(m_session.DataFolder()), central);
     layout->addWidget(m_astro);
     layout->addWidget(CreateEventList(), 1);
     setCentralWidget(central);

@@ -26,13 +26,17 @@ Windows::Windows(SessionEnvironment env, Questions& questions)
     const QString programFolder = QString::fromStdString(env.programFolder);
     const QString autostartDir = QString::fromStdString(env.autostartDir);
     const QString programPath = QString::fromStdString(env.programPath);
+    // Pictures, templates and help come from the data folder; without one
+    // they lie beside the program.
+    const QString dataFolder = env.dataFolder.empty() ? programFolder : QString::fromStdString(env.dataFolder);
     m_main = std::make_unique<TFormMain>(std::move(env), questions);
     Session& session = m_main->GetSession();
     m_options = std::make_unique<TFormOptions>(session.Config(), programFolder, autostartDir, programPath,
                                                session.GetJournal(), questions);
     m_status = std::make_unique<TFormStatus>(session.GetJournal());
-    m_about = std::make_unique<TFormAbout>(programFolder);
-    m_editor = std::make_unique<TFormEvtEdit>(programFolder, session.GetJournal(), questions);
+    m_about = std::make_unique<TFormAbout>(programFolder, dataFolder);
+    // The editor's lookup lists are delivered templates.
+    m_editor = std::make_unique<TFormEvtEdit>(dataFolder, session.GetJournal(), questions);
     m_calendar = std::make_unique<TFormCalendar>();
     Connect();
 }
