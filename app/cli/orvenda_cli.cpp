@@ -2,6 +2,7 @@
 // the desktop program. UTF-8 on standard output.
 
 #include "app/astro_panel.h"
+#include "app/cli/report_command.h"
 #include "app/session.h"
 #include "app/system_clock.h"
 #include "config/autostart.h"
@@ -35,7 +36,9 @@ const char* const kUsage =
     "                             главное окно на текущий день\n"
     "  orvenda-cli rewrite ФАЙЛ   текст, который запишет сохранение файла без изменений\n"
     "  orvenda-cli off ФАЙЛ N     отключить событие номер N (как \"Отключить\")\n"
-    "  orvenda-cli delete ФАЙЛ N  удалить событие номер N (как \"Удалить\")\n";
+    "  orvenda-cli delete ФАЙЛ N  удалить событие номер N (как \"Удалить\")\n"
+    "  orvenda-cli report ...     электронные таблицы: birthday ОТ ДО ФАЙЛ.xlsx, calendar ГОД ФАЙЛ.xlsx\n"
+    "                             [--template-colours], list ФАЙЛ.evl ФАЙЛ.xlsx\n";
 
 int Usage()
 {
@@ -217,5 +220,7 @@ int main(int argc, char** argv)
         return CommandChangeEvent(args, false);
     if (command == "delete")
         return CommandChangeEvent(args, true);
+    if (command == "report")
+        return cli::CommandReport(args);
     return Usage();
 }
