@@ -3,6 +3,7 @@
 #include <pugixml.hpp>
 #include <zip.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <cstring>
 #include <filesystem>
@@ -17,6 +18,9 @@ namespace {
 // No part of a template comes near this; a larger one is not a template.
 constexpr zip_uint64_t kMaxPartSize = 64u << 20;
 constexpr std::uintmax_t kMaxFileSize = 256u << 20;
+// A stored column width counts the cell's padding of 5 pixels besides the
+// characters of 7 pixels; the model counts characters only.
+constexpr double kWidthPadding = 5.0 / 7.0;
 
 struct ZipCloser {
     void operator()(zip_t* z) const { zip_discard(z); }
@@ -312,7 +316,7 @@ void ReadSheet(const std::string& text, const std::vector<std::string>& strings,
         // A whole-sheet column record is not worth one entry per column.
         if (*width && first >= 1 && last >= first && last <= kMaxColumns && last - first < 1024)
             for (int c = first; c <= last; ++c)
-                sheet.ColumnWidths[c] = ToDouble(width);
+                sheet.ColumnWidths[c] = std::max(0.0, ToDouble(width) - kWidthPadding);
     });
 
     int row = 0;
@@ -381,17 +385,17 @@ OpenResult OpenTemplate(const std::string& path)
     std::error_code ec;
     const auto status = std::filesystem::status(path, ec);
     if (ec || !std::filesystem::exists(status)) {
-        result.Error = "Файл шаблона не найден: " + path;
+        result.Error = "файл не найден";
         return result;
     }
     if (!std::filesystem::is_regular_file(status) || std::filesystem::file_size(path, ec) > kMaxFileSize ||
         ec) {
-        result.Error = "Файл шаблона не является книгой .xlsx: " + path;
+        result.Error = "файл не является книгой .xlsx";
         return result;
     }
     int error = 0;
     ZipPtr zip(zip_open(path.c_str(), ZIP_RDONLY, &error));
-    const std::string notBook = "Файл шаблона не является книгой .xlsx: " + path;
+    const std::string notBook = "файл не является книгой .xlsx";
     if (!zip) {
         result.Error = notBook;
         return result;

@@ -14,7 +14,7 @@ namespace orvenda::sheet {
 
 struct OpenResult {
     std::optional<Workbook> Book; // the first sheet current
-    std::string Error;            // Russian, for the user, when Book is empty
+    std::string Error;            // why, in Russian, when Book is empty ("файл не найден")
 };
 
 OpenResult OpenTemplate(const std::string& path);
