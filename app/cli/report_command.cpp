@@ -88,7 +88,7 @@ std::optional<std::vector<reports::ListEntry>> ReadListFile(const std::string& p
             blank == std::string::npos ? std::string() : std::string(Trim(line.substr(blank + 1)));
         std::string shown = FormatDate(date, "d.m.Y");
         if (IsValidDateTime(date))
-            shown += "  " + FormatDate(date, "H:M");
+            shown += "  " + Pad(std::to_string(date.Hour), "0", 2, "right") + FormatDate(date, ":M");
         entries.push_back({std::move(shown), std::move(text)});
     }
     return entries;

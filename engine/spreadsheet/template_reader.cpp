@@ -357,6 +357,11 @@ void ReadSheet(const std::string& text, const std::vector<std::string>& strings,
         });
     });
 
+    const pugi::xml_node page = Child(root, "pageSetup");
+    sheet.Landscape = std::string_view(Attr(page, "orientation")) == "landscape";
+    if (IsTrue(Attr(Child(Child(root, "sheetPr"), "pageSetUpPr"), "fitToPage")))
+        sheet.FitPagesWide = std::clamp(ToInt(Attr(page, "fitToWidth"), 1), 0, 32767);
+
     ForChildren(Child(root, "mergeCells"), "mergeCell", [&](pugi::xml_node m) {
         const std::string_view ref = Attr(m, "ref");
         const std::size_t colon = ref.find(':');

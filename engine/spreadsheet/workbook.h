@@ -85,6 +85,10 @@ struct Sheet {
     std::map<int, double> ColumnWidths; // characters
     std::map<int, double> RowHeights;   // points
     std::vector<Picture> Pictures;
+    // Printing: landscape pages, and the sheet scaled to this many pages
+    // wide (0: printed at its own size).
+    bool Landscape = false;
+    int FitPagesWide = 0;
 
     // The cell, created empty when it is not there yet.
     Cell& At(int row, int column) { return Cells[{row, column}]; }

@@ -131,6 +131,12 @@ void WriteSheet(lxw_worksheet* ws, const Sheet& sheet, FormatCache& formats,
     for (const auto& [row, height] : sheet.RowHeights)
         worksheet_set_row(ws, static_cast<lxw_row_t>(row - 1), height, nullptr);
 
+    if (sheet.Landscape)
+        worksheet_set_landscape(ws);
+    if (sheet.FitPagesWide > 0)
+        worksheet_fit_to_pages(ws, static_cast<std::uint16_t>(sheet.FitPagesWide), 0);
+    worksheet_set_paper(ws, 9); // A4
+
     const CellStyle plain;
     for (const CellRange& m : sheet.Merges) {
         const Cell* first = sheet.Find(m.FirstRow, m.FirstColumn);

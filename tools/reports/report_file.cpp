@@ -11,7 +11,9 @@ namespace orvenda::reports {
 std::string ReportPath(const std::string& programFolder, std::string_view name, TDateRec now)
 {
     // No ":" in the name: the file may travel to systems that forbid it.
-    return programFolder + "Report/" + std::string(name) + " " + FormatDate(now, "Y-m-d H-M-S") + ".xlsx";
+    // The hour with two digits too, so that the names sort by time.
+    return programFolder + "Report/" + std::string(name) + " " + FormatDate(now, "Y-m-d ") +
+           Pad(std::to_string(now.Hour), "0", 2, "right") + FormatDate(now, "-M-S") + ".xlsx";
 }
 
 SavedReport SaveReport(const sheet::Workbook& book, const std::string& path)

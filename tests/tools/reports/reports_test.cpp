@@ -158,8 +158,8 @@ TEST(ReportFile, SavesIntoTheReportFolderUnderTheNameAndMoment)
 {
     test::TempFolder folder;
     const std::string path =
-        ReportPath(folder.folder(), kCalendarReportName, TDateRec{2006, 3, 2, 14, 5, 9, 0});
-    EXPECT_EQ(path, folder.folder() + "Report/Принципы дней 2006-03-02 14-05-09.xlsx");
+        ReportPath(folder.folder(), kCalendarReportName, TDateRec{2006, 3, 2, 9, 5, 7, 0});
+    EXPECT_EQ(path, folder.folder() + "Report/Принципы дней 2006-03-02 09-05-07.xlsx");
     const ReportResult report = BirthdayReport(kProgram, 2000, 2001);
     ASSERT_TRUE(report.Book);
     const SavedReport saved = SaveReport(*report.Book, path);

@@ -92,6 +92,7 @@ Workbook BirthdayTemplate()
 {
     Workbook book;
     Sheet& s = book.AddSheet("Дни рождения");
+    s.FitPagesWide = 1;
     Put(s, 1, 1, std::string("Вычисление дня рождения, соответствующего принципу по Калачакре"), Title());
     Put(s, 2, 1,
         std::string("Пересечение года и месяца рождения по таблице № 1 даёт номер строки в таблице № 2."),
@@ -164,13 +165,17 @@ Workbook CalendarTemplate()
 {
     Workbook book;
     Sheet& s = book.AddSheet("Календарь");
+    s.Landscape = true;
+    s.FitPagesWide = 1;
     MergedText(s, {1, 1, 1, 18}, "Принципы дней по Калачакре на год", Title());
     CellStyle yearLabel = Title();
     yearLabel.Horizontal = HAlign::Right;
     Put(s, kCalendarYearRow, kCalendarYearColumn - 1, std::string("Год:"), yearLabel);
     CellStyle year = Title();
     year.Horizontal = HAlign::Left;
-    Put(s, kCalendarYearRow, kCalendarYearColumn, std::monostate{}, year);
+    MergedText(s, {kCalendarYearRow, kCalendarYearColumn, kCalendarYearRow, kCalendarYearColumn + 2}, "",
+               year);
+    s.At(kCalendarYearRow, kCalendarYearColumn).Value = std::monostate{};
     Put(s, 2, 2,
         std::string(
             "Число месяца стоит в строке принципа дня и в колонке дня недели; цвет числа — цвет месяца."),
@@ -237,6 +242,7 @@ Workbook ListTemplate()
 {
     Workbook book;
     Sheet& s = book.AddSheet("Список");
+    s.FitPagesWide = 1;
     MergedText(s, {1, 1, 1, 13}, "Список событий", Title());
     s.RowHeights[1] = 20;
 
@@ -267,7 +273,11 @@ Workbook ListTemplate()
         for (int row = 8; row <= 10; ++row)
             s.At(row, c).Style = c == 1 ? cell : value;
     }
-    for (int row = 8; row <= 10; ++row)
+    // Row 8 is written only for a list of one entry (the table starts three
+    // rows below the list's end); otherwise it stays a thin rule under the
+    // heading.
+    s.RowHeights[8] = 4;
+    for (int row = 9; row <= 10; ++row)
         s.RowHeights[row] = 22;
 
     s.ColumnWidths[1] = 5;
@@ -279,6 +289,8 @@ Workbook ListTemplate()
     s.ColumnWidths[13] = 9;
 
     Sheet& p = book.AddSheet("Принципы");
+    p.Landscape = true;
+    p.FitPagesWide = 1;
     Put(p, 1, 1, std::string("Сколько событий приходится на каждый принцип"), Title());
     Put(p, 4, 1, std::string("Принцип"), Header());
     static const char* const kRows[4] = {"Год", "Месяц", "Неделя", "День"};
@@ -294,6 +306,8 @@ Workbook ListTemplate()
     p.ColumnWidths[1] = 10;
 
     Sheet& z = book.AddSheet("Знаки");
+    z.Landscape = true;
+    z.FitPagesWide = 1;
     Put(z, 1, 1, std::string("Сколько событий приходится на каждый знак Зодиака"), Title());
     Put(z, 4, 1, std::string("Знак"), Header());
     Put(z, kCountsFirstRow, 1, std::string("Пятилетка"), Header());
