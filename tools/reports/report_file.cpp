@@ -16,13 +16,13 @@ std::string ReportPath(const std::string& programFolder, std::string_view name, 
            Pad(std::to_string(now.Hour), "0", 2, "right") + FormatDate(now, "-M-S") + ".xlsx";
 }
 
-SavedReport SaveReport(const sheet::Workbook& book, const std::string& path)
+SavedReport SaveReport(const sheet::Workbook& book, const std::string& path, bool createFolder)
 {
     SavedReport saved;
     saved.Path = path;
     std::error_code ec;
     const std::filesystem::path folder = std::filesystem::path(path).parent_path();
-    if (!folder.empty())
+    if (createFolder && !folder.empty())
         std::filesystem::create_directories(folder, ec);
     if (ec) {
         saved.Error = "Не удалось создать папку " + folder.string() + ": " + ec.message();

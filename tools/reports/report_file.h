@@ -27,9 +27,9 @@ struct SavedReport {
     std::vector<std::string> Warnings;
 };
 
-// Writes the workbook to `path` (through a temporary file and a rename),
-// creating its folder when needed.
-SavedReport SaveReport(const sheet::Workbook& book, const std::string& path);
+// Writes the workbook to `path` (through a temporary file and a rename);
+// `createFolder` makes its folder first when it is missing (Report/).
+SavedReport SaveReport(const sheet::Workbook& book, const std::string& path, bool createFolder = false);
 
 // What the user is told when the saved report could not be opened.
 std::string NotOpenedMessage(const std::string& path);

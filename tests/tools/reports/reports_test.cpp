@@ -162,7 +162,8 @@ TEST(ReportFile, SavesIntoTheReportFolderUnderTheNameAndMoment)
     EXPECT_EQ(path, folder.folder() + "Report/Принципы дней 2006-03-02 09-05-07.xlsx");
     const ReportResult report = BirthdayReport(kProgram, 2000, 2001);
     ASSERT_TRUE(report.Book);
-    const SavedReport saved = SaveReport(*report.Book, path);
+    EXPECT_FALSE(SaveReport(*report.Book, path).Ok); // only Report/ is made when missing
+    const SavedReport saved = SaveReport(*report.Book, path, true);
     ASSERT_TRUE(saved.Ok) << saved.Error;
     EXPECT_TRUE(std::filesystem::is_regular_file(path));
     EXPECT_NE(NotOpenedMessage(path).find("Ошибка при открытии таблицы " + path), std::string::npos);

@@ -34,7 +34,7 @@ QString ShowReport(QWidget* parent, Prompt& prompt, const reports::ReportResult&
         return {};
     }
     const reports::SavedReport saved =
-        reports::SaveReport(*report.Book, reports::ReportPath(programFolder, name, now));
+        reports::SaveReport(*report.Book, reports::ReportPath(programFolder, name, now), true);
     if (!saved.Ok) {
         prompt.ShowError(parent, kErrorCaption, FromUtf8(saved.Error));
         return {};
