@@ -89,28 +89,37 @@ void Workbook::DuplicateRow(int n)
     if (n < 1 || n >= kMaxRows)
         return;
 
-    std::map<std::pair<int, int>, Cell> cells;
-    for (auto& [at, cell] : sheet.Cells) {
-        if (at.first > n) {
-            if (at.first < kMaxRows)
-                cells.emplace(std::pair{at.first + 1, at.second}, std::move(cell));
-        } else {
-            if (at.first == n)
-                cells.emplace(std::pair{n + 1, at.second}, cell);
-            cells.emplace(at, std::move(cell));
-        }
+    // Only the rows below n move: a long list copies its rows one by one,
+    // and each copy must not cost the whole sheet. Nodes are moved, not
+    // copied; the last row falls off the sheet.
+    const auto below = sheet.Cells.lower_bound({n + 1, 0});
+    std::vector<decltype(sheet.Cells)::node_type> moved;
+    for (auto it = below; it != sheet.Cells.end();) {
+        auto node = sheet.Cells.extract(it++);
+        ++node.key().first;
+        moved.push_back(std::move(node));
     }
-    sheet.Cells = std::move(cells);
+    for (auto& node : moved)
+        if (node.key().first <= kMaxRows)
+            sheet.Cells.insert(std::move(node));
+    std::vector<std::pair<std::pair<int, int>, Cell>> copies;
+    for (auto it = sheet.Cells.lower_bound({n, 0}); it != sheet.Cells.end() && it->first.first == n; ++it)
+        copies.emplace_back(std::pair{n + 1, it->first.second}, it->second);
+    sheet.Cells.insert(copies.begin(), copies.end());
 
-    std::map<int, double> heights;
-    for (const auto& [row, height] : sheet.RowHeights) {
-        heights[row > n ? row + 1 : row] = height;
-        if (row == n)
-            heights[n + 1] = height;
+    std::vector<decltype(sheet.RowHeights)::node_type> heights;
+    for (auto it = sheet.RowHeights.upper_bound(n); it != sheet.RowHeights.end();) {
+        auto node = sheet.RowHeights.extract(it++);
+        ++node.key();
+        heights.push_back(std::move(node));
     }
-    sheet.RowHeights = std::move(heights);
+    for (auto& node : heights)
+        if (node.key() <= kMaxRows)
+            sheet.RowHeights.insert(std::move(node));
+    if (const auto height = sheet.RowHeights.find(n); height != sheet.RowHeights.end())
+        sheet.RowHeights[n + 1] = height->second;
 
-    std::vector<CellRange> copies;
+    std::vector<CellRange> mergeCopies;
     for (CellRange& merge : sheet.Merges) {
         if (merge.FirstRow > n) {
             ++merge.FirstRow;
@@ -118,10 +127,10 @@ void Workbook::DuplicateRow(int n)
         } else if (merge.LastRow > n) {
             ++merge.LastRow;
         } else if (merge.FirstRow == n && merge.LastRow == n) {
-            copies.push_back({n + 1, merge.FirstColumn, n + 1, merge.LastColumn});
+            mergeCopies.push_back({n + 1, merge.FirstColumn, n + 1, merge.LastColumn});
         }
     }
-    sheet.Merges.insert(sheet.Merges.end(), copies.begin(), copies.end());
+    sheet.Merges.insert(sheet.Merges.end(), mergeCopies.begin(), mergeCopies.end());
 
     for (Picture& picture : sheet.Pictures)
         if (picture.Row > n)
