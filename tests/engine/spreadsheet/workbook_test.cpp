@@ -2,7 +2,7 @@
 #include "engine/spreadsheet/workbook.h"
 #include "engine/spreadsheet/workbook_writer.h"
 
-#include "tests/config/temp_folder.h"
+#include "tests/support/test_files.h"
 
 #include <gtest/gtest.h>
 

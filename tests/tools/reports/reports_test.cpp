@@ -3,7 +3,7 @@
 
 #include "engine/date.h"
 #include "engine/principles.h"
-#include "tests/config/temp_folder.h"
+#include "tests/support/test_files.h"
 
 #include <gtest/gtest.h>
 

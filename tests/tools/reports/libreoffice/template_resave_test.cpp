@@ -6,7 +6,7 @@
 #include "engine/date.h"
 #include "engine/principles.h"
 #include "engine/spreadsheet/template_reader.h"
-#include "tests/config/temp_folder.h"
+#include "tests/support/test_files.h"
 #include "tools/reports/reports.h"
 
 #include <gtest/gtest.h>

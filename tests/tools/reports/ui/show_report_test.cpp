@@ -1,7 +1,7 @@
 #include "tools/reports/ui/show_report.h"
 
 #include "engine/ui/scripted_prompt.h"
-#include "tests/config/temp_folder.h"
+#include "tests/support/test_files.h"
 #include "tools/reports/report_file.h"
 
 #include <gtest/gtest.h>
