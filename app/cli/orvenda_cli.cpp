@@ -2,6 +2,7 @@
 // the desktop program. UTF-8 on standard output.
 
 #include "app/astro_panel.h"
+#include "app/cli/report_command.h"
 #include "app/program_folders.h"
 #include "app/session.h"
 #include "app/system_clock.h"
@@ -37,6 +38,8 @@ const char* const kUsage =
     "  orvenda-cli rewrite ФАЙЛ   текст, который запишет сохранение файла без изменений\n"
     "  orvenda-cli off ФАЙЛ N     отключить событие номер N (как \"Отключить\")\n"
     "  orvenda-cli delete ФАЙЛ N  удалить событие номер N (как \"Удалить\")\n"
+    "  orvenda-cli report ...     электронные таблицы: birthday ОТ ДО ФАЙЛ.xlsx, calendar ГОД ФАЙЛ.xlsx\n"
+    "                             [--template-colours], list ФАЙЛ.evl ФАЙЛ.xlsx\n"
     "  orvenda-cli --help         эта справка\n"
     "  orvenda-cli --version      версия и папки программы\n"
     "Подробно: man orvenda-cli\n";
@@ -249,5 +252,7 @@ int main(int argc, char** argv)
         return CommandChangeEvent(args, false);
     if (command == "delete")
         return CommandChangeEvent(args, true);
+    if (command == "report")
+        return cli::CommandReport(args);
     return Usage();
 }
