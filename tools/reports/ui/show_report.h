@@ -14,11 +14,9 @@
 #include <string>
 #include <string_view>
 
-class QWidget;
-
 namespace orvenda {
 
-class Prompt;
+class Questions;
 
 // Opens a file in the desktop's program for it; false when none did. The
 // default asks QDesktopServices; tests pass their own.
@@ -27,13 +25,13 @@ FileOpener DesktopOpener();
 
 // Saves and opens `report` under `name` and the moment `now`. Returns the
 // saved file, or an empty text when nothing was saved.
-QString ShowReport(QWidget* parent, Prompt& prompt, const reports::ReportResult& report,
+QString ShowReport(Questions& questions, const reports::ReportResult& report,
                    const std::string& programFolder, std::string_view name, TDateRec now,
                    const FileOpener& open = DesktopOpener());
 
 // "Открыть шаблон": the day calendar's template itself, for the user to look
 // at or recolour; false (after the message) when it cannot be opened.
-bool OpenDayTemplate(QWidget* parent, Prompt& prompt, const std::string& programFolder,
+bool OpenDayTemplate(Questions& questions, const std::string& programFolder,
                      const FileOpener& open = DesktopOpener());
 
 } // namespace orvenda
