@@ -1,6 +1,7 @@
 #include "events/loader.h"
 
 #include "engine/huge_pages.h"
+#include "engine/text.h"
 #include "engine/textfile.h"
 #include "events/event_format.h"
 
@@ -93,17 +94,49 @@ void makeRoom(std::vector<TEventRec>& events, std::size_t lines, std::uintmax_t 
 
 std::string badCountsMessage(const std::string& path, const EventFileRecord& record)
 {
-    return "Ошибка в файле событий " + path + ", строка " + std::to_string(record.lineNumber) + ":\n\"" +
-           (record.sourceLines.empty() ? std::string() : record.sourceLines.front()) +
+    return "Ошибка в файле событий " + EscapeControls(path) + ", строка " +
+           std::to_string(record.lineNumber) + ":\n\"" +
+           EscapeControls(record.sourceLines.empty() ? std::string() : record.sourceLines.front()) +
            "\"\nПосле даты должны стоять три целых числа: за сколько дней сообщать о событии, "
            "сколько дней сообщать после него и признак включения (1 или 0).";
 }
 
 std::string unreadableMessage(const std::string& path, const EventFileRecord& record)
 {
-    return "Строка " + std::to_string(record.lineNumber) + " файла событий " + path +
+    return "Строка " + std::to_string(record.lineNumber) + " файла событий " + EscapeControls(path) +
            " не прочитана и пропущена: " +
-           (record.sourceLines.empty() ? std::string() : record.sourceLines.front());
+           EscapeControls(record.sourceLines.empty() ? std::string() : record.sourceLines.front());
+}
+
+// A file of garbage would otherwise fill the journal (and the run log) with
+// a line for each of its lines: the first ones tell the user enough.
+constexpr int kUnreadableLinesShown = 100;
+
+std::string skippedLinesMessage(const std::string& path, int skipped)
+{
+    return "Ещё " + std::to_string(skipped) + " " + PluralForm(skipped, "строка", "строки", "строк") +
+           " файла событий " + EscapeControls(path) +
+           (skipped % 10 == 1 && skipped % 100 != 11 ? " не прочитана и пропущена"
+                                                     : " не прочитаны и пропущены");
+}
+
+// The journal line for a listed file that cannot be read. `kind` is the
+// file's kind in the genitive ("событий", "высказываний").
+std::string unreadFileMessage(ReadFailure failure, std::string_view kind, const TListedFile& file)
+{
+    const std::string where = EscapeControls(file.Name) + "   Искали в: " + EscapeControls(file.Folder);
+    const std::string what = "Файл " + std::string(kind);
+    switch (failure) {
+    case ReadFailure::NotRegular:
+        return what + " не прочитан: это не обычный файл: " + where;
+    case ReadFailure::TooLarge:
+        return what + " не прочитан: он больше " + std::to_string(MaxReadBytes >> 20) + " МБ: " + where;
+    case ReadFailure::ReadError:
+        return what + " не прочитан: ошибка чтения: " + where;
+    default:
+        break;
+    }
+    return {};
 }
 
 } // namespace
@@ -124,9 +157,13 @@ EventLoadResult LoadEventFiles(const std::vector<TListedFile>& files, TDateRec c
         const TListedFile& file = files[index];
         const std::string path = file.Folder + file.Name;
         laterBytes -= std::min(laterBytes, sizes[index]);
-        std::optional<TextFile> content = ReadTextFile(path);
+        ReadFailure failure = ReadFailure::None;
+        std::optional<TextFile> content = ReadTextFile(path, &failure);
         if (!content) {
-            journal.Add("Не найден файл событий: " + file.Name + "   Искали в: " + file.Folder);
+            journal.Add(failure == ReadFailure::CannotOpen
+                            ? "Не найден файл событий: " + EscapeControls(file.Name) +
+                                  "   Искали в: " + EscapeControls(file.Folder)
+                            : unreadFileMessage(failure, "событий", file));
             result.missingFile = true;
             continue;
         }
@@ -134,6 +171,7 @@ EventLoadResult LoadEventFiles(const std::vector<TListedFile>& files, TDateRec c
         EventFileReader reader(std::move(content->text), EventHeaderLimit);
         const SharedString sharedPath(path);
         EventFileRecord record;
+        int unreadable = 0;
         while (reader.Next(record)) {
             if (record.status == EventFileRecord::BadCounts) {
                 result.failed = true;
@@ -141,12 +179,17 @@ EventLoadResult LoadEventFiles(const std::vector<TListedFile>& files, TDateRec c
                 return result;
             }
             if (record.status == EventFileRecord::Unreadable) {
-                journal.Add(unreadableMessage(path, record));
+                if (++unreadable <= kUnreadableLinesShown) {
+                    journal.Add(unreadableMessage(path, record));
+                }
                 continue;
             }
             TEventRec event = eventOf(record, reader.Format(), clockNow);
             event.FilePath = sharedPath;
             result.events.push_back(std::move(event));
+        }
+        if (unreadable > kUnreadableLinesShown) {
+            journal.Add(skippedLinesMessage(path, unreadable - kUnreadableLinesShown));
         }
     }
     return result;
@@ -157,20 +200,27 @@ SayingLoadResult LoadSayingFiles(const std::vector<TListedFile>& files, const st
 {
     SayingLoadResult result;
     const std::string pearlsPath = programFolder + OrientalPearlsFileName;
-    if (std::optional<TextFile> pearls = ReadTextFile(pearlsPath)) {
+    ReadFailure failure = ReadFailure::None;
+    if (std::optional<TextFile> pearls = ReadTextFile(pearlsPath, &failure)) {
         SayingFileContent content = ReadSayingFileAs(std::move(pearls->text), EventFileFormat::WisdomBy);
         std::move(content.sayings.begin(), content.sayings.end(), std::back_inserter(result.sayings));
     } else {
         // The "c" before "Жемчужинами" is a Latin letter in this message.
-        journal.Add("Не найден файл c Жемчужинами Востока: " + pearlsPath);
+        journal.Add(failure == ReadFailure::CannotOpen
+                        ? "Не найден файл c Жемчужинами Востока: " + EscapeControls(pearlsPath)
+                        : unreadFileMessage(failure, "с Жемчужинами Востока",
+                                            {programFolder, OrientalPearlsFileName}));
         result.missingFile = true;
     }
 
     for (const TListedFile& file : files) {
-        std::optional<TextFile> text = ReadTextFile(file.Folder + file.Name);
+        std::optional<TextFile> text = ReadTextFile(file.Folder + file.Name, &failure);
         if (!text) {
             // "высказыватий" is spelled so in this message.
-            journal.Add("Не найден файл высказыватий: " + file.Name + "   Искали в: " + file.Folder);
+            journal.Add(failure == ReadFailure::CannotOpen
+                            ? "Не найден файл высказыватий: " + EscapeControls(file.Name) +
+                                  "   Искали в: " + EscapeControls(file.Folder)
+                            : unreadFileMessage(failure, "высказываний", file));
             result.missingFile = true;
             continue;
         }

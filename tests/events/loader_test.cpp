@@ -1,6 +1,8 @@
 #include "events/loader.h"
 
+#include "engine/file_bytes.h"
 #include "engine/text.h"
+#include "fuzz/random_input.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
@@ -8,6 +10,8 @@
 #include <algorithm>
 #include <filesystem>
 #include <optional>
+
+#include <sys/stat.h>
 
 namespace orvenda {
 namespace {
@@ -202,6 +206,80 @@ TEST(LoadEventFiles, BrokenInputs)
         if (c.firstTextChars) {
             ASSERT_FALSE(result.events.empty());
             EXPECT_EQ(Utf8Length(result.events[0].Text), *c.firstTextChars);
+        }
+    }
+}
+
+// Any path may be listed. What is no regular file, or is past the size cap,
+// gets a journal line and "?" as a missing file does, and the next file is
+// still read; nothing waits on a pipe or reads a device.
+TEST(LoadEventFiles, OnlyRegularFilesWithinTheCapAreRead)
+{
+    fuzzing::ScratchFolder scratch("loader-unsafe");
+    const std::string folder = scratch.Folder();
+    ASSERT_EQ(::mkfifo((folder + "pipe.evt").c_str(), 0600), 0);
+    std::filesystem::create_symlink("/dev/zero", folder + "zero.evt");
+    ASSERT_TRUE(fuzzing::WriteBytes(folder + "huge.evt", "[fixed events]\r\n 1  1 2000   0   0 1 x\r\n"));
+    std::filesystem::resize_file(folder + "huge.evt", MaxReadBytes + 1);
+
+    Journal journal;
+    const EventLoadResult result = LoadEventFiles(
+        {{folder, "pipe.evt"}, {folder, "zero.evt"}, {folder, "huge.evt"}, {DataDir, "fixed.evt"}}, Clock,
+        journal);
+    EXPECT_TRUE(result.missingFile);
+    EXPECT_FALSE(result.failed);
+    EXPECT_EQ(result.events.size(), 3u);
+    ASSERT_EQ(journal.Lines().size(), 3u);
+    EXPECT_EQ(journal.Lines()[0],
+              "Файл событий не прочитан: это не обычный файл: pipe.evt   Искали в: " + folder);
+    EXPECT_EQ(journal.Lines()[1],
+              "Файл событий не прочитан: это не обычный файл: zero.evt   Искали в: " + folder);
+    EXPECT_EQ(journal.Lines()[2],
+              "Файл событий не прочитан: он больше 256 МБ: huge.evt   Искали в: " + folder);
+
+    Journal sayingJournal;
+    const SayingLoadResult sayings =
+        LoadSayingFiles({{folder, "pipe.evt"}}, DataDir + "program/", sayingJournal);
+    EXPECT_TRUE(sayings.missingFile);
+    ASSERT_EQ(sayingJournal.Lines().size(), 1u);
+    EXPECT_THAT(sayingJournal.Lines()[0], HasSubstr("это не обычный файл: pipe.evt"));
+}
+
+// A file of garbage: the first hundred unreadable lines are named, the rest
+// counted in one line; what a line holds is quoted with its control
+// characters escaped, so it cannot reach the user's terminal as a command.
+TEST(LoadEventFiles, UnreadableLinesAreCappedAndQuotedSafely)
+{
+    fuzzing::ScratchFolder scratch("loader-garbage");
+    std::string bytes = "[fixed events]\r\n\x1B]0;title\x07 garbage\r\n";
+    for (int i = 0; i < 150; ++i) {
+        bytes += "garbage " + std::to_string(i) + "\r\n";
+    }
+    bytes += " 1  1 2000   0   0 1 Last\r\n";
+    ASSERT_TRUE(fuzzing::WriteBytes(scratch.PathOf("garbage.evt"), bytes));
+    for (const int skipped : {51, 1}) {
+        SCOPED_TRACE(skipped);
+        if (skipped == 1) {
+            // 101 unreadable lines: one line is left to count.
+            std::string shorter = "[fixed events]\r\n";
+            for (int i = 0; i < 101; ++i) {
+                shorter += "garbage\r\n";
+            }
+            ASSERT_TRUE(fuzzing::WriteBytes(scratch.PathOf("garbage.evt"), shorter));
+        }
+        Journal journal;
+        const EventLoadResult result = LoadEventFiles({{scratch.Folder(), "garbage.evt"}}, Clock, journal);
+        ASSERT_EQ(journal.Lines().size(), 101u);
+        if (skipped == 51) {
+            EXPECT_EQ(journal.Lines()[0], "Строка 2 файла событий " + scratch.PathOf("garbage.evt") +
+                                              " не прочитана и пропущена: \\x1B]0;title\\x07 garbage");
+            ASSERT_EQ(result.events.size(), 1u);
+            EXPECT_EQ(result.events[0].Ordinal, 152);
+            EXPECT_EQ(journal.Lines()[100], "Ещё 51 строка файла событий " + scratch.PathOf("garbage.evt") +
+                                                " не прочитана и пропущена");
+        } else {
+            EXPECT_EQ(journal.Lines()[100], "Ещё 1 строка файла событий " + scratch.PathOf("garbage.evt") +
+                                                " не прочитана и пропущена");
         }
     }
 }
