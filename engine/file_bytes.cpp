@@ -4,7 +4,10 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <cstdlib>
+#include <cstring>
 #include <exception>
+#include <utility>
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -101,6 +104,68 @@ ReadFailure ReadFileBytes(const std::string& path, std::string& bytes)
     }
     bytes.resize(filled);
     return ReadFailure::None;
+}
+
+void ByteBuffer::Free::operator()(char* data) const noexcept
+{
+    std::free(data);
+}
+
+bool ByteBuffer::reserve(std::size_t bytes)
+{
+    if (bytes <= m_capacity) {
+        return true;
+    }
+    // A little more than asked, so that files of about one size share one
+    // buffer. What is read so far moves along (a file that grew while read).
+    // Whole huge pages, aligned to them, so that the system can fill the
+    // buffer a huge page at a time (huge_pages.h): a few faults for a file of
+    // megabytes instead of one for every 4 KiB.
+    constexpr std::size_t kHugePage = std::size_t{1} << 21;
+    std::size_t capacity = std::max(bytes, m_capacity + m_capacity / 2);
+    capacity = (capacity + kHugePage - 1) / kHugePage * kHugePage;
+    std::unique_ptr<char, Free> data(static_cast<char*>(std::aligned_alloc(kHugePage, capacity)));
+    if (!data) {
+        return false;
+    }
+    if (m_size > 0) {
+        std::memcpy(data.get(), m_data.get(), m_size);
+    }
+    m_data = std::move(data);
+    m_capacity = capacity;
+    AdviseHugePages(m_data.get(), m_capacity);
+    return true;
+}
+
+ReadFailure ByteBuffer::Read(const std::string& path)
+{
+    m_size = 0;
+    ReadableFile file(path);
+    if (file.failure() != ReadFailure::None) {
+        return file.failure();
+    }
+    // One byte more than the size, so that a file grown since it was opened
+    // shows up as a full buffer and is read on.
+    std::size_t room = file.size() + 1;
+    for (;;) {
+        if (!reserve(room)) {
+            m_size = 0;
+            return ReadFailure::ReadError;
+        }
+        m_size += file.ReadAt(m_size, m_data.get() + m_size, room - m_size);
+        if (file.failure() != ReadFailure::None) {
+            m_size = 0;
+            return file.failure();
+        }
+        if (m_size < room) {
+            return ReadFailure::None;
+        }
+        if (room > MaxReadBytes) {
+            m_size = 0;
+            return ReadFailure::TooLarge;
+        }
+        room = std::min<std::size_t>(room * 2, MaxReadBytes + 1);
+    }
 }
 
 } // namespace orvenda

@@ -158,23 +158,6 @@ SaveResult SaveBytes(const std::string& path, std::string_view bytes)
     return {};
 }
 
-// Whether the opening bytes of a file already settle that DetectEncoding
-// would take it for Windows-1251 whatever follows: no byte-order mark, and
-// a sequence that is no UTF-8 before their last ASCII byte. No character can
-// run across an ASCII byte, so what is no UTF-8 there is none in the whole
-// file either.
-bool SettledAsWindows1251(std::string_view opening) noexcept
-{
-    if (opening.starts_with("\xEF\xBB\xBF")) {
-        return false;
-    }
-    std::size_t end = opening.size();
-    while (end > 0 && static_cast<unsigned char>(opening[end - 1]) >= 0x80) {
-        --end;
-    }
-    return !IsValidUtf8(opening.substr(0, end));
-}
-
 } // namespace
 
 std::optional<TextFile> ReadTextFile(const std::string& path, ReadFailure* failure)
@@ -195,7 +178,7 @@ std::optional<TextFile> ReadTextFile(const std::string& path, ReadFailure* failu
     std::string_view bytes(piece.data(), static_cast<std::size_t>(offset));
 
     TextFile result;
-    if (file.failure() == ReadFailure::None && !SettledAsWindows1251(bytes)) {
+    if (file.failure() == ReadFailure::None && !OpeningSettlesWindows1251(bytes)) {
         std::string whole;
         why = ReadFileBytes(path, whole);
         if (why != ReadFailure::None) {

@@ -163,6 +163,12 @@ TEST_F(TextFileTest, OnlyRegularFilesWithinTheCapAreRead)
         std::string bytes = "old";
         EXPECT_EQ(ReadFileBytes(c.path, bytes), c.failure);
         EXPECT_TRUE(bytes.empty());
+        ByteBuffer buffer;
+        WriteBytes(PathOf("before.evt"), "[fixed events]\r\n");
+        ASSERT_EQ(buffer.Read(PathOf("before.evt")), ReadFailure::None);
+        EXPECT_EQ(buffer.view(), "[fixed events]\r\n");
+        EXPECT_EQ(buffer.Read(c.path), c.failure);
+        EXPECT_TRUE(buffer.view().empty());
     }
 }
 
