@@ -147,10 +147,14 @@ CommandResult Session::Refresh()
         m_view.StatusFiles.assign(1, '?');
 
     // The previous list is replaced whatever the loading brings; letting it go
-    // first keeps one list in memory instead of two.
+    // first keeps one list in memory instead of two. Every list the session
+    // lays out (the year, the grouping, a period) is for the current day,
+    // which changes only with a refresh, so only the events that can show
+    // on it are kept.
     m_allEvents = {};
-    EventLoadResult events = LoadEventFiles(m_config.EventFiles, now, m_journal);
+    EventLoadResult events = LoadEventFiles(m_config.EventFiles, now, m_journal, m_currentDay);
     m_allEvents = std::move(events.events);
+    m_loadedEvents = events.loaded;
     if (events.missingFile)
         m_view.StatusFiles.assign(1, '?');
     if (events.failed)

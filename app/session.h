@@ -132,7 +132,11 @@ public:
     // and help file is found through here, never through the program folder.
     std::string DataFile(std::string_view relativePath) const;
     const SessionEnvironment& Environment() const noexcept { return m_env; }
+    // The loaded events that can show on the current day (in their window,
+    // or a notable count of days away), files in list order, records in file order.
     const std::vector<TEventRec>& AllEvents() const noexcept { return m_allEvents; }
+    // How many events the last refresh read from the files.
+    std::size_t LoadedEventCount() const noexcept { return m_loadedEvents; }
     const std::vector<TSayingRec>& Sayings() const noexcept { return m_sayings; }
     // The details text of a row (status panel 4), without changing the view.
     std::string DetailsOfRow(int row) const;
@@ -155,6 +159,7 @@ private:
     TConfigRec m_config;
     TDateRec m_currentDay = DefaultDate;
     std::vector<TEventRec> m_allEvents;
+    std::size_t m_loadedEvents = 0;
     std::vector<TSayingRec> m_sayings;
     UpcomingResult m_upcoming;
     MainView m_view;
