@@ -49,8 +49,9 @@ public:
     const PeriodFigures& Figures() const noexcept { return m_figures; }
     // "Не верно указана дата!" or empty: the text of `LErr`.
     const std::string& Error() const noexcept { return m_error; }
-    // Sets the error for a "Показать" with a wrong date.
+    // The error of a "Показать" with a wrong date, and its end.
     void SetDateError();
+    void ClearError() { m_error.clear(); }
 
 private:
     std::string m_separator;
