@@ -14,6 +14,9 @@ namespace orvenda {
 
 namespace {
 
+constexpr int kKeyWidth = 40;
+constexpr int kKeyHeight = 38;
+
 QString ToQ(const std::string& text)
 {
     return QString::fromStdString(text);
@@ -79,13 +82,12 @@ TFormCalculator::TFormCalculator(TextOutput& output, Prompt& prompt, std::functi
     for (QPushButton* operation : {clear, sum, substr, result})
         grid->addWidget(operation, row++, 4);
 
-    // The tool column takes what its captions need; the keys share the rest.
-    for (int column = 1; column <= 4; ++column) {
-        grid->setColumnMinimumWidth(column, 36);
-        grid->setColumnStretch(column, 1);
+    // The keys have a size of their own; the tool column takes what its captions need.
+    for (QPushButton* button : findChildren<QPushButton*>()) {
+        button->setFixedHeight(kKeyHeight);
+        if (button->font().pixelSize() > 0)
+            button->setFixedWidth(button == zero ? 2 * kKeyWidth + grid->horizontalSpacing() : kKeyWidth);
     }
-    for (int r = 1; r <= 4; ++r)
-        grid->setRowMinimumHeight(r, 38);
     // A fixed border: the window is as large as its contents need.
     grid->setSizeConstraint(QLayout::SetFixedSize);
 
@@ -105,7 +107,6 @@ QPushButton* TFormCalculator::AddButton(const QString& name, const QString& text
     button->setObjectName(name);
     // The keys leave the focus, and so the field's selection, where it is.
     button->setFocusPolicy(Qt::NoFocus);
-    button->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Preferred);
     if (pixelSize > 0) {
         QFont font = button->font();
         font.setPixelSize(pixelSize);
