@@ -13,6 +13,7 @@
 #include "config/ui/form_options.h"
 #include "editors/ui/event_editor_window.h"
 #include "engine/ui/prompt.h"
+#include "events/ui/period_window.h"
 
 #include <clocale>
 
@@ -48,6 +49,14 @@ int main(int argc, char** argv)
     formMain.SetWindows(&formStatus, &formAbout, &formCalendar);
     formMain.SetEditorWindows(&formEvtEdit, &formOptions);
     QObject::connect(&formMain, &orvenda::TFormMain::exitAccepted, &app, &QCoreApplication::quit);
+
+    // Events in a period: shown from the main window, laying out its list.
+    orvenda::TFormEvtOnPeriod formEvtOnPeriod(env.clock.now(),
+                                              [&session] { return session.CurrentDay().Year; });
+    QObject::connect(&formMain, &orvenda::TFormMain::periodRequested, &formEvtOnPeriod,
+                     &orvenda::TFormEvtOnPeriod::ShowWindow);
+    QObject::connect(&formEvtOnPeriod, &orvenda::TFormEvtOnPeriod::periodChosen, &formMain,
+                     &orvenda::TFormMain::ShowPeriod);
 
     formMain.show();
     return QApplication::exec();

@@ -183,6 +183,10 @@ void TFormMain::ConnectCommands()
     connect(a.NHelp, &QAction::triggered, this, [this] { OpenProgramFile("Orvenda.html"); });
     connect(a.NAbout, &QAction::triggered, this, [this] { ShowWindow(m_aboutWindow); });
     connect(a.TBAbout, &QAction::triggered, a.NAbout, &QAction::trigger);
+    connect(a.NPeriod, &QAction::triggered, this, &TFormMain::periodRequested);
+    connect(a.TBPeriod, &QAction::triggered, a.NPeriod, &QAction::trigger);
+    connect(a.NCalculator, &QAction::triggered, this, &TFormMain::calculatorRequested);
+    connect(a.TBCalculator, &QAction::triggered, a.NCalculator, &QAction::trigger);
 
     connect(a.ToolBar1, &QWidget::customContextMenuRequested, this,
             [this](const QPoint& at) { m_actions.ToolBarMenu->popup(m_actions.ToolBar1->mapToGlobal(at)); });
@@ -310,6 +314,13 @@ void TFormMain::ApplyOwnLooks(const TLooks& looks)
     m_today->ApplyLooks(looks);
     orvenda::ApplyLook(m_saying, looks[LcWis]);
     orvenda::ApplyLook(m_list, looks[LcEvt]);
+}
+
+void TFormMain::ShowPeriod(TDateRec from, TDateRec to)
+{
+    m_session.ShowPeriod(from, to);
+    ShowView();
+    FitColumns();
 }
 
 void TFormMain::ShowCommandResult(const CommandResult& result)

@@ -56,6 +56,9 @@ public:
 
     // StartUp and the first refresh; runs once, when the window is first shown.
     void Start();
+    // The period window's "Показать": the event list laid out over from..to,
+    // until the next refresh or grouping command.
+    void ShowPeriod(TDateRec from, TDateRec to);
 
     // What reading the configuration does to this window.
     void ShowCurrentDay() override;
@@ -72,6 +75,10 @@ public:
 signals:
     // "&Выход" confirmed, or the window closed by its title bar.
     void exitAccepted();
+    // "Посмотреть за период..." or "Период": the period window is to be shown.
+    void periodRequested();
+    // "Калькулятор дат" (F5) or "Даты": the date calculator is to be shown.
+    void calculatorRequested();
 
 protected:
     void showEvent(QShowEvent* event) override;

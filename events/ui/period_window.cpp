@@ -182,4 +182,11 @@ void TFormEvtOnPeriod::BShowClick()
     hide();
 }
 
+void TFormEvtOnPeriod::ShowWindow()
+{
+    show();
+    raise();
+    activateWindow();
+}
+
 } // namespace orvenda

@@ -29,6 +29,8 @@ public:
     TFormEvtOnPeriod(TDateRec today, std::function<std::int32_t()> currentYear, QWidget* parent = nullptr);
 
     void ComputePeriodFigures();
+    // Shown, raised and active; where the user last left it, hidden or not.
+    void ShowWindow();
 
 signals:
     // "Показать" with valid dates: the main window lays out these days.

@@ -209,4 +209,11 @@ void TFormCalculator::BSysCalcClick()
                                    "mate-calc, xcalc.\nУстановите один из них."));
 }
 
+void TFormCalculator::ShowWindow()
+{
+    show();
+    raise();
+    activateWindow();
+}
+
 } // namespace orvenda

@@ -39,6 +39,8 @@ public:
 
     // The month calendar's pick: day, month and year without leading zeros.
     void SetPickedDate(QDate date);
+    // Shown, raised and active; where the user last left it, hidden or not.
+    void ShowWindow();
 
     const DateCalculator& Calculator() const noexcept { return m_calc; }
 
