@@ -89,7 +89,7 @@ private slots:
         QSignalSpy shown(&f.window, &TFormCalculator::outputRequested);
         f.Click("BKala");
         QCOMPARE(shown.count(), 1);
-        QCOMPARE(f.output.Lines()[6], "Характеристики по Калачакре 07.01.2007 00:00:00:000");
+        QCOMPARE(f.output.Lines()[7], "Характеристики по Калачакре 07.01.2007 00:00:00:000");
 
         f.window.SetPickedDate(QDate(2007, 5, 7));
         QCOMPARE(f.Field()->text(), QStringLiteral("7.5.2007"));
