@@ -13,6 +13,10 @@ namespace orvenda {
 
 namespace {
 
+const char* const SwitchOffQuestion = "Отключить событие?\n Событие помечается как не активное, но из "
+                                      "файла не удаляется \n Впредь оно не будет обрабатываться.";
+const char* const DeleteQuestion = "Удалить событие из файла? Восстановление будет не возможно";
+
 std::int64_t WholeSeconds(TDateRec t)
 {
     return (DayNumber(t) * 24 + (t.Hour % 24)) * 3600 + (t.Minute % 60) * 60 + (t.Second % 60);
@@ -87,7 +91,8 @@ private:
 };
 
 Session::Session(SessionEnvironment env, ConfigObserver* observer)
-    : m_env(std::move(env)), m_observer(observer)
+    : m_env(std::move(env)), m_questions(m_env.questions ? *m_env.questions : m_nobodyToAsk),
+      m_observer(observer)
 {
     if (!m_env.programFolder.empty() && m_env.programFolder.back() != '/')
         m_env.programFolder += '/';
@@ -165,6 +170,7 @@ void Session::ComputeYear()
     m_view.Count = m_upcoming.Count;
     m_view.StatusCount = std::to_string(m_upcoming.Count);
     m_view.StatusDetails.clear();
+    m_selectedRow = -1;
 }
 
 void Session::ShowSaying(int index)
@@ -201,6 +207,7 @@ void Session::ShowPeriod(TDateRec from, TDateRec to)
     m_view.Count = m_upcoming.Count;
     m_view.StatusCount = std::to_string(m_upcoming.Count);
     m_view.StatusDetails.clear();
+    m_selectedRow = -1;
 }
 
 void Session::MoreSaying()
@@ -217,6 +224,7 @@ std::string Session::DetailsOfRow(int row) const
 
 bool Session::SelectRow(int row)
 {
+    m_selectedRow = -1;
     if (row < 0 || static_cast<std::size_t>(row) >= m_view.Events.size())
         return false;
     const EventDetails details = ShowEventDetails(m_view.Events[static_cast<std::size_t>(row)], m_currentDay);
@@ -224,6 +232,7 @@ bool Session::SelectRow(int row)
         m_view.StatusDetails.clear();
         return false;
     }
+    m_selectedRow = row;
     if (m_config.ShowAstroPanel)
         m_view.Astro = FillAstroPanel(details.astroDate);
     m_view.StatusDetails = details.text;
@@ -264,6 +273,54 @@ CommandResult Session::SwitchOffRow(int row)
 CommandResult Session::DeleteRow(int row)
 {
     return RewriteRow(row, true);
+}
+
+const ShownRow* Session::SelectedRow() const
+{
+    if (m_selectedRow < 0 || static_cast<std::size_t>(m_selectedRow) >= m_view.Events.size())
+        return nullptr;
+    return &m_view.Events[static_cast<std::size_t>(m_selectedRow)];
+}
+
+std::optional<CommandResult> Session::SwitchOffSelected()
+{
+    const ShownRow* row = SelectedRow();
+    if (!row || row->FilePath.empty() ||
+        m_questions.Ask(std::string(ProgramName), SwitchOffQuestion, Questions::Buttons::OkNo) !=
+            Questions::Answer::Ok)
+        return std::nullopt;
+    return SwitchOffRow(m_selectedRow);
+}
+
+std::optional<CommandResult> Session::DeleteSelected()
+{
+    const ShownRow* row = SelectedRow();
+    if (!row || row->FilePath.empty() ||
+        m_questions.Ask(std::string(ProgramName), DeleteQuestion, Questions::Buttons::OkNo) !=
+            Questions::Answer::Ok)
+        return std::nullopt;
+    return DeleteRow(m_selectedRow);
+}
+
+void Session::Report(const CommandResult& result)
+{
+    if (!result.ok)
+        m_questions.ShowError(std::string(ProgramName), result.error);
+}
+
+bool Session::ConfirmExit()
+{
+    return !m_config.ConfirmExit ||
+           m_questions.Ask("Выходим...", "Уже пора?", Questions::Buttons::OkCancel) == Questions::Answer::Ok;
+}
+
+SaveResult Session::SaveSettings()
+{
+    const std::string path = ConfigPath();
+    const SaveResult saved = SaveConfig(m_config, path, m_env.programFolder, m_journal);
+    if (!saved.ok())
+        m_questions.ShowError(std::string(ProgramName), ConfigSaveFailureText(saved, path));
+    return saved;
 }
 
 } // namespace orvenda

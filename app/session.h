@@ -10,10 +10,12 @@
 #include "config/config.h"
 #include "config/config_file.h"
 #include "engine/journal.h"
+#include "engine/questions.h"
 #include "events/records.h"
 #include "events/upcoming.h"
 
 #include <array>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -37,6 +39,9 @@ struct SessionEnvironment {
     std::string programPath;   // the program file, for the autostart entry
     std::string autostartDir;  // where the autostart entry lives
     ClockSeams clock;
+    // Whom the session asks and tells (the windows' dialogs, a test's
+    // script); null for a program with nobody to ask.
+    Questions* questions = nullptr;
     // Whether StartUp makes the program folder the process's current folder
     // (the programs do; tests that run several sessions may not).
     bool changeCurrentFolder = true;
@@ -82,6 +87,26 @@ public:
     // A row without a file path does nothing.
     CommandResult SwitchOffRow(int row);
     CommandResult DeleteRow(int row);
+    // The same on the event row chosen last, after the user confirmed;
+    // nullopt when no event row is chosen or the user declined (nothing
+    // changed, the view stays as it is).
+    std::optional<CommandResult> SwitchOffSelected();
+    std::optional<CommandResult> DeleteSelected();
+    // The event row chosen last (SelectRow), or null; the view's rows are
+    // laid out again by every refresh, which forgets the choice.
+    const ShownRow* SelectedRow() const;
+
+    // Tells the user of a failed command.
+    void Report(const CommandResult& result);
+    // "Выход": true when the program may end (asked first when ConfirmExit is set).
+    bool ConfirmExit();
+    // "Сохранить настройки": writes the configuration; a failure is shown
+    // and returned.
+    SaveResult SaveSettings();
+    // The main window's own switches, kept in the settings.
+    void SetToolBarShown(bool on) { m_config.ToolBarShow = on; }
+    void SetToolBarCaptions(bool on) { m_config.ToolBarShowTXT = on; }
+    void SetDateInRow(bool on) { m_config.ViewDateInStr = on; }
 
     const MainView& View() const noexcept { return m_view; }
     const Journal& GetJournal() const noexcept { return m_journal; }
@@ -106,6 +131,8 @@ private:
     CommandResult RewriteRow(int row, bool remove);
 
     SessionEnvironment m_env;
+    NoQuestions m_nobodyToAsk;
+    Questions& m_questions;
     ConfigObserver* m_observer;
     Journal m_journal;
     TConfigRec m_config;
@@ -114,6 +141,7 @@ private:
     std::vector<TSayingRec> m_sayings;
     UpcomingResult m_upcoming;
     MainView m_view;
+    int m_selectedRow = -1;
 };
 
 } // namespace orvenda

@@ -16,7 +16,7 @@ std::string reasonOf(const SaveResult& result)
 
 } // namespace
 
-EditorController::EditorController(std::string templateFolder, Journal& journal, EditorQuestions& questions)
+EditorController::EditorController(std::string templateFolder, Journal& journal, Questions& questions)
     : m_journal(journal), m_questions(questions), m_model(std::move(templateFolder))
 {
     RefreshStatus();
@@ -45,7 +45,8 @@ bool EditorController::OpenCommand()
     if (m_model.IsModified()) {
         return false;
     }
-    const std::string path = m_questions.OpenFileName(FileFilter{std::string(EditorFilePairs), 1});
+    const std::string path =
+        m_questions.OpenFileName({std::string(OpenCaption), {}, FileFilter{std::string(EditorFilePairs), 1}});
     return !path.empty() && Open(path);
 }
 
@@ -74,7 +75,8 @@ bool EditorController::Save()
     }
     // Event files are offered as events first, saying files as sayings.
     const int preselected = IsEventFormat(m_model.Format()) ? 2 : 3;
-    const std::string path = m_questions.SaveFileName(FileFilter{std::string(EditorFilePairs), preselected});
+    const std::string path = m_questions.SaveFileName(
+        {std::string(SaveAsCaption), {}, FileFilter{std::string(EditorFilePairs), preselected}});
     return !path.empty() && write(path, false);
 }
 
@@ -83,7 +85,8 @@ bool EditorController::SaveAs()
     if (!m_model.IsLoaded()) {
         return false;
     }
-    const std::string path = m_questions.SaveFileName(FileFilter{std::string(SaveAsFilePairs), 1});
+    const std::string path = m_questions.SaveFileName(
+        {std::string(SaveAsCaption), {}, FileFilter{std::string(SaveAsFilePairs), 1}});
     return !path.empty() && write(path, true);
 }
 
@@ -113,16 +116,17 @@ bool EditorController::write(const std::string& path, bool rename)
 bool EditorController::Close()
 {
     if (m_model.IsModified()) {
-        switch (m_questions.AskNoOkCancel(std::string(SaveChangesQuestion))) {
-        case EditorQuestions::Answer::Cancel:
+        switch (m_questions.Ask(std::string(ProgramName), std::string(SaveChangesQuestion),
+                                Questions::Buttons::NoOkCancel)) {
+        case Questions::Answer::Cancel:
             return false;
-        case EditorQuestions::Answer::Ok:
+        case Questions::Answer::Ok:
             // Changes that were not written are never dropped.
             if (!Save()) {
                 return false;
             }
             break;
-        case EditorQuestions::Answer::No:
+        case Questions::Answer::No:
             break;
         }
     }

@@ -3,17 +3,12 @@
 // when it is first shown.
 
 #include "app/system_clock.h"
-#include "app/ui/about_window.h"
 #include "app/ui/application.h"
-#include "app/ui/calendar_window.h"
 #include "app/ui/main_window.h"
 #include "app/ui/program_icon.h"
-#include "app/ui/status_window.h"
+#include "app/ui/windows.h"
 #include "config/autostart.h"
-#include "config/ui/form_options.h"
-#include "editors/ui/event_editor_window.h"
 #include "engine/ui/prompt.h"
-#include "events/ui/period_window.h"
 
 #include <clocale>
 
@@ -36,28 +31,9 @@ int main(int argc, char** argv)
     env.autostartDir = orvenda::DefaultAutostartDir();
     env.clock = orvenda::SystemClock();
 
-    orvenda::TFormMain formMain(env, prompt);
-    orvenda::Session& session = formMain.GetSession();
-    orvenda::TFormOptions formOptions(session.Config(), programFolder,
-                                      QString::fromStdString(env.autostartDir),
-                                      QString::fromStdString(env.programPath), session.GetJournal(), prompt);
-    orvenda::TFormStatus formStatus(session.GetJournal());
-    orvenda::TFormAbout formAbout(programFolder);
-    // The editor owns its new-file dialog.
-    orvenda::TFormEvtEdit formEvtEdit(programFolder, session.GetJournal(), prompt);
-    orvenda::TFormCalendar formCalendar;
-    formMain.SetWindows(&formStatus, &formAbout, &formCalendar);
-    formMain.SetEditorWindows(&formEvtEdit, &formOptions);
-    QObject::connect(&formMain, &orvenda::TFormMain::exitAccepted, &app, &QCoreApplication::quit);
+    orvenda::Windows windows(env, prompt);
+    QObject::connect(&windows.Main(), &orvenda::TFormMain::exitAccepted, &app, &QCoreApplication::quit);
 
-    // Events in a period: shown from the main window, laying out its list.
-    orvenda::TFormEvtOnPeriod formEvtOnPeriod(env.clock.now(),
-                                              [&session] { return session.CurrentDay().Year; });
-    QObject::connect(&formMain, &orvenda::TFormMain::periodRequested, &formEvtOnPeriod,
-                     &orvenda::TFormEvtOnPeriod::ShowWindow);
-    QObject::connect(&formEvtOnPeriod, &orvenda::TFormEvtOnPeriod::periodChosen, &formMain,
-                     &orvenda::TFormMain::ShowPeriod);
-
-    formMain.show();
+    windows.Main().show();
     return QApplication::exec();
 }

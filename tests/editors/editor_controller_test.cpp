@@ -1,4 +1,5 @@
 #include "editors/editor_controller.h"
+#include "engine/scripted_questions.h"
 #include "tests/support/test_files.h"
 
 #include <gtest/gtest.h>
@@ -13,49 +14,7 @@ namespace orvenda {
 namespace {
 
 namespace fs = std::filesystem;
-using Answer = EditorQuestions::Answer;
-
-// Answers queued in advance; everything asked is recorded.
-class ScriptedQuestions final : public EditorQuestions {
-public:
-    std::deque<Answer> answers;         // Cancel when none is left
-    std::deque<std::string> fileNames;  // "" (cancelled) when none is left
-    std::vector<std::string> questions; // texts of AskNoOkCancel
-    std::vector<std::string> errors;    // "caption|text" of ShowError
-    std::vector<FileFilter> openFilters;
-    std::vector<FileFilter> saveFilters;
-
-    Answer AskNoOkCancel(const std::string& text) override
-    {
-        questions.push_back(text);
-        return take(answers, Answer::Cancel);
-    }
-    void ShowError(const std::string& caption, const std::string& text) override
-    {
-        errors.push_back(caption + "|" + text);
-    }
-    std::string OpenFileName(const FileFilter& filter) override
-    {
-        openFilters.push_back(filter);
-        return take(fileNames, std::string());
-    }
-    std::string SaveFileName(const FileFilter& filter) override
-    {
-        saveFilters.push_back(filter);
-        return take(fileNames, std::string());
-    }
-
-private:
-    template <typename T> static T take(std::deque<T>& queue, T otherwise)
-    {
-        if (queue.empty()) {
-            return otherwise;
-        }
-        T value = queue.front();
-        queue.pop_front();
-        return value;
-    }
-};
+using Answer = Questions::Answer;
 
 using test::ReadBytes;
 
@@ -241,9 +200,9 @@ TEST_P(SaveUnnamed, GoesThroughTheSaveDialogAndKeepsTheCaption)
     const std::string target = path("new.file");
     questions.fileNames.push_back(target);
     EXPECT_TRUE(controller.Save());
-    ASSERT_EQ(questions.saveFilters.size(), 2u);
-    EXPECT_EQ(questions.saveFilters[1].pairs, EditorFilePairs);
-    EXPECT_EQ(questions.saveFilters[1].index, c.preselected);
+    ASSERT_EQ(questions.saveChoices.size(), 2u);
+    EXPECT_EQ(questions.saveChoices[1].filter.pairs, EditorFilePairs);
+    EXPECT_EQ(questions.saveChoices[1].filter.index, c.preselected);
     EXPECT_EQ(controller.Model().Path(), target);
     EXPECT_EQ(controller.Model().Caption(), c.caption);
     EXPECT_FALSE(controller.Model().IsModified());
@@ -252,7 +211,7 @@ TEST_P(SaveUnnamed, GoesThroughTheSaveDialogAndKeepsTheCaption)
 
     // Named now: the next save asks nothing.
     EXPECT_TRUE(controller.Save());
-    EXPECT_EQ(questions.saveFilters.size(), 2u);
+    EXPECT_EQ(questions.saveChoices.size(), 2u);
     EXPECT_EQ(saved, (std::vector<std::string>{target, target}));
 }
 

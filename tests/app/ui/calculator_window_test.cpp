@@ -3,8 +3,8 @@
 
 #include "tools/calculator/ui/calculator_window.h"
 
+#include "engine/scripted_questions.h"
 #include "engine/text_output.h"
-#include "engine/ui/scripted_prompt.h"
 #include "ui_test_support.h"
 
 #include <QDir>
@@ -29,7 +29,7 @@ bool SaveScreenshot(QWidget* window, const char* name)
 
 struct CalculatorFixture {
     TextLines output;
-    ScriptedPrompt prompt;
+    ScriptedQuestions prompt;
     TFormCalculator window{output, prompt, [] { return TDateRec{2007, 1, 7, 10, 30, 0, 0}; }};
 
     void Click(const char* name)
@@ -81,8 +81,8 @@ private slots:
 
         f.Field()->setText(QStringLiteral("0.0.0"));
         f.Click("BSubstr");
-        QCOMPARE(f.prompt.asked.size(), 1);
-        QVERIFY(f.prompt.asked.last().startsWith(QStringLiteral("Неверное значение|Допустимые значения:")));
+        QCOMPARE(f.prompt.asked.size(), std::size_t{1});
+        QVERIFY(f.prompt.asked.back().starts_with("Неверное значение|Допустимые значения:"));
 
         f.Click("BToday");
         QCOMPARE(f.Field()->text(), QStringLiteral("07.01.2007"));
@@ -95,8 +95,8 @@ private slots:
         QCOMPARE(f.Field()->text(), QStringLiteral("7.5.2007"));
         f.Field()->setText(QStringLiteral("7.5"));
         f.Click("BKala");
-        QCOMPARE(f.prompt.asked.last(),
-                 QStringLiteral("Орвенда|Должна быть указана дата!\n7.5\nНе является датой."));
+        QCOMPARE(f.prompt.asked.back(),
+                 std::string("Орвенда|Должна быть указана дата!\n7.5\nНе является датой."));
 
         QSignalSpy calendar(&f.window, &TFormCalculator::calendarRequested);
         f.Click("BCal");
@@ -122,8 +122,7 @@ private slots:
         qputenv("PATH", bin.path().toLocal8Bit());
         f.Click("BSysCalc");
         QVERIFY(started.isEmpty());
-        QVERIFY(
-            f.prompt.asked.last().startsWith(QStringLiteral("Калькулятор|Не найден ни один калькулятор")));
+        QVERIFY(f.prompt.asked.back().starts_with("Калькулятор|Не найден ни один калькулятор"));
 
         // The first one found is started; a later one in the list is not.
         for (const char* name : {"xcalc", "kcalc"}) {
@@ -134,7 +133,7 @@ private slots:
         f.Click("BSysCalc");
         qputenv("PATH", path);
         QCOMPARE(started, QStringList{bin.path() + QStringLiteral("/kcalc")});
-        QCOMPARE(f.prompt.asked.size(), 1);
+        QCOMPARE(f.prompt.asked.size(), std::size_t{1});
     }
 };
 

@@ -40,9 +40,10 @@ private slots:
     {
         MainWindowFixture f;
         f.Start();
-        TFormEvtOnPeriod period(FixedNow, [&f] { return f.window->GetSession().CurrentDay().Year; });
-        QObject::connect(&period, &TFormEvtOnPeriod::periodChosen, f.window.get(), &TFormMain::ShowPeriod);
-        period.show();
+        // The menu entry is enabled and opens the window that Windows created.
+        QVERIFY(f.Action("NPeriod")->isEnabled());
+        f.Action("TBPeriod")->trigger();
+        TFormEvtOnPeriod& period = f.windows->EvtOnPeriod();
         QVERIFY(QTest::qWaitForWindowExposed(&period));
         const auto field = [&](const char* name) { return period.findChild<QLineEdit*>(name); };
         const auto label = [&](const char* name) { return period.findChild<QLabel*>(name)->text(); };

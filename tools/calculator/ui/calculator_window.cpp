@@ -1,7 +1,7 @@
 #include "tools/calculator/ui/calculator_window.h"
 
+#include "engine/questions.h"
 #include "engine/text.h"
-#include "engine/ui/prompt.h"
 
 #include <QCoreApplication>
 #include <QGridLayout>
@@ -24,9 +24,9 @@ QString ToQ(const std::string& text)
 
 } // namespace
 
-TFormCalculator::TFormCalculator(TextOutput& output, Prompt& prompt, std::function<TDateRec()> now,
+TFormCalculator::TFormCalculator(TextOutput& output, Questions& questions, std::function<TDateRec()> now,
                                  QWidget* parent)
-    : QWidget(parent, Qt::Window | Qt::MSWindowsFixedSizeDialogHint), m_calc(output), m_prompt(prompt),
+    : QWidget(parent, Qt::Window | Qt::MSWindowsFixedSizeDialogHint), m_calc(output), m_questions(questions),
       m_now(std::move(now)),
       m_startProgram([](const QString& program) { return QProcess::startDetached(program); })
 {
@@ -163,9 +163,7 @@ void TFormCalculator::BEClearClick()
 void TFormCalculator::ShowRefusal(const CalcMessage& message)
 {
     // A plain message goes under the program's own title.
-    const QString caption =
-        message.caption.empty() ? QCoreApplication::applicationName() : ToQ(message.caption);
-    m_prompt.Inform(this, caption, ToQ(message.text));
+    m_questions.Inform(message.caption.empty() ? std::string(ProgramName) : message.caption, message.text);
 }
 
 void TFormCalculator::Finish(const CalcStep& step)
@@ -200,13 +198,12 @@ void TFormCalculator::BSysCalcClick()
         if (program.isEmpty())
             continue;
         if (!m_startProgram(program))
-            m_prompt.Inform(this, QStringLiteral("Калькулятор"),
-                            QStringLiteral("Не удалось запустить калькулятор %1.").arg(program));
+            m_questions.Inform("Калькулятор",
+                               "Не удалось запустить калькулятор " + program.toStdString() + ".");
         return;
     }
-    m_prompt.Inform(this, QStringLiteral("Калькулятор"),
-                    QStringLiteral("Не найден ни один калькулятор: gnome-calculator, kcalc, galculator, "
-                                   "mate-calc, xcalc.\nУстановите один из них."));
+    m_questions.Inform("Калькулятор", "Не найден ни один калькулятор: gnome-calculator, kcalc, galculator, "
+                                      "mate-calc, xcalc.\nУстановите один из них.");
 }
 
 void TFormCalculator::ShowWindow()

@@ -19,7 +19,7 @@ class QPushButton;
 
 namespace orvenda {
 
-class Prompt;
+class Questions;
 class TextOutput;
 
 // The calculator programs of the usual desktops, in the order they are looked for.
@@ -32,7 +32,7 @@ public:
     // Seams: where the steps are printed, where messages go, the clock for
     // "Сегодня", and how a program is started (true when it started).
     using ProgramStarter = std::function<bool(const QString& program)>;
-    TFormCalculator(TextOutput& output, Prompt& prompt, std::function<TDateRec()> now,
+    TFormCalculator(TextOutput& output, Questions& questions, std::function<TDateRec()> now,
                     QWidget* parent = nullptr);
 
     void SetProgramStarter(ProgramStarter starter) { m_startProgram = std::move(starter); }
@@ -68,7 +68,7 @@ private:
     void ShowRefusal(const CalcMessage& message);
 
     DateCalculator m_calc;
-    Prompt& m_prompt;
+    Questions& m_questions;
     std::function<TDateRec()> m_now;
     ProgramStarter m_startProgram;
     QLineEdit* m_field = nullptr;
