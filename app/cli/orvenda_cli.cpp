@@ -2,6 +2,7 @@
 // the desktop program. UTF-8 on standard output.
 
 #include "app/astro_panel.h"
+#include "app/cli/calc_command.h"
 #include "app/cli/report_command.h"
 #include "app/program_folders.h"
 #include "app/session.h"
@@ -11,6 +12,7 @@
 #include "editors/event_file.h"
 #include "engine/date.h"
 #include "engine/text.h"
+#include "events/period.h"
 #include "tools/calculator/characteristics.h"
 
 #include <clocale>
@@ -33,8 +35,10 @@ const char* const kUsage =
     "Использование:\n"
     "  orvenda-cli chars Д.М.Г    характеристики даты по Калачакре\n"
     "  orvenda-cli astro Д.М.Г    строки панели Калачакры для даты\n"
-    "  orvenda-cli day [--folder ПАПКА] [--now \"Д.М.Г Ч:М:С\"] [--details]\n"
-    "                             главное окно на текущий день\n"
+    "  orvenda-cli day [--folder ПАПКА] [--now \"Д.М.Г Ч:М:С\"] [--details] [--period Д.М.Г Д.М.Г]\n"
+    "                             главное окно на текущий день (или события за период)\n"
+    "  orvenda-cli calc ЗНАЧЕНИЕ|+|-|=|C ...\n"
+    "                             калькулятор дат: даты и числа дней с операциями\n"
     "  orvenda-cli rewrite ФАЙЛ   текст, который запишет сохранение файла без изменений\n"
     "  orvenda-cli off ФАЙЛ N     отключить событие номер N (как \"Отключить\")\n"
     "  orvenda-cli delete ФАЙЛ N  удалить событие номер N (как \"Удалить\")\n"
@@ -134,6 +138,7 @@ int CommandDay(const std::vector<std::string>& args)
 {
     std::optional<std::string> folder;
     std::optional<TDateRec> now;
+    std::optional<PeriodDays> period;
     bool details = false;
     for (std::size_t i = 0; i < args.size(); ++i) {
         if (args[i] == "--details") {
@@ -149,6 +154,16 @@ int CommandDay(const std::vector<std::string>& args)
                 return kExitUsage;
             }
             now = moment;
+        } else if (args[i] == "--period" && i + 2 < args.size()) {
+            // Both dates with their years, as the period window with "учитывать год" ticked.
+            TDateRec from;
+            TDateRec to;
+            if (!ParseDateArgument(args[i + 1], from) || !ParseDateArgument(args[i + 2], to))
+                return kExitUsage;
+            i += 2;
+            if (IsLater(from, to))
+                SwapDates(from, to);
+            period = PeriodDays{from, to};
         } else {
             return Usage();
         }
@@ -177,6 +192,8 @@ int CommandDay(const std::vector<std::string>& args)
         std::cerr << "orvenda-cli: " << refreshed.error << '\n';
         return kExitUsage;
     }
+    if (period)
+        session.ShowPeriod(period->from, period->to);
     PrintView(session, details);
     std::cout.flush();
     if (!std::cout)
@@ -246,6 +263,8 @@ int main(int argc, char** argv)
         return CommandAstro(args);
     if (command == "day")
         return CommandDay(args);
+    if (command == "calc")
+        return CommandCalc(args);
     if (command == "rewrite")
         return CommandRewrite(args);
     if (command == "off")

@@ -316,6 +316,13 @@ void TFormMain::ApplyOwnLooks(const TLooks& looks)
     orvenda::ApplyLook(m_list, looks[LcEvt]);
 }
 
+void TFormMain::ShowPeriod(TDateRec from, TDateRec to)
+{
+    m_session.ShowPeriod(from, to);
+    ShowView();
+    FitColumns();
+}
+
 void TFormMain::ShowCommandResult(const CommandResult& result)
 {
     SyncMarks();

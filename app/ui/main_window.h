@@ -52,6 +52,9 @@ public:
 
     // StartUp and the first refresh; runs once, when the window is first shown.
     void Start();
+    // The period window's "Показать": the event list laid out over from..to,
+    // until the next refresh or grouping command.
+    void ShowPeriod(TDateRec from, TDateRec to);
 
     // What reading the configuration does to this window.
     void ShowCurrentDay() override;

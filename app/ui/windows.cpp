@@ -7,6 +7,7 @@
 #include "app/ui/status_window.h"
 #include "config/ui/form_options.h"
 #include "editors/ui/event_editor_window.h"
+#include "events/ui/period_window.h"
 
 namespace orvenda {
 
@@ -38,6 +39,9 @@ Windows::Windows(SessionEnvironment env, Questions& questions)
     // The editor's lookup lists are delivered templates.
     m_editor = std::make_unique<TFormEvtEdit>(dataFolder, session.GetJournal(), questions);
     m_calendar = std::make_unique<TFormCalendar>();
+    // Both pickers start at today.
+    m_evtOnPeriod = std::make_unique<TFormEvtOnPeriod>(session.Environment().clock.now(),
+                                                       [&session] { return session.CurrentDay().Year; });
     Connect();
 }
 
@@ -77,6 +81,11 @@ void Windows::Connect()
         editor->OpenFile(path);
         editor->RefreshStatus();
     });
+
+    // "Показать" lays out the main window's list over the period.
+    TFormEvtOnPeriod* period = m_evtOnPeriod.get();
+    QObject::connect(main, &TFormMain::periodRequested, period, &TFormEvtOnPeriod::ShowWindow);
+    QObject::connect(period, &TFormEvtOnPeriod::periodChosen, main, &TFormMain::ShowPeriod);
 }
 
 } // namespace orvenda

@@ -16,6 +16,7 @@ namespace orvenda {
 class TFormAbout;
 class TFormCalendar;
 class TFormEvtEdit;
+class TFormEvtOnPeriod;
 class TFormMain;
 class TFormOptions;
 class TFormStatus;
@@ -34,6 +35,7 @@ public:
     TFormAbout& About() noexcept { return *m_about; }
     TFormEvtEdit& Editor() noexcept { return *m_editor; }
     TFormCalendar& Calendar() noexcept { return *m_calendar; }
+    TFormEvtOnPeriod& EvtOnPeriod() noexcept { return *m_evtOnPeriod; }
 
 private:
     void Connect();
@@ -51,8 +53,9 @@ private:
     // the tables TFormTables
     std::unique_ptr<TFormCalendar> m_calendar;
     // the spreadsheet colours TFormPrincipleColor, the personal event list
-    // TFormEvtList, the period TFormEvtOnPeriod, and last the text editor
-    // TFormTextEditor
+    // TFormEvtList
+    std::unique_ptr<TFormEvtOnPeriod> m_evtOnPeriod;
+    // and last the text editor TFormTextEditor
 };
 
 } // namespace orvenda
