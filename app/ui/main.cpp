@@ -7,11 +7,13 @@
 #include "app/ui/application.h"
 #include "app/ui/calendar_window.h"
 #include "app/ui/main_window.h"
+#include "app/ui/principle_color_window.h"
 #include "app/ui/program_icon.h"
 #include "app/ui/status_window.h"
 #include "config/autostart.h"
 #include "config/ui/form_options.h"
 #include "editors/ui/event_editor_window.h"
+#include "editors/ui/text_editor_window.h"
 #include "engine/ui/prompt.h"
 
 #include <clocale>
@@ -45,9 +47,16 @@ int main(int argc, char** argv)
     // The editor owns its new-file dialog.
     orvenda::TFormEvtEdit formEvtEdit(programFolder, session.GetJournal(), prompt);
     orvenda::TFormCalendar formCalendar;
+    // The colours live while the program runs; the day report reads them.
+    orvenda::PrincipleColours principleColours;
+    orvenda::TFormPrincipleColor formPrincipleColor(principleColours, prompt);
+    // Last of all: the tools print into it.
+    orvenda::TFormTextEditor formTextEditor(programFolder, prompt);
     formMain.SetWindows(&formStatus, &formAbout, &formCalendar);
     formMain.SetEditorWindows(&formEvtEdit, &formOptions);
     QObject::connect(&formMain, &orvenda::TFormMain::exitAccepted, &app, &QCoreApplication::quit);
+    QObject::connect(&formMain, &orvenda::TFormMain::textEditorRequested, &formTextEditor,
+                     &orvenda::TFormTextEditor::ShowEditor);
 
     formMain.show();
     return QApplication::exec();

@@ -72,6 +72,8 @@ public:
 signals:
     // "&Выход" confirmed, or the window closed by its title bar.
     void exitAccepted();
+    // "Текстовый редактор" or its tool button: the text editor is to be shown.
+    void textEditorRequested();
 
 protected:
     void showEvent(QShowEvent* event) override;
