@@ -50,7 +50,8 @@ int main(int argc, char** argv)
     // The colours live while the program runs; the day report reads them.
     orvenda::PrincipleColours principleColours;
     orvenda::TFormPrincipleColor formPrincipleColor(principleColours, prompt);
-    // Last of all: the tools print into it.
+    // The text editor: the tools print into it (it is their TextOutput&), so
+    // they are created after it; it is shown by the main window and by them.
     orvenda::TFormTextEditor formTextEditor(programFolder, prompt);
     formMain.SetWindows(&formStatus, &formAbout, &formCalendar);
     formMain.SetEditorWindows(&formEvtEdit, &formOptions);

@@ -52,8 +52,8 @@ TFormPrincipleColor::TFormPrincipleColor(PrincipleColours& colours, Prompt& prom
         }
     }
 
-    // Opening the template needs the spreadsheet program, which this
-    // version does not drive yet.
+    // Opening the template needs the spreadsheet program: disabled until
+    // that is available.
     BOpenTemplate = new QPushButton(QStringLiteral("Открыть шаблон"), this);
     BOpenTemplate->setObjectName(QStringLiteral("BOpenTemplate"));
     BOpenTemplate->setEnabled(false);
@@ -75,6 +75,7 @@ TFormPrincipleColor::TFormPrincipleColor(PrincipleColours& colours, Prompt& prom
 
     connect(RBMonthColor, &QRadioButton::toggled, this, &TFormPrincipleColor::showChoice);
     connect(BClose, &QPushButton::clicked, this, &QWidget::hide);
+    connect(BOpenTemplate, &QPushButton::clicked, this, &TFormPrincipleColor::openTemplateRequested);
     showChoice();
 }
 
@@ -88,6 +89,18 @@ void TFormPrincipleColor::PanelClick(int k)
                                                       static_cast<std::uint8_t>(chosen->green()),
                                                       static_cast<std::uint8_t>(chosen->blue())};
     paintPanel(k);
+}
+
+void TFormPrincipleColor::ShowColours()
+{
+    show();
+    raise();
+    activateWindow();
+}
+
+void TFormPrincipleColor::SetTemplateAvailable(bool available)
+{
+    BOpenTemplate->setEnabled(available);
 }
 
 void TFormPrincipleColor::showChoice()

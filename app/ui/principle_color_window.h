@@ -28,7 +28,15 @@ public:
     // Panel k (0..9): the colour dialog; a confirmed colour becomes the panel's.
     void PanelClick(int k);
 
+    // Shows the window, raised (the tables window's day report options).
+    void ShowColours();
+    // "Открыть шаблон" works once the spreadsheet program can be driven.
+    void SetTemplateAvailable(bool available);
     QPushButton* OpenTemplateButton() const noexcept { return BOpenTemplate; }
+
+signals:
+    // "Открыть шаблон": the day report's template is to be opened.
+    void openTemplateRequested();
 
 private:
     void showChoice();

@@ -10,6 +10,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSignalSpy>
 
 using namespace orvenda;
 
@@ -71,6 +72,12 @@ private slots:
         byMonth->click();
         QVERIFY(group->isVisible());
         QCOMPARE(shown(window, 5), QColor(1, 2, 3));
+
+        // Once the spreadsheet program can be driven, the button asks for the template.
+        QSignalSpy templateRequests(&window, &TFormPrincipleColor::openTemplateRequested);
+        window.SetTemplateAvailable(true);
+        window.OpenTemplateButton()->click();
+        QCOMPARE(templateRequests.size(), 1);
 
         window.findChild<QPushButton*>(QStringLiteral("BClose"))->click();
         QVERIFY(!window.isVisible());
