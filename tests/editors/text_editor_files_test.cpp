@@ -1,4 +1,3 @@
-#include "editors/text_area_output.h"
 #include "editors/text_editor_files.h"
 
 #include "tests/config/temp_folder.h"
@@ -74,15 +73,6 @@ TEST(TextEditorFiles, PlainTextIsSavedAsWindows1251WithCrLf)
     EXPECT_NE(message.find(path), std::string::npos);
 }
 
-TEST(TextEditorFiles, FailedSaveSaysWhy)
-{
-    TempFolder folder;
-    const SaveResult result = SaveRichText(folder / "missing/out.rtf", {{{}, "x"}});
-    ASSERT_EQ(result.status, SaveResult::WriteFailed);
-    EXPECT_NE(SaveFailureMessage(folder / "missing/out.rtf", result).find("не сохранён: "),
-              std::string::npos);
-}
-
 TEST(TextEditorFiles, LoadingFollowsTheAreasMode)
 {
     TempFolder folder;
@@ -118,64 +108,6 @@ TEST(TextEditorFiles, WhatCannotBeLoadedIsRefusedWithAReason)
         EXPECT_EQ(text.status, LoadedText::Failed) << path;
         EXPECT_FALSE(text.error.empty());
     }
-}
-
-// The area as a string, as the window's document behaves.
-class StringArea final : public TextArea {
-public:
-    std::string text;
-
-    std::size_t LineCount() const override
-    {
-        std::size_t lines = 0;
-        for (const char c : text) {
-            lines += c == '\n';
-        }
-        return lines + (EndsInsideLine() ? 1 : 0);
-    }
-    bool EndsInsideLine() const override { return !text.empty() && text.back() != '\n'; }
-    void InsertAtEnd(std::string_view more) override { text += more; }
-};
-
-TEST(TextAreaOutput, LinesAndBlocksLandAsTheToolsExpect)
-{
-    struct Case {
-        const char* name;
-        const char* before;
-        const char* after; // after StartOutputBlock(), AppendLine("x\r\ny")
-    };
-    const Case cases[] = {
-        {"EmptyAreaGetsNoSeparation", "", "x\ny\n"},
-        {"OneLineGetsNoSeparation", "one\n", "one\nx\ny\n"},
-        {"UnfinishedLineIsFinishedFirst", "one", "one\nx\ny\n"},
-        {"TwoLinesGetTwoEmptyLines", "one\ntwo\n", "one\ntwo\n\n\nx\ny\n"},
-        {"TwoLinesTheLastUnfinished", "one\ntwo", "one\ntwo\n\n\nx\ny\n"},
-        {"EmptyLinesCountToo", "\n\n", "\n\n\n\nx\ny\n"},
-    };
-    for (const Case& c : cases) {
-        StringArea area;
-        area.text = c.before;
-        TextAreaOutput output(area);
-        output.StartOutputBlock();
-        output.AppendLine("x\r\ny");
-        EXPECT_EQ(area.text, c.after) << c.name;
-    }
-
-    // The same lines as the plain holder the terminal and the tests use.
-    StringArea area;
-    TextAreaOutput output(area);
-    TextLines lines;
-    for (TextOutput* out : {static_cast<TextOutput*>(&output), static_cast<TextOutput*>(&lines)}) {
-        out->AppendLine("a\nb");
-        out->StartOutputBlock();
-        out->AppendLine("");
-        out->AppendLine("c\r\nd");
-    }
-    std::string joined;
-    for (const std::string& line : lines.Lines()) {
-        joined += line + "\n";
-    }
-    EXPECT_EQ(area.text, joined);
 }
 
 } // namespace
