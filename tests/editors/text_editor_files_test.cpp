@@ -1,6 +1,6 @@
 #include "editors/text_editor_files.h"
 
-#include "tests/config/temp_folder.h"
+#include "tests/support/test_files.h"
 
 #include <sys/stat.h>
 

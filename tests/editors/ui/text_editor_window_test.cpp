@@ -51,7 +51,7 @@ public:
 class TextEditorWindowTest : public QObject {
     Q_OBJECT
 
-    std::unique_ptr<test::TempFolder> folder;
+    std::unique_ptr<test::Cp1251Folder> folder;
     std::unique_ptr<FolderPrompt> prompt;
     std::unique_ptr<TFormTextEditor> window;
 
@@ -77,7 +77,7 @@ class TextEditorWindowTest : public QObject {
 private slots:
     void init()
     {
-        folder = std::make_unique<test::TempFolder>();
+        folder = std::make_unique<test::Cp1251Folder>();
         prompt = std::make_unique<FolderPrompt>();
         window = std::make_unique<TFormTextEditor>(folder->path(QStringLiteral("program/")), *prompt);
     }
