@@ -6,6 +6,7 @@
 #include "app/system_clock.h"
 #include "app/ui/application.h"
 #include "app/ui/main_window.h"
+#include "app/ui/principle_color_window.h"
 #include "app/ui/program_icon.h"
 #include "app/ui/windows.h"
 #include "config/autostart.h"

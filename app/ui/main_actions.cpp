@@ -90,7 +90,7 @@ void CreateMenus(QMainWindow* w, MainActions& a)
                           QKeySequence(Qt::CTRL | Qt::Key_S));
     a.NHelp = Entry(w, "NHelp", QStringLiteral("Справка"), {}, QKeySequence(Qt::Key_F1));
     a.NAbout = Entry(w, "NAbout", QStringLiteral("О программе"));
-    Disable({a.NPeriod, a.NEditor, a.NEvtList, a.NTables, a.NCalculator, a.NTextEditor, a.NOptions});
+    Disable({a.NPeriod, a.NEditor, a.NEvtList, a.NTables, a.NCalculator, a.NOptions});
 
     QMenuBar* bar = w->menuBar();
     QMenu* events = bar->addMenu(QStringLiteral("&События"));
@@ -142,7 +142,7 @@ void CreateToolBar(QMainWindow* w, MainActions& a)
                          Icon("preferences-system", QStyle::SP_DriveHDIcon));
     a.TBAbout = Button(w, "TBAbout", QString(), QStringLiteral("О программе"),
                        Icon("help-about", QStyle::SP_MessageBoxInformation));
-    Disable({a.TBPeriod, a.TBEditor, a.TBEvtList, a.TBTables, a.TBCalculator, a.TBTextEditor, a.TBOptions});
+    Disable({a.TBPeriod, a.TBEditor, a.TBEvtList, a.TBTables, a.TBCalculator, a.TBOptions});
 
     QToolBar* bar = a.ToolBar1;
     bar->addAction(a.TBRefresh);

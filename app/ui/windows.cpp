@@ -4,10 +4,13 @@
 #include "app/ui/calendar_key.h"
 #include "app/ui/calendar_window.h"
 #include "app/ui/main_window.h"
+#include "app/ui/principle_color_window.h"
 #include "app/ui/status_window.h"
 #include "config/ui/form_options.h"
 #include "editors/ui/event_editor_window.h"
+#include "editors/ui/text_editor_window.h"
 #include "events/ui/period_window.h"
+#include "tools/calculator/ui/calculator_window.h"
 
 namespace orvenda {
 
@@ -29,19 +32,24 @@ Windows::Windows(SessionEnvironment env, Questions& questions)
     const QString programPath = QString::fromStdString(env.programPath);
     // Pictures, templates and help come from the data folder; without one
     // they lie beside the program.
-    const QString dataFolder = env.dataFolder.empty() ? programFolder : QString::fromStdString(env.dataFolder);
+    const QString dataFolder =
+        env.dataFolder.empty() ? programFolder : QString::fromStdString(env.dataFolder);
     m_main = std::make_unique<TFormMain>(std::move(env), questions);
     Session& session = m_main->GetSession();
     m_options = std::make_unique<TFormOptions>(session.Config(), programFolder, autostartDir, programPath,
                                                session.GetJournal(), questions);
     m_status = std::make_unique<TFormStatus>(session.GetJournal());
+    m_calculator = std::make_unique<TFormCalculator>(m_output, questions, session.Environment().clock.now);
     m_about = std::make_unique<TFormAbout>(programFolder, dataFolder);
     // The editor's lookup lists are delivered templates.
     m_editor = std::make_unique<TFormEvtEdit>(dataFolder, session.GetJournal(), questions);
     m_calendar = std::make_unique<TFormCalendar>();
+    m_principleColor = std::make_unique<TFormPrincipleColor>(m_colours, questions);
     // Both pickers start at today.
     m_evtOnPeriod = std::make_unique<TFormEvtOnPeriod>(session.Environment().clock.now(),
                                                        [&session] { return session.CurrentDay().Year; });
+    m_textEditor = std::make_unique<TFormTextEditor>(programFolder, questions);
+    m_output.target = m_textEditor.get();
     Connect();
 }
 
@@ -86,6 +94,19 @@ void Windows::Connect()
     TFormEvtOnPeriod* period = m_evtOnPeriod.get();
     QObject::connect(main, &TFormMain::periodRequested, period, &TFormEvtOnPeriod::ShowWindow);
     QObject::connect(period, &TFormEvtOnPeriod::periodChosen, main, &TFormMain::ShowPeriod);
+
+    // The text editor, and the calculator that prints into it.
+    TFormTextEditor* text = m_textEditor.get();
+    TFormCalculator* calculator = m_calculator.get();
+    QObject::connect(main, &TFormMain::textEditorRequested, text, &TFormTextEditor::ShowEditor);
+    QObject::connect(main, &TFormMain::calculatorRequested, calculator, &TFormCalculator::ShowWindow);
+    QObject::connect(calculator, &TFormCalculator::outputBelowRequested, text, &TFormTextEditor::ShowBelow);
+    QObject::connect(calculator, &TFormCalculator::outputRequested, text, &TFormTextEditor::ShowEditor);
+    QObject::connect(calculator, &TFormCalculator::calendarRequested, calendar, [calendar] {
+        calendar->SetCallerKey(CalcCallerKey);
+        ShowWindow(*calendar);
+    });
+    QObject::connect(calendar, &TFormCalendar::calcDatePicked, calculator, &TFormCalculator::SetPickedDate);
 }
 
 } // namespace orvenda

@@ -53,8 +53,7 @@ QString ShowReport(Questions& questions, const reports::ReportResult& report,
     return path;
 }
 
-bool OpenDayTemplate(Questions& questions, const std::string& programFolder,
-                     const FileOpener& open)
+bool OpenDayTemplate(Questions& questions, const std::string& programFolder, const FileOpener& open)
 {
     const QString path = FromUtf8(programFolder + "Template/kala_day.xlsx");
     if (QFileInfo(path).isFile() && open(path))

@@ -40,8 +40,8 @@ TEST(ShowReport, SavesOpensAndSaysWhatWentWrong)
     EXPECT_EQ(prompt.asked.size(), 1u);
 
     // No program opens it: the user is told where it lies.
-    const QString again = ShowReport(prompt, report, folder.folder(), "Отчёт", kNow,
-                                     [](const QString&) { return false; });
+    const QString again =
+        ShowReport(prompt, report, folder.folder(), "Отчёт", kNow, [](const QString&) { return false; });
     ASSERT_EQ(prompt.asked.size(), 2u);
     EXPECT_EQ(prompt.asked[1], "Ошибка|" + reports::NotOpenedMessage(again.toStdString()));
 
