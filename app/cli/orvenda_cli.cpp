@@ -2,6 +2,7 @@
 // the desktop program. UTF-8 on standard output.
 
 #include "app/astro_panel.h"
+#include "app/cli/cli_commands.h"
 #include "app/session.h"
 #include "app/system_clock.h"
 #include "config/autostart.h"
@@ -35,7 +36,11 @@ const char* const kUsage =
     "                             главное окно на текущий день\n"
     "  orvenda-cli rewrite ФАЙЛ   текст, который запишет сохранение файла без изменений\n"
     "  orvenda-cli off ФАЙЛ N     отключить событие номер N (как \"Отключить\")\n"
-    "  orvenda-cli delete ФАЙЛ N  удалить событие номер N (как \"Удалить\")\n";
+    "  orvenda-cli delete ФАЙЛ N  удалить событие номер N (как \"Удалить\")\n"
+    "  orvenda-cli table ВИД ...  таблица окна \"Таблицы\": century ОТ ДО, year ОТ ДО, month ГОД,\n"
+    "                             decade ГОД, week ГОД, days Д.М.Г Д.М.Г, zodiac5 ОТ ДО [--no-group],\n"
+    "                             zodiac ГОД, calendar ГОД, birthday ОТ ДО ШИРИНА\n"
+    "  orvenda-cli list ФАЙЛ      записи списка событий: дата, табуляция, событие\n";
 
 int Usage()
 {
@@ -217,5 +222,9 @@ int main(int argc, char** argv)
         return CommandChangeEvent(args, false);
     if (command == "delete")
         return CommandChangeEvent(args, true);
+    if (command == "table")
+        return cli::CommandTable(args);
+    if (command == "list")
+        return cli::CommandList(args);
     return Usage();
 }
