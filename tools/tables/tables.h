@@ -20,6 +20,8 @@ namespace orvenda {
 
 // A longer table is refused by the terminal and asked about by the window.
 inline constexpr std::uint64_t kTableLineLimit = 100000;
+// Not even asked about: the text window could not hold it.
+inline constexpr std::uint64_t kTableHardLimit = 2000000;
 // The inputs stay well inside 32 bits, so that every year a table computes
 // from them (the next year, the year 32 later, 100 times a century) fits.
 inline constexpr std::int32_t kTableYearLimit = 999999999;
