@@ -13,6 +13,7 @@
 #include "config/ui/form_options.h"
 #include "editors/ui/event_editor_window.h"
 #include "engine/ui/prompt.h"
+#include "tools/eventlist/ui/event_list_window.h"
 
 #include <clocale>
 
@@ -47,7 +48,28 @@ int main(int argc, char** argv)
     orvenda::TFormCalendar formCalendar;
     formMain.SetWindows(&formStatus, &formAbout, &formCalendar);
     formMain.SetEditorWindows(&formEvtEdit, &formOptions);
-    QObject::connect(&formMain, &orvenda::TFormMain::exitAccepted, &app, &QCoreApplication::quit);
+    orvenda::TFormEvtList formEvtList(prompt, programFolder);
+    // Unsaved entries of the event list are offered for saving; Cancel keeps the program running.
+    QObject::connect(&formMain, &orvenda::TFormMain::exitAccepted, &app, [&] {
+        if (formEvtList.AskToSaveChanges())
+            QCoreApplication::quit();
+        else
+            formMain.show();
+    });
+    QObject::connect(&formMain, &orvenda::TFormMain::eventListRequested, &formEvtList, [&] {
+        formEvtList.show();
+        formEvtList.raise();
+        formEvtList.activateWindow();
+    });
+    QObject::connect(&formMain, &orvenda::TFormMain::addToListRequested, &formEvtList,
+                     [&](orvenda::TDateRec date, const QString& text) {
+                         if (formEvtList.isHidden()) {
+                             formEvtList.show();
+                             formMain.raise();
+                             formMain.activateWindow();
+                         }
+                         formEvtList.AddEntry(date, text);
+                     });
 
     formMain.show();
     return QApplication::exec();

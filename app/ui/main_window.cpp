@@ -196,6 +196,11 @@ void TFormMain::ConnectCommands()
         m_actions.ToolBar1->hide();
     });
 
+    connect(a.NEvtList, &QAction::triggered, this, &TFormMain::eventListRequested);
+    connect(a.TBEvtList, &QAction::triggered, a.NEvtList, &QAction::trigger);
+    connect(a.NTables, &QAction::triggered, this, &TFormMain::tablesRequested);
+    connect(a.TBTables, &QAction::triggered, a.NTables, &QAction::trigger);
+    connect(a.NAddToList, &QAction::triggered, this, &TFormMain::AddRowToList);
     connect(a.NSwitchOff, &QAction::triggered, this, &TFormMain::SwitchOffRow);
     connect(a.NDelete, &QAction::triggered, this, &TFormMain::DeleteRow);
     connect(m_list, &QWidget::customContextMenuRequested, this,

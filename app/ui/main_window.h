@@ -72,6 +72,13 @@ public:
 signals:
     // "&Выход" confirmed, or the window closed by its title bar.
     void exitAccepted();
+    // "Список событий" or its tool button: the personal event list is to be shown.
+    void eventListRequested();
+    // "Таблицы" or its tool button: the tables window is to be shown.
+    void tablesRequested();
+    // "Добавить в список" on an event row: its date and text go to the
+    // personal event list.
+    void addToListRequested(orvenda::TDateRec date, const QString& text);
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -106,6 +113,7 @@ private:
     void CalendarDatePicked(QDate date);
     void SwitchOffRow();
     void DeleteRow();
+    void AddRowToList();
     void ExitCommand();
     void SaveSettings();
     void ShowWindow(QWidget* window);

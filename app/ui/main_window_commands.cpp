@@ -99,6 +99,17 @@ void TFormMain::DeleteRow()
     ShowCommandResult(m_session.DeleteRow(m_selectedRow));
 }
 
+void TFormMain::AddRowToList()
+{
+    const std::vector<ShownRow>& rows = m_session.View().Events;
+    if (m_selectedRow < 0 || static_cast<std::size_t>(m_selectedRow) >= rows.size() ||
+        rows[static_cast<std::size_t>(m_selectedRow)].FilePath.empty())
+        return;
+    const ShownRow& row = rows[static_cast<std::size_t>(m_selectedRow)];
+    // The full date column keeps the event's year and time, when it has them.
+    emit addToListRequested(ReadYMD(row.FullDate), QString::fromStdString(row.Text));
+}
+
 void TFormMain::ExitCommand()
 {
     if (m_session.Config().ConfirmExit &&
