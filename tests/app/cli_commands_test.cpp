@@ -2,6 +2,7 @@
 // of small event files.
 
 #include "engine/codec.h"
+#include "tests/support/test_files.h"
 
 #include <gtest/gtest.h>
 
@@ -22,30 +23,14 @@ namespace fs = std::filesystem;
 
 class CliCommandTest : public ::testing::Test {
 protected:
-    void SetUp() override
-    {
-        static std::atomic<int> counter{0};
-        m_folder = fs::temp_directory_path() /
-                   ("orvenda-cli-" + std::to_string(::getpid()) + "-" + std::to_string(counter++));
-        fs::create_directories(m_folder);
-    }
-    void TearDown() override { fs::remove_all(m_folder); }
-
-    std::string Path(const std::string& name) const { return (m_folder / name).string(); }
+    std::string Path(const std::string& name) const { return m_folder / name; }
 
     void WriteCp1251(const std::string& name, const std::string& utf8)
     {
-        std::ofstream out(Path(name), std::ios::binary);
-        out << Utf8ToCp1251(utf8).bytes;
+        test::WriteBytes(Path(name), Utf8ToCp1251(utf8).bytes);
     }
 
-    std::string Read(const std::string& name) const
-    {
-        std::ifstream in(Path(name), std::ios::binary);
-        std::ostringstream text;
-        text << in.rdbuf();
-        return text.str();
-    }
+    std::string Read(const std::string& name) const { return test::ReadBytes(Path(name)); }
 
     // Runs orvenda-cli with the arguments; returns the exit code, stdout in `out`.
     int Run(const std::string& arguments, std::string& out)
@@ -58,7 +43,7 @@ protected:
         return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
     }
 
-    fs::path m_folder;
+    test::TempFolder m_folder{"orvenda-cli"};
 };
 
 const char* const kMessy = "[fixed events]\r\n"

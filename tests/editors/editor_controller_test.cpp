@@ -1,4 +1,5 @@
 #include "editors/editor_controller.h"
+#include "tests/support/test_files.h"
 
 #include <gtest/gtest.h>
 
@@ -56,16 +57,9 @@ private:
     }
 };
 
-std::string readBytes(const fs::path& path)
-{
-    std::ifstream in(path, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), {});
-}
+using test::ReadBytes;
 
-void writeBytes(const fs::path& path, const std::string& bytes)
-{
-    std::ofstream(path, std::ios::binary) << bytes;
-}
+using test::WriteBytes;
 
 const std::string FixedFile =
     "[fixed events]\r\n 1  1 2000   3   1 1 New year\r\n 9  5    0   7   0 1 Victory\r\n";
@@ -74,20 +68,12 @@ class EditorControllerTest : public ::testing::Test {
 protected:
     EditorControllerTest()
     {
-        const auto* test = ::testing::UnitTest::GetInstance()->current_test_info();
-        std::string name = std::string("orvenda_controller_") + test->test_suite_name() + "_" + test->name();
-        std::replace(name.begin(), name.end(), '/', '_');
-        m_folder = fs::path(::testing::TempDir()) / name;
-        fs::remove_all(m_folder);
-        fs::create_directories(m_folder);
         controller.SetSavedHandler([this](const std::string& file) { saved.push_back(file); });
     }
-    ~EditorControllerTest() override { fs::remove_all(m_folder); }
-
-    std::string path(const std::string& name) const { return (m_folder / name).string(); }
+    std::string path(const std::string& name) const { return m_folder / name; }
     std::string write(const std::string& name, const std::string& bytes) const
     {
-        writeBytes(path(name), bytes);
+        WriteBytes(path(name), bytes);
         return path(name);
     }
     // A fixed-events file opened and changed in its first record.
@@ -106,7 +92,7 @@ protected:
     std::vector<std::string> saved; // paths given to the saved handler
 
 private:
-    fs::path m_folder;
+    test::TempFolder m_folder{"orvenda-controller"};
 };
 
 // ---- The close question ----
@@ -158,13 +144,13 @@ TEST_P(CloseQuestion, AnswersDecideWhetherTheFileIsSavedAndDropped)
         const bool written = !c.fileNames.empty() && fs::exists(path(c.fileNames[0]));
         EXPECT_EQ(written, c.writesChange);
         if (written) {
-            EXPECT_NE(readBytes(path(c.fileNames[0])).find("Birthday"), std::string::npos);
+            EXPECT_NE(ReadBytes(path(c.fileNames[0])).find("Birthday"), std::string::npos);
         }
     } else {
-        const bool changed = readBytes(file) != FixedFile;
+        const bool changed = ReadBytes(file) != FixedFile;
         EXPECT_EQ(changed, c.writesChange);
         if (changed) {
-            EXPECT_EQ(readBytes(file).substr(0, 30), "[fixed events]\r\n 2  1 2000   3");
+            EXPECT_EQ(ReadBytes(file).substr(0, 30), "[fixed events]\r\n 2  1 2000   3");
         }
     }
 }
@@ -262,7 +248,7 @@ TEST_P(SaveUnnamed, GoesThroughTheSaveDialogAndKeepsTheCaption)
     EXPECT_EQ(controller.Model().Caption(), c.caption);
     EXPECT_FALSE(controller.Model().IsModified());
     EXPECT_EQ(controller.StatusTexts().path, target);
-    EXPECT_EQ(readBytes(target).substr(0, std::string(c.header).size() + 2), std::string(c.header) + "\r\n");
+    EXPECT_EQ(ReadBytes(target).substr(0, std::string(c.header).size() + 2), std::string(c.header) + "\r\n");
 
     // Named now: the next save asks nothing.
     EXPECT_TRUE(controller.Save());
@@ -291,7 +277,7 @@ TEST_F(EditorControllerTest, FailedWriteIsReportedAndKeepsTheMark)
     EXPECT_EQ(journal.Lines()[0].rfind("Не удалось сохранить файл: " + path("missing/x.evt"), 0), 0u);
     EXPECT_TRUE(controller.Model().IsModified());
     EXPECT_EQ(controller.Model().Path(), file);
-    EXPECT_EQ(readBytes(file), FixedFile);
+    EXPECT_EQ(ReadBytes(file), FixedFile);
     EXPECT_TRUE(saved.empty());
 }
 
@@ -302,7 +288,7 @@ TEST_F(EditorControllerTest, TextOutsideWindows1251IsNotWrittenAndNamesTheCharac
     EXPECT_FALSE(controller.Save());
     ASSERT_EQ(questions.errors.size(), 1u);
     EXPECT_NE(questions.errors[0].find("🎄"), std::string::npos);
-    EXPECT_EQ(readBytes(file), FixedFile);
+    EXPECT_EQ(ReadBytes(file), FixedFile);
     EXPECT_TRUE(controller.Model().IsModified());
 }
 

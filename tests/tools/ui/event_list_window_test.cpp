@@ -3,7 +3,7 @@
 // before unsaved entries are closed away.
 
 #include "tools_ui_support.h"
-#include "ui_support/ui_test_registry.h"
+#include "tests/support/ui_test_registry.h"
 
 #include "engine/principles.h"
 #include "engine/ui/scripted_prompt.h"

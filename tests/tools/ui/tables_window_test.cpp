@@ -3,7 +3,7 @@
 // a huge table is asked about.
 
 #include "tools_ui_support.h"
-#include "ui_support/ui_test_registry.h"
+#include "tests/support/ui_test_registry.h"
 
 #include "engine/text_output.h"
 #include "engine/ui/scripted_prompt.h"
