@@ -3,6 +3,7 @@
 
 #include "app/astro_panel.h"
 #include "app/cli/calc_command.h"
+#include "app/cli/cli_commands.h"
 #include "app/cli/report_command.h"
 #include "app/program_folders.h"
 #include "app/session.h"
@@ -42,6 +43,10 @@ const char* const kUsage =
     "  orvenda-cli rewrite ФАЙЛ   текст, который запишет сохранение файла без изменений\n"
     "  orvenda-cli off ФАЙЛ N     отключить событие номер N (как \"Отключить\")\n"
     "  orvenda-cli delete ФАЙЛ N  удалить событие номер N (как \"Удалить\")\n"
+    "  orvenda-cli table ВИД ...  таблица окна \"Таблицы\": century ОТ ДО, year ОТ ДО, month ГОД,\n"
+    "                             decade ГОД, week ГОД, days Д.М.Г Д.М.Г, zodiac5 ОТ ДО [--no-group],\n"
+    "                             zodiac ГОД, calendar ГОД, birthday ОТ ДО ШИРИНА\n"
+    "  orvenda-cli list ФАЙЛ      записи списка событий: дата, табуляция, событие\n"
     "  orvenda-cli report ...     электронные таблицы: birthday ОТ ДО ФАЙЛ.xlsx, calendar ГОД ФАЙЛ.xlsx\n"
     "                             [--template-colours], list ФАЙЛ.evl ФАЙЛ.xlsx\n"
     "  orvenda-cli --help         эта справка\n"
@@ -271,6 +276,10 @@ int main(int argc, char** argv)
         return CommandChangeEvent(args, false);
     if (command == "delete")
         return CommandChangeEvent(args, true);
+    if (command == "table")
+        return cli::CommandTable(args);
+    if (command == "list")
+        return cli::CommandList(args);
     if (command == "report")
         return cli::CommandReport(args);
     return Usage();

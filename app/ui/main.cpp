@@ -11,6 +11,7 @@
 #include "app/ui/windows.h"
 #include "config/autostart.h"
 #include "engine/ui/prompt.h"
+#include "tools/eventlist/ui/event_list_window.h"
 
 #include <clocale>
 
@@ -38,7 +39,14 @@ int main(int argc, char** argv)
     env.clock = orvenda::SystemClock();
 
     orvenda::Windows windows(env, prompt);
-    QObject::connect(&windows.Main(), &orvenda::TFormMain::exitAccepted, &app, &QCoreApplication::quit);
+    // Unsaved entries of the personal event list are offered for saving
+    // first; Cancel keeps the program running.
+    QObject::connect(&windows.Main(), &orvenda::TFormMain::exitAccepted, &app, [&windows] {
+        if (windows.MayQuit())
+            QCoreApplication::quit();
+        else
+            windows.Main().show();
+    });
 
     windows.Main().show();
     return QApplication::exec();

@@ -174,7 +174,7 @@ void CreateEventsMenu(QMainWindow* w, MainActions& a)
     a.NDelete = Entry(w, "NDelete", QStringLiteral("Удалить"));
     a.NEvtEditor = Entry(w, "NEvtEditor", QStringLiteral("Редактор событий"));
     a.NEvtOptions = Entry(w, "NEvtOptions", QStringLiteral("Настройки"));
-    Disable({a.NEvtEdit, a.NAddToList, a.NSwitchOff, a.NDelete, a.NEvtEditor, a.NEvtOptions});
+    Disable({a.NEvtEdit, a.NSwitchOff, a.NDelete, a.NEvtEditor, a.NEvtOptions});
     a.EventsMenu = new QMenu(w);
     a.EventsMenu->addActions({a.NEvtEdit, a.NAddToList, a.NSwitchOff, a.NDelete});
     a.EventsMenu->addSeparator();

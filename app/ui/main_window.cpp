@@ -184,8 +184,6 @@ void TFormMain::ConnectCommands()
     connect(a.NHelp, &QAction::triggered, this, [this] { OpenProgramFile("Orvenda.html"); });
     connect(a.NAbout, &QAction::triggered, this, &TFormMain::aboutRequested);
     connect(a.TBAbout, &QAction::triggered, a.NAbout, &QAction::trigger);
-    connect(a.NTextEditor, &QAction::triggered, this, &TFormMain::textEditorRequested);
-    connect(a.TBTextEditor, &QAction::triggered, a.NTextEditor, &QAction::trigger);
 
     connect(a.ToolBar1, &QWidget::customContextMenuRequested, this,
             [this](const QPoint& at) { m_actions.ToolBarMenu->popup(m_actions.ToolBar1->mapToGlobal(at)); });

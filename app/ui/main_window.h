@@ -76,9 +76,6 @@ public:
 signals:
     // "&Выход" confirmed, or the window closed by its title bar.
     void exitAccepted();
-    // "Текстовый редактор" or its tool button: the text editor is to be shown.
-    void textEditorRequested();
-
     // Requests for the other windows. A menu entry or tool button whose
     // window is not part of the program is disabled until something is
     // connected to its request.

@@ -11,6 +11,8 @@
 #include "editors/ui/text_editor_window.h"
 #include "events/ui/period_window.h"
 #include "tools/calculator/ui/calculator_window.h"
+#include "tools/eventlist/ui/event_list_window.h"
+#include "tools/tables/ui/tables_window.h"
 
 namespace orvenda {
 
@@ -43,8 +45,11 @@ Windows::Windows(SessionEnvironment env, Questions& questions)
     m_about = std::make_unique<TFormAbout>(programFolder, dataFolder);
     // The editor's lookup lists are delivered templates.
     m_editor = std::make_unique<TFormEvtEdit>(dataFolder, session.GetJournal(), questions);
+    m_tables = std::make_unique<TFormTables>(questions, m_output);
     m_calendar = std::make_unique<TFormCalendar>();
     m_principleColor = std::make_unique<TFormPrincipleColor>(m_colours, questions);
+    // The list's pictures are delivered files.
+    m_evtList = std::make_unique<TFormEvtList>(questions, dataFolder, session.Environment().clock.now);
     // Both pickers start at today.
     m_evtOnPeriod = std::make_unique<TFormEvtOnPeriod>(session.Environment().clock.now(),
                                                        [&session] { return session.CurrentDay().Year; });
@@ -54,6 +59,11 @@ Windows::Windows(SessionEnvironment env, Questions& questions)
 }
 
 Windows::~Windows() = default;
+
+bool Windows::MayQuit()
+{
+    return m_evtList->AskToSaveChanges();
+}
 
 void Windows::Connect()
 {
@@ -107,6 +117,29 @@ void Windows::Connect()
         ShowWindow(*calendar);
     });
     QObject::connect(calendar, &TFormCalendar::calcDatePicked, calculator, &TFormCalculator::SetPickedDate);
+
+    // The tables print into the text editor too; their spreadsheet settings
+    // are the colour window.
+    TFormTables* tables = m_tables.get();
+    TFormPrincipleColor* colours = m_principleColor.get();
+    QObject::connect(main, &TFormMain::tablesRequested, tables, [tables] { ShowWindow(*tables); });
+    QObject::connect(tables, &TFormTables::textEditorRequested, text, &TFormTextEditor::ShowEditor);
+    QObject::connect(tables, &TFormTables::principleColoursRequested, colours,
+                     &TFormPrincipleColor::ShowColours);
+
+    // The personal event list, shown or given the chosen event row.
+    TFormEvtList* list = m_evtList.get();
+    QObject::connect(main, &TFormMain::eventListRequested, list, [list] { ShowWindow(*list); });
+    QObject::connect(main, &TFormMain::addToListRequested, list,
+                     [main, list](TDateRec date, const QString& text) {
+                         if (list->isHidden()) {
+                             list->show();
+                             // The user goes on in the main window.
+                             main->raise();
+                             main->activateWindow();
+                         }
+                         list->AddEntry(date, text);
+                     });
 }
 
 } // namespace orvenda

@@ -19,11 +19,13 @@ class TFormAbout;
 class TFormCalculator;
 class TFormCalendar;
 class TFormEvtEdit;
+class TFormEvtList;
 class TFormEvtOnPeriod;
 class TFormMain;
 class TFormOptions;
 class TFormPrincipleColor;
 class TFormStatus;
+class TFormTables;
 class TFormTextEditor;
 
 class Windows {
@@ -44,6 +46,11 @@ public:
     TFormCalculator& Calculator() noexcept { return *m_calculator; }
     TFormPrincipleColor& PrincipleColor() noexcept { return *m_principleColor; }
     TFormTextEditor& TextEditor() noexcept { return *m_textEditor; }
+    TFormTables& Tables() noexcept { return *m_tables; }
+    TFormEvtList& EvtList() noexcept { return *m_evtList; }
+    // Before the program ends: true when the personal event list may be
+    // dropped (saved, or the user said so).
+    bool MayQuit();
     // The ten colours of the day calendar report, as the colour window left them.
     const PrincipleColours& Colours() const noexcept { return m_colours; }
 
@@ -79,10 +86,10 @@ private:
     std::unique_ptr<TFormAbout> m_about;
     // The editor owns its new-file dialog.
     std::unique_ptr<TFormEvtEdit> m_editor;
-    // the tables TFormTables
+    std::unique_ptr<TFormTables> m_tables;
     std::unique_ptr<TFormCalendar> m_calendar;
     std::unique_ptr<TFormPrincipleColor> m_principleColor;
-    // the personal event list TFormEvtList
+    std::unique_ptr<TFormEvtList> m_evtList;
     std::unique_ptr<TFormEvtOnPeriod> m_evtOnPeriod;
     // and last the text editor.
     std::unique_ptr<TFormTextEditor> m_textEditor;
