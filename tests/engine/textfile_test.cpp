@@ -132,7 +132,7 @@ TEST_F(TextFileTest, OnlyRegularFilesWithinTheCapAreRead)
     const Case cases[] = {
         {pipe, ReadFailure::NotRegular},
         {PathOf("zero.evt"), ReadFailure::NotRegular},
-        {m_dir.string(), ReadFailure::NotRegular},
+        {m_dir.path().string(), ReadFailure::NotRegular},
         {huge, ReadFailure::TooLarge},
         {PathOf("missing.evt"), ReadFailure::CannotOpen},
     };
