@@ -17,12 +17,13 @@ private slots:
     {
         MainWindowFixture f;
         f.Start();
-        TFormEvtList list(f.prompt, QString::fromStdString(f.folder.path()));
-        connect(f.window.get(), &TFormMain::addToListRequested, &list, &TFormEvtList::AddEntry);
-        QSignalSpy shown(f.window.get(), &TFormMain::eventListRequested);
+        // The list the program wires to the main window.
+        TFormEvtList& list = f.windows->EvtList();
+        QSignalSpy shown(f.window, &TFormMain::eventListRequested);
 
         f.Action("TBEvtList")->trigger();
         QCOMPARE(shown.count(), 1);
+        QVERIFY(list.isVisible());
 
         // A heading adds nothing; an event adds its date and text.
         f.ClickRow(2);
@@ -32,7 +33,7 @@ private slots:
         f.Action("NAddToList")->trigger();
         QCOMPARE(list.List().Records(), (std::vector<EvtListRecord>{{"15.03.2005", "День рождения Ани"}}));
         QVERIFY(list.findChild<QWidget*>(QStringLiteral("ImageDay"))->isEnabled());
-        QVERIFY(f.prompt.asked.isEmpty());
+        QVERIFY(f.prompt.asked.empty());
     }
 };
 

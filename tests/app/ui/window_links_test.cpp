@@ -123,7 +123,7 @@ private slots:
     {
         MainWindowFixture f;
         f.Start();
-        QSignalSpy requests(f.window.get(), &TFormMain::textEditorRequested);
+        QSignalSpy requests(f.window, &TFormMain::textEditorRequested);
         for (const char* name : {"NTextEditor", "TBTextEditor"}) {
             QVERIFY2(f.Action(name)->isEnabled(), name);
             f.Action(name)->trigger();
