@@ -1,5 +1,6 @@
 #include "app/session.h"
 
+#include "app/program_folders.h"
 #include "app/run_log.h"
 #include "editors/event_commands.h"
 #include "engine/text.h"
@@ -96,19 +97,30 @@ Session::Session(SessionEnvironment env, ConfigObserver* observer)
 {
     if (!m_env.programFolder.empty() && m_env.programFolder.back() != '/')
         m_env.programFolder += '/';
+    if (m_env.dataFolder.empty())
+        m_env.dataFolder = m_env.programFolder;
+    else if (m_env.dataFolder.back() != '/')
+        m_env.dataFolder += '/';
     m_view.Astro = EmptyAstroRows();
 }
 
 void Session::StartUp()
 {
-    if (m_env.changeCurrentFolder) {
-        std::error_code ec;
-        std::filesystem::current_path(m_env.programFolder, ec);
-    }
     const TDateRec now = m_env.clock.now();
     m_currentDay = now;
     m_journal.Add("Программа запущена: " + m_env.clock.shortDate(now) + " в " + m_env.clock.shortTime(now));
     m_journal.Add("-------------------");
+    if (m_env.programFolder != m_env.dataFolder)
+        SeedProgramFolder(m_env.programFolder, m_env.dataFolder, m_journal);
+    if (m_env.changeCurrentFolder) {
+        std::error_code ec;
+        std::filesystem::current_path(m_env.programFolder, ec);
+    }
+}
+
+std::string Session::DataFile(std::string_view relativePath) const
+{
+    return m_env.dataFolder + std::string(relativePath);
 }
 
 void Session::ShowCurrentDay()
@@ -135,16 +147,20 @@ CommandResult Session::Refresh()
         m_view.StatusFiles.assign(1, '?');
 
     // The previous list is replaced whatever the loading brings; letting it go
-    // first keeps one list in memory instead of two.
+    // first keeps one list in memory instead of two. Every list the session
+    // lays out (the year, the grouping, a period) is for the current day,
+    // which changes only with a refresh, so only the events that can show
+    // on it are kept.
     m_allEvents = {};
-    EventLoadResult events = LoadEventFiles(m_config.EventFiles, now, m_journal);
+    EventLoadResult events = LoadEventFiles(m_config.EventFiles, now, m_journal, m_currentDay);
     m_allEvents = std::move(events.events);
+    m_loadedEvents = events.loaded;
     if (events.missingFile)
         m_view.StatusFiles.assign(1, '?');
     if (events.failed)
         return {false, events.error};
 
-    SayingLoadResult sayings = LoadSayingFiles(m_config.WisdomFiles, m_env.programFolder, m_journal);
+    SayingLoadResult sayings = LoadSayingFiles(m_config.WisdomFiles, m_env.dataFolder, m_journal);
     m_sayings = std::move(sayings.sayings);
     if (sayings.missingFile)
         m_view.StatusFiles.assign(1, '?');

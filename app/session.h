@@ -17,6 +17,7 @@
 #include <array>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace orvenda {
@@ -35,9 +36,16 @@ struct MainView {
 };
 
 struct SessionEnvironment {
-    std::string programFolder; // the folder of the program file, with a trailing "/"
-    std::string programPath;   // the program file, for the autostart entry
-    std::string autostartDir;  // where the autostart entry lives
+    // The folder of the user's files, with a trailing "/": the configuration,
+    // the schemes, the run log; relative names resolve against it.
+    std::string programFolder;
+    // The delivered read-only files (pictures, Template/, the help page, the
+    // fixed saying file), with a trailing "/"; empty: the program folder.
+    // When it differs from the program folder, StartUp seeds the program
+    // folder from it (app/program_folders.h).
+    std::string dataFolder;
+    std::string programPath;  // the program file, for the autostart entry
+    std::string autostartDir; // where the autostart entry lives
     ClockSeams clock;
     // Whom the session asks and tells (the windows' dialogs, a test's
     // script); null for a program with nobody to ask.
@@ -57,8 +65,9 @@ public:
     // `observer` receives what reading the configuration does to windows; may be null.
     explicit Session(SessionEnvironment env, ConfigObserver* observer = nullptr);
 
-    // Once, when the main window is first shown: program folder, current day
-    // from the clock, the first journal lines.
+    // Once, when the main window is first shown: program folder (made and
+    // seeded on the first start of an installed program), current day from
+    // the clock, the first journal lines.
     void StartUp();
     // The full reload and recomputation. A file error that ends the refresh
     // early (a full-date line whose counts are not numbers) is returned; the
@@ -117,8 +126,17 @@ public:
     TDateRec CurrentDay() const noexcept { return m_currentDay; }
     const std::string& ProgramFolder() const noexcept { return m_env.programFolder; }
     std::string ConfigPath() const { return m_env.programFolder + "Orvenda.cfg"; }
+    const std::string& DataFolder() const noexcept { return m_env.dataFolder; }
+    // A delivered read-only file by its name in the delivery, such as
+    // "Img/Kalachakra.jpg" or "Template/events.xml". Every picture, template
+    // and help file is found through here, never through the program folder.
+    std::string DataFile(std::string_view relativePath) const;
     const SessionEnvironment& Environment() const noexcept { return m_env; }
+    // The loaded events that can show on the current day (in their window,
+    // or a notable count of days away), files in list order, records in file order.
     const std::vector<TEventRec>& AllEvents() const noexcept { return m_allEvents; }
+    // How many events the last refresh read from the files.
+    std::size_t LoadedEventCount() const noexcept { return m_loadedEvents; }
     const std::vector<TSayingRec>& Sayings() const noexcept { return m_sayings; }
     // The details text of a row (status panel 4), without changing the view.
     std::string DetailsOfRow(int row) const;
@@ -141,6 +159,7 @@ private:
     TConfigRec m_config;
     TDateRec m_currentDay = DefaultDate;
     std::vector<TEventRec> m_allEvents;
+    std::size_t m_loadedEvents = 0;
     std::vector<TSayingRec> m_sayings;
     UpcomingResult m_upcoming;
     MainView m_view;

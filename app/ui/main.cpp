@@ -2,14 +2,17 @@
 // order, and live until the program ends; the main window starts the session
 // when it is first shown.
 
+#include "app/program_folders.h"
 #include "app/system_clock.h"
 #include "app/ui/application.h"
 #include "app/ui/main_window.h"
+#include "app/ui/principle_color_window.h"
 #include "app/ui/program_icon.h"
 #include "app/ui/windows.h"
 #include "config/autostart.h"
 #include "engine/ui/prompt.h"
 #include "engine/ui/qt_translation.h"
+#include "tools/eventlist/ui/event_list_window.h"
 
 #include <clocale>
 
@@ -26,15 +29,26 @@ int main(int argc, char** argv)
     orvenda::MessageBoxPrompt prompt;
     app.SetPrompt(&prompt);
 
-    const QString programFolder = QCoreApplication::applicationDirPath() + QLatin1Char('/');
+    // The one place the folders are decided: portable beside the executable,
+    // or installed with the user's files in their home (app/program_folders.h).
+    const orvenda::ProgramFolders folders = orvenda::DecideProgramFolders(
+        orvenda::ProbeFolderFacts(QCoreApplication::applicationDirPath().toStdString()));
     orvenda::SessionEnvironment env;
-    env.programFolder = programFolder.toStdString();
+    env.programFolder = folders.programFolder;
+    env.dataFolder = folders.dataFolder;
     env.programPath = QCoreApplication::applicationFilePath().toStdString();
     env.autostartDir = orvenda::DefaultAutostartDir();
     env.clock = orvenda::SystemClock();
 
     orvenda::Windows windows(env, prompt);
-    QObject::connect(&windows.Main(), &orvenda::TFormMain::exitAccepted, &app, &QCoreApplication::quit);
+    // Unsaved entries of the personal event list are offered for saving
+    // first; Cancel keeps the program running.
+    QObject::connect(&windows.Main(), &orvenda::TFormMain::exitAccepted, &app, [&windows] {
+        if (windows.MayQuit())
+            QCoreApplication::quit();
+        else
+            windows.Main().show();
+    });
 
     windows.Main().show();
     return QApplication::exec();

@@ -66,7 +66,7 @@ TFormMain::TFormMain(SessionEnvironment env, Questions& questions, QWidget* pare
     layout->setContentsMargins(2, 2, 2, 0);
     layout->setSpacing(2);
     layout->addWidget(CreateTopPanel());
-    m_astro = new AstroPanelWidget(QString::fromStdString(m_session.ProgramFolder()), central);
+    m_astro = new AstroPanelWidget(QString::fromStdString(m_session.DataFolder()), central);
     layout->addWidget(m_astro);
     layout->addWidget(CreateEventList(), 1);
     setCentralWidget(central);
@@ -318,6 +318,13 @@ void TFormMain::ApplyOwnLooks(const TLooks& looks)
     m_today->ApplyLooks(looks);
     orvenda::ApplyLook(m_saying, looks[LcWis]);
     orvenda::ApplyLook(m_list, looks[LcEvt]);
+}
+
+void TFormMain::ShowPeriod(TDateRec from, TDateRec to)
+{
+    m_session.ShowPeriod(from, to);
+    ShowView();
+    FitColumns();
 }
 
 void TFormMain::ShowCommandResult(const CommandResult& result)

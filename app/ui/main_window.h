@@ -52,6 +52,9 @@ public:
 
     // StartUp and the first refresh; runs once, when the window is first shown.
     void Start();
+    // The period window's "Показать": the event list laid out over from..to,
+    // until the next refresh or grouping command.
+    void ShowPeriod(TDateRec from, TDateRec to);
 
     // What reading the configuration does to this window.
     void ShowCurrentDay() override;
@@ -73,7 +76,6 @@ public:
 signals:
     // "&Выход" confirmed, or the window closed by its title bar.
     void exitAccepted();
-
     // Requests for the other windows. A menu entry or tool button whose
     // window is not part of the program is disabled until something is
     // connected to its request.

@@ -72,8 +72,8 @@ void TFormMain::SaveSettings()
 
 void TFormMain::OpenProgramFile(const char* relativePath)
 {
-    m_openUrl(QUrl::fromLocalFile(QString::fromStdString(m_session.ProgramFolder()) +
-                                  QString::fromLatin1(relativePath)));
+    // The help page and the pictures are delivered files: read-only, in the data folder.
+    m_openUrl(QUrl::fromLocalFile(QString::fromStdString(m_session.DataFile(relativePath))));
 }
 
 // "Редактировать..." and a double click on an event row: the editor opens

@@ -4,9 +4,15 @@
 #include "app/ui/calendar_key.h"
 #include "app/ui/calendar_window.h"
 #include "app/ui/main_window.h"
+#include "app/ui/principle_color_window.h"
 #include "app/ui/status_window.h"
 #include "config/ui/form_options.h"
 #include "editors/ui/event_editor_window.h"
+#include "editors/ui/text_editor_window.h"
+#include "events/ui/period_window.h"
+#include "tools/calculator/ui/calculator_window.h"
+#include "tools/eventlist/ui/event_list_window.h"
+#include "tools/tables/ui/tables_window.h"
 
 namespace orvenda {
 
@@ -26,18 +32,38 @@ Windows::Windows(SessionEnvironment env, Questions& questions)
     const QString programFolder = QString::fromStdString(env.programFolder);
     const QString autostartDir = QString::fromStdString(env.autostartDir);
     const QString programPath = QString::fromStdString(env.programPath);
+    // Pictures, templates and help come from the data folder; without one
+    // they lie beside the program.
+    const QString dataFolder =
+        env.dataFolder.empty() ? programFolder : QString::fromStdString(env.dataFolder);
     m_main = std::make_unique<TFormMain>(std::move(env), questions);
     Session& session = m_main->GetSession();
     m_options = std::make_unique<TFormOptions>(session.Config(), programFolder, autostartDir, programPath,
                                                session.GetJournal(), questions);
     m_status = std::make_unique<TFormStatus>(session.GetJournal());
-    m_about = std::make_unique<TFormAbout>(programFolder);
-    m_editor = std::make_unique<TFormEvtEdit>(programFolder, session.GetJournal(), questions);
+    m_calculator = std::make_unique<TFormCalculator>(m_output, questions, session.Environment().clock.now);
+    m_about = std::make_unique<TFormAbout>(programFolder, dataFolder);
+    // The editor's lookup lists are delivered templates.
+    m_editor = std::make_unique<TFormEvtEdit>(dataFolder, session.GetJournal(), questions);
+    m_tables = std::make_unique<TFormTables>(questions, m_output);
     m_calendar = std::make_unique<TFormCalendar>();
+    m_principleColor = std::make_unique<TFormPrincipleColor>(m_colours, questions);
+    // The list's pictures are delivered files.
+    m_evtList = std::make_unique<TFormEvtList>(questions, dataFolder, session.Environment().clock.now);
+    // Both pickers start at today.
+    m_evtOnPeriod = std::make_unique<TFormEvtOnPeriod>(session.Environment().clock.now(),
+                                                       [&session] { return session.CurrentDay().Year; });
+    m_textEditor = std::make_unique<TFormTextEditor>(programFolder, questions);
+    m_output.target = m_textEditor.get();
     Connect();
 }
 
 Windows::~Windows() = default;
+
+bool Windows::MayQuit()
+{
+    return m_evtList->AskToSaveChanges();
+}
 
 void Windows::Connect()
 {
@@ -73,6 +99,47 @@ void Windows::Connect()
         editor->OpenFile(path);
         editor->RefreshStatus();
     });
+
+    // "Показать" lays out the main window's list over the period.
+    TFormEvtOnPeriod* period = m_evtOnPeriod.get();
+    QObject::connect(main, &TFormMain::periodRequested, period, &TFormEvtOnPeriod::ShowWindow);
+    QObject::connect(period, &TFormEvtOnPeriod::periodChosen, main, &TFormMain::ShowPeriod);
+
+    // The text editor, and the calculator that prints into it.
+    TFormTextEditor* text = m_textEditor.get();
+    TFormCalculator* calculator = m_calculator.get();
+    QObject::connect(main, &TFormMain::textEditorRequested, text, &TFormTextEditor::ShowEditor);
+    QObject::connect(main, &TFormMain::calculatorRequested, calculator, &TFormCalculator::ShowWindow);
+    QObject::connect(calculator, &TFormCalculator::outputBelowRequested, text, &TFormTextEditor::ShowBelow);
+    QObject::connect(calculator, &TFormCalculator::outputRequested, text, &TFormTextEditor::ShowEditor);
+    QObject::connect(calculator, &TFormCalculator::calendarRequested, calendar, [calendar] {
+        calendar->SetCallerKey(CalcCallerKey);
+        ShowWindow(*calendar);
+    });
+    QObject::connect(calendar, &TFormCalendar::calcDatePicked, calculator, &TFormCalculator::SetPickedDate);
+
+    // The tables print into the text editor too; their spreadsheet settings
+    // are the colour window.
+    TFormTables* tables = m_tables.get();
+    TFormPrincipleColor* colours = m_principleColor.get();
+    QObject::connect(main, &TFormMain::tablesRequested, tables, [tables] { ShowWindow(*tables); });
+    QObject::connect(tables, &TFormTables::textEditorRequested, text, &TFormTextEditor::ShowEditor);
+    QObject::connect(tables, &TFormTables::principleColoursRequested, colours,
+                     &TFormPrincipleColor::ShowColours);
+
+    // The personal event list, shown or given the chosen event row.
+    TFormEvtList* list = m_evtList.get();
+    QObject::connect(main, &TFormMain::eventListRequested, list, [list] { ShowWindow(*list); });
+    QObject::connect(main, &TFormMain::addToListRequested, list,
+                     [main, list](TDateRec date, const QString& text) {
+                         if (list->isHidden()) {
+                             list->show();
+                             // The user goes on in the main window.
+                             main->raise();
+                             main->activateWindow();
+                         }
+                         list->AddEntry(date, text);
+                     });
 }
 
 } // namespace orvenda

@@ -7,18 +7,26 @@
 // are connected in `Connect`.
 
 #include "app/session.h"
+#include "engine/principle_colours.h"
 #include "engine/questions.h"
+#include "engine/text_output.h"
 
 #include <memory>
 
 namespace orvenda {
 
 class TFormAbout;
+class TFormCalculator;
 class TFormCalendar;
 class TFormEvtEdit;
+class TFormEvtList;
+class TFormEvtOnPeriod;
 class TFormMain;
 class TFormOptions;
+class TFormPrincipleColor;
 class TFormStatus;
+class TFormTables;
+class TFormTextEditor;
 
 class Windows {
 public:
@@ -34,9 +42,39 @@ public:
     TFormAbout& About() noexcept { return *m_about; }
     TFormEvtEdit& Editor() noexcept { return *m_editor; }
     TFormCalendar& Calendar() noexcept { return *m_calendar; }
+    TFormEvtOnPeriod& EvtOnPeriod() noexcept { return *m_evtOnPeriod; }
+    TFormCalculator& Calculator() noexcept { return *m_calculator; }
+    TFormPrincipleColor& PrincipleColor() noexcept { return *m_principleColor; }
+    TFormTextEditor& TextEditor() noexcept { return *m_textEditor; }
+    TFormTables& Tables() noexcept { return *m_tables; }
+    TFormEvtList& EvtList() noexcept { return *m_evtList; }
+    // Before the program ends: true when the personal event list may be
+    // dropped (saved, or the user said so).
+    bool MayQuit();
+    // The ten colours of the day calendar report, as the colour window left them.
+    const PrincipleColours& Colours() const noexcept { return m_colours; }
 
 private:
     void Connect();
+
+    // The tools are created before the text editor they print into; they
+    // print through this, which passes their lines on once it exists.
+    class OutputRelay final : public TextOutput {
+    public:
+        TextOutput* target = nullptr;
+        void AppendLine(std::string_view text) override
+        {
+            if (target)
+                target->AppendLine(text);
+        }
+        void StartOutputBlock() override
+        {
+            if (target)
+                target->StartOutputBlock();
+        }
+    };
+    OutputRelay m_output;
+    PrincipleColours m_colours;
 
     // In the order of creation; destroyed in reverse, so the main window,
     // whose session holds the journal the others show, goes last. The
@@ -44,15 +82,17 @@ private:
     std::unique_ptr<TFormMain> m_main;
     std::unique_ptr<TFormOptions> m_options;
     std::unique_ptr<TFormStatus> m_status;
-    // the date calculator TFormCalculator
+    std::unique_ptr<TFormCalculator> m_calculator;
     std::unique_ptr<TFormAbout> m_about;
     // The editor owns its new-file dialog.
     std::unique_ptr<TFormEvtEdit> m_editor;
-    // the tables TFormTables
+    std::unique_ptr<TFormTables> m_tables;
     std::unique_ptr<TFormCalendar> m_calendar;
-    // the spreadsheet colours TFormPrincipleColor, the personal event list
-    // TFormEvtList, the period TFormEvtOnPeriod, and last the text editor
-    // TFormTextEditor
+    std::unique_ptr<TFormPrincipleColor> m_principleColor;
+    std::unique_ptr<TFormEvtList> m_evtList;
+    std::unique_ptr<TFormEvtOnPeriod> m_evtOnPeriod;
+    // and last the text editor.
+    std::unique_ptr<TFormTextEditor> m_textEditor;
 };
 
 } // namespace orvenda

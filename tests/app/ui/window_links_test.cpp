@@ -119,6 +119,19 @@ private slots:
         QVERIFY(f.options->isVisible());
     }
 
+    void theTextEditorIsAskedForByItsMenuEntryAndButton()
+    {
+        MainWindowFixture f;
+        f.Start();
+        QSignalSpy requests(f.window.get(), &TFormMain::textEditorRequested);
+        for (const char* name : {"NTextEditor", "TBTextEditor"}) {
+            QVERIFY2(f.Action(name)->isEnabled(), name);
+            f.Action(name)->trigger();
+        }
+        QCOMPARE(requests.size(), 2);
+        QCOMPARE(f.Action("NTextEditor")->shortcut(), QKeySequence(Qt::Key_F6));
+    }
+
     void appliedLooksReachTheMainWindow()
     {
         MainWindowFixture f;
