@@ -350,7 +350,7 @@ void TFormMain::ShowView()
     m_statusPanels[2]->setMinimumWidth(
         std::max(m_statusPanels[2]->fontMetrics().horizontalAdvance(m_statusPanels[2]->text()) + 10, 24));
     m_statusPanels[3]->setText(Text(view.StatusFiles));
-    m_statusPanels[4]->setText(Text(view.StatusDetails));
+    ShowDetails(Text(view.StatusDetails));
     SetRowCommandsEnabled(false);
 }
 

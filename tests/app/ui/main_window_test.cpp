@@ -169,6 +169,8 @@ private slots:
         f.ClickRow(3);
         QCOMPARE(f.Label("StatusPanel4"),
                  QStringLiteral("15 Марта 2005; Сегодня событию 3 года | 156,4 недель | 1096 дней"));
+        // The whole line, however narrow the window.
+        QCOMPARE(f.Find<QLabel>("StatusPanel4")->toolTip(), f.Label("StatusPanel4"));
         QCOMPARE(f.Label("LCenturyPeriod"), QStringLiteral("21-й"));
         QCOMPARE(f.Label("LYearPeriod"), QStringLiteral("2005"));
         QCOMPARE(f.Label("LMonthPeriod"), QStringLiteral("Март"));
