@@ -331,7 +331,7 @@ std::optional<std::string> OptionsState::AskFileToAdd(FileListKind kind, std::si
     std::string folder;
     if (const std::optional<std::string> path = FilePath(kind, index))
         folder = std::filesystem::absolute(std::filesystem::path(*path)).parent_path().string();
-    const std::string path = m_questions.OpenFileName({{}, folder, FileFilter(kind)});
+    const std::string path = m_questions.OpenFileName({"Добавить файл", folder, FileFilter(kind)});
     if (path.empty())
         return std::nullopt;
     AddFile(kind, path);

@@ -11,6 +11,7 @@
 #include "app/ui/windows.h"
 #include "config/autostart.h"
 #include "engine/ui/prompt.h"
+#include "engine/ui/qt_translation.h"
 #include "tools/eventlist/ui/event_list_window.h"
 
 #include <clocale>
@@ -20,6 +21,7 @@ int main(int argc, char** argv)
     // The journal's date and time texts follow the user's locale.
     std::setlocale(LC_ALL, "");
     orvenda::Application app(argc, argv);
+    orvenda::InstallQtTranslation();
     QApplication::setApplicationName(orvenda::ProgramTitle());
     QGuiApplication::setDesktopFileName(QStringLiteral("orvenda"));
     QApplication::setWindowIcon(orvenda::ProgramIcon());

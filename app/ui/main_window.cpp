@@ -221,7 +221,11 @@ void TFormMain::ConnectCommands()
             [this](const QModelIndex& index) { RowChosen(index.row()); });
     connect(m_list->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
             [this](const QModelIndex& current) {
-                if (!m_quietSelection && current.isValid())
+                // Only a current row the user selected: the list also makes
+                // its first row current, unselected, when it gets the focus
+                // back (a menu closes) with none current after a refresh.
+                if (!m_quietSelection && current.isValid() &&
+                    m_list->selectionModel()->isRowSelected(current.row(), QModelIndex()))
                     RowChosen(current.row());
             });
 
@@ -346,7 +350,7 @@ void TFormMain::ShowView()
     m_statusPanels[2]->setMinimumWidth(
         std::max(m_statusPanels[2]->fontMetrics().horizontalAdvance(m_statusPanels[2]->text()) + 10, 24));
     m_statusPanels[3]->setText(Text(view.StatusFiles));
-    m_statusPanels[4]->setText(Text(view.StatusDetails));
+    ShowDetails(Text(view.StatusDetails));
     SetRowCommandsEnabled(false);
 }
 

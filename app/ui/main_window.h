@@ -125,6 +125,7 @@ private:
     void AddRowToList();
 
     void RowChosen(int row);
+    void ShowDetails(const QString& details);
     void DateLabelClicked();
     void OpenCalendar();
     void SwitchOffRow();

@@ -17,8 +17,15 @@ void TFormMain::RowChosen(int row)
     const bool isEvent = m_session.SelectRow(row);
     SetRowCommandsEnabled(isEvent);
     const MainView& view = m_session.View();
-    m_statusPanels[4]->setText(QString::fromStdString(view.StatusDetails));
+    ShowDetails(QString::fromStdString(view.StatusDetails));
     m_astro->Show(view.Astro);
+}
+
+void TFormMain::ShowDetails(const QString& details)
+{
+    // A narrow window cuts the details line; its tool tip shows it whole.
+    m_statusPanels[4]->setText(details);
+    m_statusPanels[4]->setToolTip(details);
 }
 
 void TFormMain::DateLabelClicked()

@@ -2,6 +2,7 @@
 
 #include "config/colour_text.h"
 #include "engine/text.h"
+#include "engine/ui/font_style.h"
 
 #include <QFontDatabase>
 #include <QFontInfo>
@@ -99,6 +100,8 @@ QFont FontOfObjectLook(const TObjectLook& look)
     font.setItalic((look.FontStyle & FontItalic) != 0);
     font.setUnderline((look.FontStyle & FontUnderline) != 0);
     font.setStrikeOut((look.FontStyle & FontStrikeOut) != 0);
+    // The face's own style name, for a font dialog to open on this style.
+    font.setStyleName(StyleNameOf(font.family(), font.bold(), font.italic()));
     return font;
 }
 

@@ -56,9 +56,11 @@ TFormEvtEdit::TFormEvtEdit(QString programFolder, Journal& journal, Questions& q
     m_modifiedPanel = newPanel(this, 70);
     m_positionPanel = newPanel(this, 70);
     m_pathPanel = newPanel(this, 100);
-    statusBar()->addWidget(m_modifiedPanel);
-    statusBar()->addWidget(m_positionPanel);
-    statusBar()->addWidget(m_pathPanel, 1);
+    // Permanent, so that a hint (a tool button's, the calendar's) shows
+    // beside the panels instead of over them.
+    statusBar()->addPermanentWidget(m_modifiedPanel);
+    statusBar()->addPermanentWidget(m_positionPanel);
+    statusBar()->addPermanentWidget(m_pathPanel);
 
     m_newFileDialog = new TFormNewEvtFile(*this, this);
 

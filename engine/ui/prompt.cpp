@@ -1,5 +1,7 @@
 #include "engine/ui/prompt.h"
 
+#include "engine/ui/font_style.h"
+
 #include <QApplication>
 #include <QColorDialog>
 #include <QFileDialog>
@@ -109,6 +111,7 @@ std::optional<Questions::Font> MessageBoxPrompt::PickFont(const Font& initial)
     start.setItalic(initial.italic);
     start.setUnderline(initial.underline);
     start.setStrikeOut(initial.strikeOut);
+    start.setStyleName(StyleNameOf(start.family(), initial.bold, initial.italic));
     bool ok = false;
     const QFont font = QFontDialog::getFont(&ok, start, parentWindow());
     if (!ok)

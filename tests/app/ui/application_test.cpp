@@ -2,9 +2,14 @@
 // the program goes on.
 
 #include "app/ui/application.h"
+#include "engine/ui/qt_translation.h"
 #include "ui_test_support.h"
 
+#include <QAbstractButton>
+#include <QDir>
 #include <QEvent>
+#include <QMessageBox>
+#include <QTranslator>
 
 #include <stdexcept>
 
@@ -45,6 +50,28 @@ private slots:
         QCoreApplication::sendEvent(&object, &next);
         QCOMPARE(object.handled, 1);
         app->SetPrompt(nullptr);
+    }
+
+    // Qt's own buttons speak Russian once its translation is installed (the
+    // set-up scripts install it).
+    void messageBoxButtonsAreRussian()
+    {
+        QTranslator* translator = InstallQtTranslation();
+        QVERIFY(translator);
+        QMessageBox box(QMessageBox::Question, QStringLiteral("Орвенда"),
+                        QStringLiteral("Запомнить изменения?"),
+                        QMessageBox::Ok | QMessageBox::No | QMessageBox::Cancel);
+        box.show();
+        // Without the mnemonic marks of the keyboard shortcuts.
+        const auto text = [&box](QMessageBox::StandardButton button) {
+            return box.button(button)->text().remove(QLatin1Char('&'));
+        };
+        QCOMPARE(text(QMessageBox::No), QStringLiteral("Нет"));
+        QCOMPARE(text(QMessageBox::Cancel), QStringLiteral("Отмена"));
+        QDir().mkpath(QStringLiteral(ORVENDA_SCREENSHOT_DIR));
+        QVERIFY(box.grab().save(QStringLiteral(ORVENDA_SCREENSHOT_DIR "message_box.png")));
+        QCoreApplication::removeTranslator(translator);
+        delete translator;
     }
 };
 

@@ -169,6 +169,8 @@ private slots:
         f.ClickRow(3);
         QCOMPARE(f.Label("StatusPanel4"),
                  QStringLiteral("15 Марта 2005; Сегодня событию 3 года | 156,4 недель | 1096 дней"));
+        // The whole line, however narrow the window.
+        QCOMPARE(f.Find<QLabel>("StatusPanel4")->toolTip(), f.Label("StatusPanel4"));
         QCOMPARE(f.Label("LCenturyPeriod"), QStringLiteral("21-й"));
         QCOMPARE(f.Label("LYearPeriod"), QStringLiteral("2005"));
         QCOMPARE(f.Label("LMonthPeriod"), QStringLiteral("Март"));
@@ -238,6 +240,50 @@ private slots:
         f.Action("NDateInStr")->trigger();
         QVERIFY(!list->isColumnHidden(0));
         QVERIFY(f.window->Widths().w0 > 0);
+    }
+
+    // Switching a view mark on and off leaves the chosen row, the details
+    // and the panels alone; with no row chosen (the day was stepped) none is
+    // chosen for the user.
+    void viewMarksChangeNoSelection_data()
+    {
+        QTest::addColumn<QString>("mark");
+        QTest::addColumn<bool>("rowChosen");
+        for (const char* mark : {"NDateInStr", "NAstroPanel", "NToolBar", "NShowCaptions"})
+            QTest::newRow(mark) << QString::fromLatin1(mark) << true;
+        // Grouping lays the rows out afresh, which forgets a chosen row.
+        for (const char* mark : {"NDateInStr", "NEvtGroup", "NAstroPanel", "NToolBar", "NShowCaptions"})
+            QTest::newRow(qPrintable(QStringLiteral("%1 after a step").arg(QLatin1String(mark))))
+                << QString::fromLatin1(mark) << false;
+    }
+    void viewMarksChangeNoSelection()
+    {
+        QFETCH(QString, mark);
+        QFETCH(bool, rowChosen);
+        MainWindowFixture f;
+        f.Start();
+        if (rowChosen) {
+            f.ClickRow(3);
+        } else {
+            f.ClickRow(3);
+            QTest::mouseClick(f.Find<QWidget>("BdayNext"), Qt::LeftButton);
+        }
+        const auto state = [&f] {
+            QStringList shown;
+            for (const QModelIndex& index : f.List()->selectionModel()->selectedRows())
+                shown << QString::number(index.row());
+            return shown << f.Label("StatusPanel4") << f.Label("LYearPeriod") << f.Label("LDayPeriod")
+                         << QString::number(f.Action("NDelete")->isEnabled());
+        };
+        const QStringList before = state();
+        QCOMPARE(before.size(), rowChosen ? 5 : 4);
+        for (int i = 0; i < 2; ++i) {
+            f.Action(qPrintable(mark))->trigger();
+            // The list gets the focus back as the menu closes.
+            QFocusEvent focus(QEvent::FocusIn, Qt::PopupFocusReason);
+            QCoreApplication::sendEvent(f.List(), &focus);
+            QCOMPARE(state(), before);
+        }
     }
 
     void rowCommandsAskAndRewriteTheFile_data()

@@ -19,6 +19,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFontDatabase>
+#include <QFontDialog>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -192,6 +193,8 @@ void FormOptionsTest::cancelKeepsChangesWithoutWriting()
     QCOMPARE(m_config->EventFiles.size(), std::size_t{1});
     QCOMPARE(m_config->EventFiles[0].Name, std::string("a.evt"));
     QVERIFY(m_config->ConfirmExit);
+    // The file dialog is titled in Russian, not with Qt's "Open".
+    QCOMPARE(m_prompt->openChoices.at(0).caption, std::string("Добавить файл"));
 }
 
 void FormOptionsTest::colourAloneDoesNotMarkAChange()
@@ -625,6 +628,17 @@ void FormOptionsTest::looksBecomeQtColoursAndFonts()
     QCOMPARE(serif.family(), QStringLiteral("DejaVu Serif"));
     QCOMPARE(serif.pointSize(), 144);
     QCOMPARE(StyleOfFont(serif), unsigned{FontItalic | FontStrikeOut});
+
+    // A font dialog opens on the look's own style: DejaVu Sans has condensed
+    // styles that repeat "Oblique", which a bare weight and slant ended on.
+    for (const unsigned style :
+         {0u, unsigned{FontItalic}, unsigned{FontBold}, unsigned{FontBold | FontItalic}}) {
+        const QFont font = FontOfObjectLook({0, AlignLeft, "DejaVu Sans", 11, 0, style});
+        const QFontDialog dialog(font);
+        QCOMPARE(dialog.currentFont().family(), QStringLiteral("DejaVu Sans"));
+        QCOMPARE(dialog.currentFont().pointSize(), 11);
+        QCOMPARE(StyleOfFont(dialog.currentFont()), style);
+    }
 }
 
 ORVENDA_UI_TEST(FormOptionsTest, "form_options")

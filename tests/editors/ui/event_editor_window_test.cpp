@@ -16,6 +16,7 @@
 #include <QSignalSpy>
 #include <QSpinBox>
 #include <QStatusBar>
+#include <QStatusTipEvent>
 #include <QTabWidget>
 #include <QTableView>
 
@@ -223,6 +224,24 @@ private slots:
         QCOMPARE(panelText(0), QString());
         QCOMPARE(panelText(2), QString());
         QCOMPARE(folder.Read("a.evt"), std::string("[fixed events]\r\n1 1 2000 3 1 1 Новый год\r\n"));
+    }
+
+    // A hint (hovering a tool button or the calendar) shows beside the
+    // panels, which stay.
+    void hintsLeaveThePanelsShown()
+    {
+        const QString path = folder.Write("a.evt", "[fixed events]\n1 1 2000 3 1 1 Новый год\n");
+        QVERIFY(window->OpenFile(path));
+        field<QLineEdit>(*window, "FormFixed", "EEvent")->setText(QStringLiteral("Год"));
+        QStatusTipEvent hint(QStringLiteral("Сохранить файл"));
+        QCoreApplication::sendEvent(window.get(), &hint);
+        QCOMPARE(window->statusBar()->currentMessage(), QStringLiteral("Сохранить файл"));
+        const auto panels = window->statusBar()->findChildren<QLabel*>(QString(), Qt::FindDirectChildrenOnly);
+        QCOMPARE(panels.size(), 3);
+        for (const QLabel* panel : panels)
+            QVERIFY2(panel->isVisible(), qPrintable(panel->text()));
+        QCOMPARE(panelText(0), QStringLiteral("Изменён"));
+        QCOMPARE(panelText(2), path);
     }
 
     void okInTheCloseQuestionSavesFirst()
