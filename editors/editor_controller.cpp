@@ -1,5 +1,7 @@
 #include "editors/editor_controller.h"
 
+#include "engine/file_lock.h"
+
 #include <utility>
 
 namespace orvenda {
@@ -89,6 +91,15 @@ bool EditorController::SaveAs()
 
 bool EditorController::write(const std::string& path, bool rename)
 {
+    // Another writer of the program (a switch-off from the terminal, say)
+    // finishes first; the file is not written under its hands.
+    FileLock lock = FileLock::Acquire(path);
+    if (!lock.ok()) {
+        const std::string text = LockFailureText(lock, path);
+        m_journal.Add("Не удалось сохранить файл: " + path + " (" + text + ")");
+        m_questions.ShowError(std::string(ErrorCaption), text);
+        return false;
+    }
     SaveResult result;
     if (rename) {
         result = m_model.SaveAs(path);
@@ -103,6 +114,17 @@ bool EditorController::write(const std::string& path, bool rename)
             m_saved(m_model.Path());
         }
         return true;
+    }
+    if (result.status == SaveResult::ReadOnly) {
+        m_journal.Add(ReadOnlyText(path));
+        m_questions.ShowError(std::string(ErrorCaption), ReadOnlyText(path));
+        // The text is kept under another name the user chooses; a file
+        // chosen in "Сохранить как" that is read-only too is only reported.
+        if (rename) {
+            return false;
+        }
+        lock.Release();
+        return SaveAs();
     }
     const std::string reason = reasonOf(result);
     m_journal.Add("Не удалось сохранить файл: " + path + " (" + reason + ")");

@@ -84,7 +84,10 @@ public:
     bool New(EventFileFormat kind);
     // Writes the file. An unnamed file is named through the save dialog
     // first; false when that is cancelled or writing fails (an error box and
-    // a journal line; the modified mark stays and nothing is lost).
+    // a journal line; the modified mark stays and nothing is lost). A
+    // read-only file is reported and "Сохранить как" offered instead. The
+    // file is locked while it is written, against the other writers of the
+    // program.
     bool Save();
     // Writes the file under a name chosen in the save dialog, which becomes
     // its path and caption; false when cancelled or when writing fails.

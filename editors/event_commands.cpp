@@ -1,6 +1,7 @@
 #include "editors/event_commands.h"
 
 #include "editors/event_file.h"
+#include "engine/file_lock.h"
 
 namespace orvenda {
 
@@ -10,6 +11,9 @@ enum class Change { SwitchOff, Delete };
 
 std::string saveError(const std::string& path, const SaveResult& result)
 {
+    if (result.status == SaveResult::ReadOnly) {
+        return ReadOnlyText(path);
+    }
     if (result.status == SaveResult::Unencodable) {
         return "Файл " + path + " не сохранён: кодировка файла не может передать символы " +
                result.unmappable;
@@ -20,6 +24,13 @@ std::string saveError(const std::string& path, const SaveResult& result)
 EventCommandResult changeEvent(const std::string& path, int ordinal, Change change, Journal& journal,
                                const std::optional<std::string>& expectedText)
 {
+    // From reading to writing no other writer of the program may change the
+    // file: a second command waits for the first and then changes the first
+    // one's result, so neither change is lost.
+    const FileLock lock = FileLock::Acquire(path);
+    if (!lock.ok()) {
+        return {false, LockFailureText(lock, path)};
+    }
     EventFileModel model;
     const EventFileModel::OpenResult opened = model.Open(path, journal);
     if (opened.status != EventFileModel::OpenResult::Opened) {

@@ -11,6 +11,7 @@
 #include "engine/text.h"
 #include "tools/calculator/characteristics.h"
 
+#include <cerrno>
 #include <clocale>
 #include <cstdio>
 #include <cstdlib>
@@ -19,6 +20,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <system_error>
 #include <vector>
 
 namespace {
@@ -26,6 +28,8 @@ namespace {
 using namespace orvenda;
 
 constexpr int kExitUsage = 2;
+// Standard output could not be written (a full disk, a closed pipe).
+constexpr int kExitOutput = 1;
 
 const char* const kUsage =
     "Использование:\n"
@@ -36,6 +40,22 @@ const char* const kUsage =
     "  orvenda-cli rewrite ФАЙЛ   текст, который запишет сохранение файла без изменений\n"
     "  orvenda-cli off ФАЙЛ N     отключить событие номер N (как \"Отключить\")\n"
     "  orvenda-cli delete ФАЙЛ N  удалить событие номер N (как \"Удалить\")\n";
+
+// Every command ends here: what it printed may still sit in a buffer, and a
+// full disk or a closed pipe shows only when that is written. A command whose
+// output did not arrive must not report success.
+int FinishOutput(int code)
+{
+    errno = 0;
+    const bool flushed = std::fflush(stdout) == 0;
+    const int error = errno;
+    std::cout.flush();
+    if (flushed && !std::ferror(stdout) && std::cout.good())
+        return code;
+    std::cerr << "orvenda-cli: не удалось записать стандартный вывод"
+              << (error != 0 ? ": " + std::system_category().message(error) : std::string()) << '\n';
+    return code == 0 ? kExitOutput : code;
+}
 
 int Usage()
 {
@@ -111,6 +131,7 @@ void PrintView(const Session& session, bool details)
 int CommandDay(const std::vector<std::string>& args)
 {
     std::string folder = ExecutableFolder();
+    bool folderGiven = false;
     std::optional<TDateRec> now;
     bool details = false;
     for (std::size_t i = 0; i < args.size(); ++i) {
@@ -118,6 +139,7 @@ int CommandDay(const std::vector<std::string>& args)
             details = true;
         } else if (args[i] == "--folder" && i + 1 < args.size()) {
             folder = args[++i];
+            folderGiven = true;
         } else if (args[i] == "--now" && i + 1 < args.size()) {
             const std::string& text = args[++i];
             const TDateRec moment = ReadDate(text, DayFirst, ZeroDate);
@@ -129,6 +151,18 @@ int CommandDay(const std::vector<std::string>& args)
             now = moment;
         } else {
             return Usage();
+        }
+    }
+    // A mistyped folder would otherwise look like a first start there.
+    if (folderGiven) {
+        std::error_code ec;
+        const auto kind = std::filesystem::status(folder.empty() ? "." : folder, ec).type();
+        if (kind != std::filesystem::file_type::directory) {
+            std::cerr << "orvenda-cli: "
+                      << (kind == std::filesystem::file_type::not_found ? "папка не найдена: "
+                                                                        : "не является папкой: ")
+                      << folder << '\n';
+            return kExitUsage;
         }
     }
     if (!folder.empty() && folder.back() != '/')
@@ -149,13 +183,10 @@ int CommandDay(const std::vector<std::string>& args)
         return kExitUsage;
     }
     PrintView(session, details);
-    std::cout.flush();
-    if (!std::cout)
-        return 1;
-    // Everything is written. With a million events, handing their memory back
-    // one text at a time would take longer than the whole refresh; the
-    // system takes it back at once when the process ends.
-    std::_Exit(0);
+    // With a million events, handing their memory back one text at a time
+    // would take longer than the whole refresh; the system takes it back at
+    // once when the process ends.
+    std::_Exit(FinishOutput(0));
 }
 
 // The text that saving the file unchanged would write, line ends included.
@@ -196,11 +227,8 @@ int CommandChangeEvent(const std::vector<std::string>& args, bool remove)
     return 0;
 }
 
-} // namespace
-
-int main(int argc, char** argv)
+int RunCommand(int argc, char** argv)
 {
-    std::setlocale(LC_ALL, "");
     if (argc < 2)
         return Usage();
     const std::string command = argv[1];
@@ -218,4 +246,12 @@ int main(int argc, char** argv)
     if (command == "delete")
         return CommandChangeEvent(args, true);
     return Usage();
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    std::setlocale(LC_ALL, "");
+    return FinishOutput(RunCommand(argc, argv));
 }

@@ -295,6 +295,27 @@ TEST_F(EditorControllerTest, FailedWriteIsReportedAndKeepsTheMark)
     EXPECT_TRUE(saved.empty());
 }
 
+// A read-only file is not written; "Сохранить как" keeps the text under
+// another name, and cancelling it keeps the change in the editor.
+TEST_F(EditorControllerTest, ReadOnlyFileIsRefusedAndSaveAsOffered)
+{
+    const std::string file = openModified();
+    fs::permissions(file, fs::perms(0444));
+    ASSERT_FALSE(controller.Save());
+    EXPECT_EQ(questions.errors, std::vector<std::string>{"Ошибка!|Файл только для чтения: " + file});
+    ASSERT_EQ(questions.saveFilters.size(), 1u);
+    EXPECT_EQ(questions.saveFilters[0].pairs, SaveAsFilePairs);
+    EXPECT_TRUE(controller.Model().IsModified());
+    EXPECT_EQ(readBytes(file), FixedFile);
+
+    questions.fileNames = {path("copy.evt")};
+    ASSERT_TRUE(controller.Save());
+    EXPECT_EQ(readBytes(file), FixedFile);
+    EXPECT_EQ(readBytes(path("copy.evt")).substr(0, 22), "[fixed events]\r\n 2  1 ");
+    EXPECT_EQ(controller.Model().Path(), path("copy.evt"));
+    EXPECT_FALSE(controller.Model().IsModified());
+}
+
 TEST_F(EditorControllerTest, TextOutsideWindows1251IsNotWrittenAndNamesTheCharacters)
 {
     const std::string file = openModified();
