@@ -2,6 +2,7 @@
 
 #include "engine/file_lock.h"
 
+#include <algorithm>
 #include <utility>
 
 namespace orvenda {
@@ -19,7 +20,8 @@ std::string reasonOf(const SaveResult& result)
 } // namespace
 
 EditorController::EditorController(std::string templateFolder, Journal& journal, EditorQuestions& questions)
-    : m_journal(journal), m_questions(questions), m_model(std::move(templateFolder))
+    : m_templateFolder(templateFolder), m_journal(journal), m_questions(questions),
+      m_model(std::move(templateFolder))
 {
     RefreshStatus();
 }
@@ -100,6 +102,12 @@ bool EditorController::write(const std::string& path, bool rename)
         m_questions.ShowError(std::string(ErrorCaption), text);
         return false;
     }
+    // Another program's change is not overwritten unasked; Save as names
+    // its file in the save dialog, which asks on its own.
+    if (!rename && !m_model.Path().empty() && m_model.ChangedOnDisk() &&
+        !m_questions.AskOverwrite(std::string(OverwriteQuestion))) {
+        return false;
+    }
     SaveResult result;
     if (rename) {
         result = m_model.SaveAs(path);
@@ -150,6 +158,60 @@ bool EditorController::Close()
     }
     m_model.Close();
     m_fileCommands = false;
+    RefreshStatus();
+    return true;
+}
+
+EventCommandResult EditorController::ChangeEvent(const std::string& path, int ordinal, EventChange change,
+                                                 const std::optional<std::string>& expectedText)
+{
+    EventCommandResult result;
+    if (!Close()) {
+        result.cancelled = true;
+        return result;
+    }
+    // The lock comes after the close: saving the closed file took its own.
+    const FileLock lock = FileLock::Acquire(path);
+    if (!lock.ok()) {
+        return {false, LockFailureText(lock, path)};
+    }
+    const EventFileModel::OpenResult opened = m_model.Open(path, m_journal);
+    if (opened.status == EventFileModel::OpenResult::Opened) {
+        result = ApplyEventChange(m_model, ordinal, change, expectedText);
+        if (result.ok) {
+            const SaveResult saved = m_model.Save();
+            if (saved.ok() && m_saved) {
+                m_saved(path);
+            } else if (!saved.ok()) {
+                result = {false, FileNotSavedText(path, saved)};
+            }
+        }
+    } else {
+        result = {false, opened.message};
+    }
+    // A change that was not saved is dropped with the file: the command
+    // failed and the file stays as it was.
+    m_model.Close();
+    m_fileCommands = false;
+    RefreshStatus();
+    return result;
+}
+
+bool EditorController::ReloadIfChangedOnDisk()
+{
+    if (!m_model.IsLoaded() || m_model.IsModified() || !m_model.ChangedOnDisk() ||
+        !StampOfFile(m_model.Path()).exists) {
+        return false;
+    }
+    // Read into a fresh model first: a file that is gone or no longer
+    // readable leaves the table as it is.
+    EventFileModel fresh(m_templateFolder);
+    if (fresh.Open(m_model.Path(), m_journal).status != EventFileModel::OpenResult::Opened) {
+        return false;
+    }
+    const int current = m_model.CurrentNumber();
+    m_model = std::move(fresh);
+    m_model.Select(std::min(current, m_model.Count()));
     RefreshStatus();
     return true;
 }

@@ -28,6 +28,12 @@ EditorQuestions::Answer PromptQuestions::AskNoOkCancel(const std::string& text)
     return Answer::Cancel;
 }
 
+bool PromptQuestions::AskOverwrite(const std::string& text)
+{
+    return m_prompt.Ask(m_parent, QCoreApplication::applicationName(), q(text),
+                        Prompt::Buttons::OverwriteCancel) == Prompt::Answer::Ok;
+}
+
 void PromptQuestions::ShowError(const std::string& caption, const std::string& text)
 {
     m_prompt.ShowError(m_parent, q(caption), q(text));

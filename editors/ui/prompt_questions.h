@@ -17,6 +17,7 @@ public:
     PromptQuestions(Prompt& prompt, QWidget* parent) : m_prompt(prompt), m_parent(parent) {}
 
     Answer AskNoOkCancel(const std::string& text) override;
+    bool AskOverwrite(const std::string& text) override;
     void ShowError(const std::string& caption, const std::string& text) override;
     std::string OpenFileName(const FileFilter& filter) override;
     std::string SaveFileName(const FileFilter& filter) override;

@@ -4,12 +4,23 @@
 #include <QFileDialog>
 #include <QFontDialog>
 #include <QMessageBox>
+#include <QPushButton>
 
 namespace orvenda {
 
 Prompt::Answer MessageBoxPrompt::Ask(QWidget* parent, const QString& caption, const QString& text,
                                      Buttons buttons)
 {
+    if (buttons == Buttons::OverwriteCancel) {
+        QMessageBox box(QMessageBox::NoIcon, caption, text, QMessageBox::NoButton, parent);
+        QPushButton* overwrite = box.addButton(QStringLiteral("Перезаписать"), QMessageBox::AcceptRole);
+        QPushButton* cancel = box.addButton(QStringLiteral("Отмена"), QMessageBox::RejectRole);
+        // Enter must not overwrite another program's change by accident.
+        box.setDefaultButton(cancel);
+        box.setEscapeButton(cancel);
+        box.exec();
+        return box.clickedButton() == overwrite ? Answer::Ok : Answer::Cancel;
+    }
     QMessageBox::StandardButtons set = QMessageBox::Ok;
     QMessageBox::StandardButton escape = QMessageBox::Cancel;
     switch (buttons) {
@@ -22,6 +33,8 @@ Prompt::Answer MessageBoxPrompt::Ask(QWidget* parent, const QString& caption, co
         break;
     case Buttons::NoOkCancel:
         set |= QMessageBox::No | QMessageBox::Cancel;
+        break;
+    case Buttons::OverwriteCancel:
         break;
     }
     QMessageBox box(QMessageBox::NoIcon, caption, text, set, parent);

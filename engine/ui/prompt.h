@@ -17,7 +17,8 @@ namespace orvenda {
 class Prompt {
 public:
     enum class Answer { Ok, Cancel, No };
-    enum class Buttons { OkCancel, OkNo, NoOkCancel };
+    // OverwriteCancel: "Перезаписать" (answered Ok) and "Отмена".
+    enum class Buttons { OkCancel, OkNo, NoOkCancel, OverwriteCancel };
 
     virtual ~Prompt() = default;
 
