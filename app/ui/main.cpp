@@ -14,6 +14,8 @@
 #include "editors/ui/event_editor_window.h"
 #include "engine/ui/prompt.h"
 
+#include <QSessionManager>
+
 #include <clocale>
 
 int main(int argc, char** argv)
@@ -48,6 +50,19 @@ int main(int argc, char** argv)
     formMain.SetWindows(&formStatus, &formAbout, &formCalendar);
     formMain.SetEditorWindows(&formEvtEdit, &formOptions);
     QObject::connect(&formMain, &orvenda::TFormMain::exitAccepted, &app, &QCoreApplication::quit);
+#ifndef QT_NO_SESSIONMANAGER
+    // The desktop session ending: the editor's unsaved changes get their
+    // close question, and Cancel asks the session to stay.
+    QObject::connect(&app, &QGuiApplication::commitDataRequest, &formEvtEdit,
+                     [&formEvtEdit](QSessionManager& manager) {
+                         if (manager.allowsInteraction()) {
+                             const bool quit = formEvtEdit.QueryQuit();
+                             manager.release();
+                             if (!quit)
+                                 manager.cancel();
+                         }
+                     });
+#endif
 
     formMain.show();
     return QApplication::exec();

@@ -13,6 +13,7 @@
 #include "engine/ui/prompt.h"
 
 #include <QAction>
+#include <QCloseEvent>
 #include <QDesktopServices>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -408,6 +409,10 @@ void TFormMain::showEvent(QShowEvent* event)
 
 void TFormMain::closeEvent(QCloseEvent* event)
 {
+    if (!EditorLetsQuit()) {
+        event->ignore();
+        return;
+    }
     QMainWindow::closeEvent(event);
     emit exitAccepted();
 }

@@ -107,6 +107,9 @@ private:
     void SwitchOffRow();
     void DeleteRow();
     void ExitCommand();
+    // Whether the program may end: the editor's close question when it holds
+    // unsaved changes (Cancel keeps the program running).
+    bool EditorLetsQuit();
     void SaveSettings();
     void ShowWindow(QWidget* window);
     void OpenProgramFile(const char* relativePath);

@@ -105,7 +105,15 @@ void TFormMain::ExitCommand()
         m_prompt.Ask(this, QStringLiteral("Выходим..."), QStringLiteral("Уже пора?"),
                      Prompt::Buttons::OkCancel) != Prompt::Answer::Ok)
         return;
+    if (!EditorLetsQuit())
+        return;
     emit exitAccepted();
+}
+
+bool TFormMain::EditorLetsQuit()
+{
+    // Unsaved typing in the editor is not dropped without its close question.
+    return !m_editor || m_editor->QueryQuit();
 }
 
 void TFormMain::SaveSettings()
@@ -152,6 +160,13 @@ void TFormMain::SetEditorWindows(TFormEvtEdit* editor, TFormOptions* options)
         connect(a.TBEditor, &QAction::triggered, this, &TFormMain::ShowEditor);
         connect(a.NEvtEditor, &QAction::triggered, this, &TFormMain::ShowEditor);
         connect(a.NEvtEdit, &QAction::triggered, this, &TFormMain::EditRow);
+        // "Отключить" and "Удалить" go through the editor, so that it never
+        // keeps a copy of the file that a later save would write back.
+        m_session.SetEventEditor([editor = m_editor](const std::string& path, int ordinal, EventChange change,
+                                                     const std::string& text) {
+            return editor->ChangeEvent(QString::fromStdString(path), ordinal, change,
+                                       QString::fromStdString(text));
+        });
     }
     if (m_options) {
         connect(a.NOptions, &QAction::triggered, this, &TFormMain::ShowOptions);

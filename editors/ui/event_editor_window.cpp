@@ -260,6 +260,12 @@ bool TFormEvtEdit::CloseFile()
 EventCommandResult TFormEvtEdit::ChangeEvent(const QString& path, int ordinal, EventChange change,
                                              const QString& expectedText)
 {
+    // The close question is about the editor's file: the user sees which.
+    if (m_controller.Model().IsModified()) {
+        show();
+        raise();
+        activateWindow();
+    }
     const EventCommandResult result =
         m_controller.ChangeEvent(path.toStdString(), ordinal, change, expectedText.toStdString());
     showFile(false);
