@@ -2,6 +2,7 @@
 // of small event files.
 
 #include "engine/codec.h"
+#include "tests/support/test_files.h"
 
 #include <gtest/gtest.h>
 
@@ -25,30 +26,14 @@ namespace fs = std::filesystem;
 
 class CliCommandTest : public ::testing::Test {
 protected:
-    void SetUp() override
-    {
-        static std::atomic<int> counter{0};
-        m_folder = fs::temp_directory_path() /
-                   ("orvenda-cli-" + std::to_string(::getpid()) + "-" + std::to_string(counter++));
-        fs::create_directories(m_folder);
-    }
-    void TearDown() override { fs::remove_all(m_folder); }
-
-    std::string Path(const std::string& name) const { return (m_folder / name).string(); }
+    std::string Path(const std::string& name) const { return m_folder / name; }
 
     void WriteCp1251(const std::string& name, const std::string& utf8)
     {
-        std::ofstream out(Path(name), std::ios::binary);
-        out << Utf8ToCp1251(utf8).bytes;
+        test::WriteBytes(Path(name), Utf8ToCp1251(utf8).bytes);
     }
 
-    std::string Read(const std::string& name) const
-    {
-        std::ifstream in(Path(name), std::ios::binary);
-        std::ostringstream text;
-        text << in.rdbuf();
-        return text.str();
-    }
+    std::string Read(const std::string& name) const { return test::ReadBytes(Path(name)); }
 
     // Runs orvenda-cli with the arguments; returns the exit code, stdout in `out`.
     int Run(const std::string& arguments, std::string& out)
@@ -70,7 +55,7 @@ protected:
 
     std::string Cli() const { return ORVENDA_CLI; }
 
-    fs::path m_folder;
+    test::TempFolder m_folder{"orvenda-cli"};
 };
 
 const char* const kMessy = "[fixed events]\r\n"
@@ -181,7 +166,7 @@ TEST_F(CliCommandTest, ReadOnlyFileAndSizeLimitAreReportedAndChangeNothing)
     EXPECT_NE(Read("stderr.txt").find("не сохранён"), std::string::npos);
     EXPECT_EQ(Read("big.evt"), bigBefore);
     std::set<std::string> names;
-    for (const auto& entry : fs::directory_iterator(m_folder))
+    for (const auto& entry : fs::directory_iterator(m_folder.path()))
         names.insert(entry.path().filename().string());
     EXPECT_EQ(names, (std::set<std::string>{"a.evt", "big.evt", "stderr.txt", "stdout.txt"}));
 }
@@ -192,7 +177,7 @@ TEST_F(CliCommandTest, UnwritableOutputFailsEveryCommand)
     WriteCp1251("a.evt", kMessy);
     for (const std::string& arguments :
          std::vector<std::string>{"chars 7.1.2007", "astro 15.3.2005", "rewrite " + Path("a.evt"),
-                                  "day --folder " + m_folder.string() + " --now \"1.1.2026 12:00:00\""}) {
+                                  "day --folder " + m_folder.folder() + " --now \"1.1.2026 12:00:00\""}) {
         SCOPED_TRACE(arguments);
         ASSERT_EQ(Shell(Cli() + " " + arguments + " >/dev/null"), 0);
         EXPECT_EQ(Shell(Cli() + " " + arguments + " >/dev/full 2>" + Path("stderr.txt")), 1);

@@ -12,6 +12,7 @@
 #include "engine/date.h"
 #include "events/event_format.h"
 #include "events/loader.h"
+#include "tests/support/test_files.h"
 
 #include <gtest/gtest.h>
 
@@ -32,11 +33,7 @@ namespace fs = std::filesystem;
 
 const std::string kDataFolder = std::string(ORVENDA_TEST_DATA_DIR) + "/../../data/";
 
-std::string ReadBytes(const std::string& path)
-{
-    std::ifstream in(path, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-}
+using test::ReadBytes;
 
 std::size_t Utf8Length(const std::string& text)
 {
@@ -209,24 +206,20 @@ class DeliveredConfig : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        m_temp = fs::temp_directory_path() /
-                 ("orvenda-delivered-" +
-                  std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
-        fs::create_directories(m_temp / "autostart");
+        fs::create_directories(m_temp.path() / "autostart");
         m_folder = fs::absolute(kDataFolder).lexically_normal().string();
     }
-    void TearDown() override { fs::remove_all(m_temp); }
 
     ConfigEnvironment Environment() const
     {
         ConfigEnvironment env;
         env.programFolder = m_folder;
         env.programPath = m_folder + "orvenda";
-        env.autostartDir = (m_temp / "autostart").string();
+        env.autostartDir = m_temp / "autostart";
         return env;
     }
 
-    fs::path m_temp;
+    test::TempFolder m_temp{"orvenda-delivered"};
     std::string m_folder;
 };
 
@@ -267,7 +260,7 @@ TEST_F(DeliveredConfig, SavingItUnchangedGivesTheSameBytes)
     TConfigRec config;
     Journal journal;
     ASSERT_TRUE(LoadConfig(config, Environment(), journal, nullptr).found);
-    const std::string saved = (m_temp / ConfigFileName).string();
+    const std::string saved = m_temp / ConfigFileName;
     ASSERT_TRUE(SaveConfig(config, saved, m_folder, journal).ok());
     EXPECT_EQ(ReadBytes(saved), ReadBytes(m_folder + ConfigFileName));
 }
@@ -279,7 +272,7 @@ TEST_F(DeliveredConfig, AFirstStartFindsEveryListedFile)
     SessionEnvironment env;
     env.programFolder = m_folder;
     env.programPath = m_folder + "orvenda";
-    env.autostartDir = (m_temp / "autostart").string();
+    env.autostartDir = m_temp / "autostart";
     env.clock = FixedClock(TDateRec{2026, 12, 8, 12, 0, 0, 0});
     env.changeCurrentFolder = false;
     Session session(env);

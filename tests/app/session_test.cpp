@@ -3,6 +3,7 @@
 #include "engine/codec.h"
 #include "engine/text.h"
 #include "engine/textfile.h"
+#include "tests/support/test_files.h"
 
 #include <gtest/gtest.h>
 
@@ -21,17 +22,9 @@ namespace fs = std::filesystem;
 // A program folder of its own for each test, removed afterwards.
 class ProgramFolderTest : public ::testing::Test {
 protected:
-    void SetUp() override
-    {
-        static std::atomic<int> counter{0};
-        m_folder = fs::temp_directory_path() /
-                   ("orvenda-session-" + std::to_string(::getpid()) + "-" + std::to_string(counter++));
-        fs::remove_all(m_folder);
-        fs::create_directories(m_folder / "autostart");
-    }
-    void TearDown() override { fs::remove_all(m_folder); }
+    void SetUp() override { fs::create_directories(m_folder.path() / "autostart"); }
 
-    std::string Folder() const { return m_folder.string() + "/"; }
+    std::string Folder() const { return m_folder.folder(); }
 
     void Write(const std::string& name, const std::vector<std::string>& lines)
     {
@@ -84,7 +77,7 @@ protected:
         return out.str();
     }
 
-    fs::path m_folder;
+    test::TempFolder m_folder{"orvenda-session"};
     TDateRec m_now;
 };
 

@@ -1,6 +1,6 @@
 #include "config/autostart.h"
 
-#include "tests/config/temp_folder.h"
+#include "tests/support/test_files.h"
 
 #include <cstdlib>
 

@@ -5,7 +5,7 @@
 #include "engine/codec.h"
 #include "engine/text.h"
 #include "tests/config/printers.h"
-#include "tests/config/temp_folder.h"
+#include "tests/support/test_files.h"
 
 #include <functional>
 
@@ -240,7 +240,8 @@ TEST_F(ConfigFile, SavedFileMatchesTheLayoutByteForByte)
     config.UserLogFileName = "журнал.log";
     config.ColorScheme = "Морская";
     ASSERT_TRUE(SaveConfig(config, cfgPath(), pf, journal).ok());
-    EXPECT_EQ(ReadBytes(cfgPath()), ReadBytes(ORVENDA_TEST_DATA_DIR "/config/saved.expected"));
+    EXPECT_EQ(test::CompareWithGolden(ORVENDA_TEST_DATA_DIR "/config/saved.expected", ReadBytes(cfgPath())),
+              "");
 
     TConfigRec loaded;
     load(loaded);

@@ -6,7 +6,7 @@
 #include "config/schemes.h"
 #include "engine/text.h"
 #include "tests/config/printers.h"
-#include "tests/config/temp_folder.h"
+#include "tests/support/test_files.h"
 
 #include <filesystem>
 #include <functional>

@@ -4,7 +4,7 @@
 #include "config/config_file.h"
 #include "engine/text.h"
 #include "tests/config/printers.h"
-#include "tests/config/temp_folder.h"
+#include "tests/support/test_files.h"
 
 #include <functional>
 

@@ -1,5 +1,6 @@
 #include "editors/editor_controller.h"
 #include "editors/event_commands.h"
+#include "tests/support/test_files.h"
 
 #include <gtest/gtest.h>
 
@@ -63,16 +64,9 @@ private:
     }
 };
 
-std::string readBytes(const fs::path& path)
-{
-    std::ifstream in(path, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), {});
-}
+using test::ReadBytes;
 
-void writeBytes(const fs::path& path, const std::string& bytes)
-{
-    std::ofstream(path, std::ios::binary) << bytes;
-}
+using test::WriteBytes;
 
 const std::string FixedFile =
     "[fixed events]\r\n 1  1 2000   3   1 1 New year\r\n 9  5    0   7   0 1 Victory\r\n";
@@ -81,20 +75,12 @@ class EditorControllerTest : public ::testing::Test {
 protected:
     EditorControllerTest()
     {
-        const auto* test = ::testing::UnitTest::GetInstance()->current_test_info();
-        std::string name = std::string("orvenda_controller_") + test->test_suite_name() + "_" + test->name();
-        std::replace(name.begin(), name.end(), '/', '_');
-        m_folder = fs::path(::testing::TempDir()) / name;
-        fs::remove_all(m_folder);
-        fs::create_directories(m_folder);
         controller.SetSavedHandler([this](const std::string& file) { saved.push_back(file); });
     }
-    ~EditorControllerTest() override { fs::remove_all(m_folder); }
-
-    std::string path(const std::string& name) const { return (m_folder / name).string(); }
+    std::string path(const std::string& name) const { return m_folder / name; }
     std::string write(const std::string& name, const std::string& bytes) const
     {
-        writeBytes(path(name), bytes);
+        WriteBytes(path(name), bytes);
         return path(name);
     }
     // A fixed-events file opened and changed in its first record.
@@ -113,7 +99,7 @@ protected:
     std::vector<std::string> saved; // paths given to the saved handler
 
 private:
-    fs::path m_folder;
+    test::TempFolder m_folder{"orvenda-controller"};
 };
 
 // ---- The close question ----
@@ -165,13 +151,13 @@ TEST_P(CloseQuestion, AnswersDecideWhetherTheFileIsSavedAndDropped)
         const bool written = !c.fileNames.empty() && fs::exists(path(c.fileNames[0]));
         EXPECT_EQ(written, c.writesChange);
         if (written) {
-            EXPECT_NE(readBytes(path(c.fileNames[0])).find("Birthday"), std::string::npos);
+            EXPECT_NE(ReadBytes(path(c.fileNames[0])).find("Birthday"), std::string::npos);
         }
     } else {
-        const bool changed = readBytes(file) != FixedFile;
+        const bool changed = ReadBytes(file) != FixedFile;
         EXPECT_EQ(changed, c.writesChange);
         if (changed) {
-            EXPECT_EQ(readBytes(file).substr(0, 30), "[fixed events]\r\n 2  1 2000   3");
+            EXPECT_EQ(ReadBytes(file).substr(0, 30), "[fixed events]\r\n 2  1 2000   3");
         }
     }
 }
@@ -269,7 +255,7 @@ TEST_P(SaveUnnamed, GoesThroughTheSaveDialogAndKeepsTheCaption)
     EXPECT_EQ(controller.Model().Caption(), c.caption);
     EXPECT_FALSE(controller.Model().IsModified());
     EXPECT_EQ(controller.StatusTexts().path, target);
-    EXPECT_EQ(readBytes(target).substr(0, std::string(c.header).size() + 2), std::string(c.header) + "\r\n");
+    EXPECT_EQ(ReadBytes(target).substr(0, std::string(c.header).size() + 2), std::string(c.header) + "\r\n");
 
     // Named now: the next save asks nothing.
     EXPECT_TRUE(controller.Save());
@@ -298,7 +284,7 @@ TEST_F(EditorControllerTest, FailedWriteIsReportedAndKeepsTheMark)
     EXPECT_EQ(journal.Lines()[0].rfind("Не удалось сохранить файл: " + path("missing/x.evt"), 0), 0u);
     EXPECT_TRUE(controller.Model().IsModified());
     EXPECT_EQ(controller.Model().Path(), file);
-    EXPECT_EQ(readBytes(file), FixedFile);
+    EXPECT_EQ(ReadBytes(file), FixedFile);
     EXPECT_TRUE(saved.empty());
 }
 
@@ -313,12 +299,12 @@ TEST_F(EditorControllerTest, ReadOnlyFileIsRefusedAndSaveAsOffered)
     ASSERT_EQ(questions.saveFilters.size(), 1u);
     EXPECT_EQ(questions.saveFilters[0].pairs, SaveAsFilePairs);
     EXPECT_TRUE(controller.Model().IsModified());
-    EXPECT_EQ(readBytes(file), FixedFile);
+    EXPECT_EQ(ReadBytes(file), FixedFile);
 
     questions.fileNames = {path("copy.evt")};
     ASSERT_TRUE(controller.Save());
-    EXPECT_EQ(readBytes(file), FixedFile);
-    EXPECT_EQ(readBytes(path("copy.evt")).substr(0, 22), "[fixed events]\r\n 2  1 ");
+    EXPECT_EQ(ReadBytes(file), FixedFile);
+    EXPECT_EQ(ReadBytes(path("copy.evt")).substr(0, 22), "[fixed events]\r\n 2  1 ");
     EXPECT_EQ(controller.Model().Path(), path("copy.evt"));
     EXPECT_FALSE(controller.Model().IsModified());
 }
@@ -330,7 +316,7 @@ TEST_F(EditorControllerTest, TextOutsideWindows1251IsNotWrittenAndNamesTheCharac
     EXPECT_FALSE(controller.Save());
     ASSERT_EQ(questions.errors.size(), 1u);
     EXPECT_NE(questions.errors[0].find("🎄"), std::string::npos);
-    EXPECT_EQ(readBytes(file), FixedFile);
+    EXPECT_EQ(ReadBytes(file), FixedFile);
     EXPECT_TRUE(controller.Model().IsModified());
 }
 
@@ -437,7 +423,7 @@ TEST_F(EditorControllerTest, MainWindowCommandClosesTheEditorsFileFirst)
         EXPECT_EQ(questions.questions, std::vector<std::string>{std::string(SaveChangesQuestion)});
         EXPECT_EQ(done.cancelled, c.cancelled);
         EXPECT_EQ(done.ok, !c.cancelled) << done.error;
-        EXPECT_EQ(readBytes(file), c.bytes);
+        EXPECT_EQ(ReadBytes(file), c.bytes);
         // Cancelled, the editor still holds its change; otherwise it holds no
         // file that a later save could write back.
         EXPECT_EQ(controller.Model().IsLoaded(), c.cancelled);
@@ -454,10 +440,10 @@ TEST_F(EditorControllerTest, MainWindowCommandClosesTheEditorsFileFirst)
     EXPECT_FALSE(moved.ok);
     EXPECT_FALSE(moved.cancelled);
     EXPECT_TRUE(questions.questions.empty());
-    EXPECT_EQ(readBytes(file), Holidays);
+    EXPECT_EQ(ReadBytes(file), Holidays);
     EXPECT_FALSE(controller.Model().IsLoaded());
     ASSERT_TRUE(controller.ChangeEvent(file, 2, EventChange::Delete, "Victory").ok);
-    EXPECT_EQ(readBytes(file),
+    EXPECT_EQ(ReadBytes(file),
               "[fixed events]\r\n 1  1 2000   3   1 1 New year\r\n 9 12    0   3   1 1 Heroes\r\n");
 }
 
@@ -470,18 +456,18 @@ TEST_F(EditorControllerTest, FileChangedByAnotherWriterIsOverwrittenOnlyWhenAske
     ASSERT_TRUE(controller.Select(2));
     ASSERT_TRUE(controller.Model().SetDBefore(1));
     ASSERT_TRUE(SwitchOffEvent(file, 3, journal).ok);
-    const std::string switchedOff = readBytes(file);
+    const std::string switchedOff = ReadBytes(file);
     ASSERT_NE(switchedOff, Holidays);
 
     EXPECT_FALSE(controller.Save());
     EXPECT_EQ(questions.questions, std::vector<std::string>{std::string(OverwriteQuestion)});
-    EXPECT_EQ(readBytes(file), switchedOff);
+    EXPECT_EQ(ReadBytes(file), switchedOff);
     EXPECT_TRUE(controller.Model().IsModified());
     EXPECT_EQ(controller.Model().Records()[1].dbefore, 1);
 
     questions.overwrite = {true};
     ASSERT_TRUE(controller.Save());
-    EXPECT_EQ(readBytes(file), "[fixed events]\r\n 1  1 2000   3   1 1 New year\r\n"
+    EXPECT_EQ(ReadBytes(file), "[fixed events]\r\n 1  1 2000   3   1 1 New year\r\n"
                                " 9  5    0   1   0 1 Victory\r\n 9 12    0   3   1 1 Heroes\r\n");
     // Its own save is no change by another program.
     ASSERT_TRUE(controller.Model().SetDBefore(2));
@@ -507,11 +493,11 @@ TEST_F(EditorControllerTest, UnmodifiedFileIsReadAgainWhenChangedOnDisk)
     // With a change of its own, the editor keeps its table; saving asks.
     ASSERT_TRUE(controller.Model().SetDBefore(9));
     ASSERT_TRUE(SwitchOffEvent(file, 1, journal).ok);
-    const std::string switchedOff = readBytes(file);
+    const std::string switchedOff = ReadBytes(file);
     EXPECT_FALSE(controller.ReloadIfChangedOnDisk());
     EXPECT_EQ(controller.Model().Records()[1].dbefore, 9);
     EXPECT_FALSE(controller.Save());
-    EXPECT_EQ(readBytes(file), switchedOff);
+    EXPECT_EQ(ReadBytes(file), switchedOff);
 
     // A file that is gone leaves the table as it is.
     questions.answers = {Answer::No};

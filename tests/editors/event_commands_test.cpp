@@ -2,6 +2,7 @@
 // the editor change it; these tests hold the two numberings together.
 
 #include "editors/event_commands.h"
+#include "tests/support/test_files.h"
 
 #include "editors/event_file.h"
 #include "engine/textfile.h"
@@ -38,11 +39,7 @@ const std::vector<std::string> ContractFiles = {
     "editors/unreadable_kept.evt",
 };
 
-std::string readBytes(const std::string& path)
-{
-    std::ifstream in(path, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), {});
-}
+using test::ReadBytes;
 
 std::vector<std::string> fileLines(const std::string& path)
 {
@@ -79,25 +76,15 @@ EventKey keyOf(const TEventRec& e)
             e.Date.Minute, e.DaysBefore, e.DaysAfter,  e.Active != 0};
 }
 
+// A copy of a data file in a folder of its own, removed afterwards.
 class TempCopy {
 public:
-    explicit TempCopy(const std::string& source)
-    {
-        std::string name = ::testing::UnitTest::GetInstance()->current_test_info()->name();
-        m_folder = fs::path(::testing::TempDir()) / ("orvenda_commands_" + name);
-        fs::create_directories(m_folder);
-        m_path = (m_folder / fs::path(source).filename()).string();
-        Reset(source);
-    }
-    ~TempCopy() { fs::remove_all(m_folder); }
-    void Reset(const std::string& source) const
-    {
-        fs::copy_file(source, m_path, fs::copy_options::overwrite_existing);
-    }
+    explicit TempCopy(const std::string& source) : m_path(m_folder.Copy(source)) {}
+    void Reset(const std::string& source) const { m_folder.Copy(source); }
     const std::string& Path() const { return m_path; }
 
 private:
-    fs::path m_folder;
+    test::TempFolder m_folder{"orvenda-commands"};
     std::string m_path;
 };
 
@@ -172,7 +159,7 @@ TEST(RecordNumbering, CommandsChangeExactlyTheAddressedRecord)
                     remove ? DeleteEvent(copy.Path(), n, journal) : SwitchOffEvent(copy.Path(), n, journal);
                 if (!isEvent) {
                     EXPECT_FALSE(result.ok);
-                    EXPECT_EQ(readBytes(copy.Path()), readBytes(original));
+                    EXPECT_EQ(ReadBytes(copy.Path()), ReadBytes(original));
                     continue;
                 }
                 ASSERT_TRUE(result.ok) << result.error;
@@ -224,14 +211,14 @@ TEST(EventCommands, RefusedCommandsChangeNothing)
     for (const Case& c : cases) {
         SCOPED_TRACE(c.file + " " + std::to_string(c.ordinal));
         TempCopy copy(DataDir + c.file);
-        const std::string before = readBytes(copy.Path());
+        const std::string before = ReadBytes(copy.Path());
         Journal journal;
         for (const EventCommandResult& result : {SwitchOffEvent(copy.Path(), c.ordinal, journal),
                                                  DeleteEvent(copy.Path(), c.ordinal, journal)}) {
             EXPECT_FALSE(result.ok);
             EXPECT_FALSE(result.error.empty());
         }
-        EXPECT_EQ(readBytes(copy.Path()), before);
+        EXPECT_EQ(ReadBytes(copy.Path()), before);
     }
     Journal journal;
     const EventCommandResult missing = DeleteEvent("/nonexistent/x.evt", 1, journal);

@@ -1,4 +1,5 @@
 #include "editors/event_file.h"
+#include "tests/support/test_files.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
@@ -19,42 +20,9 @@ using ::testing::HasSubstr;
 const std::string EditorData = ORVENDA_TEST_DATA_DIR "/editors/";
 const std::string EventData = ORVENDA_TEST_DATA_DIR "/events/";
 
-std::string readBytes(const fs::path& path)
-{
-    std::ifstream in(path, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), {});
-}
-
-void writeBytes(const fs::path& path, const std::string& bytes)
-{
-    std::ofstream(path, std::ios::binary) << bytes;
-}
-
-// A folder of its own for each test, removed afterwards.
-class TempFolder {
-public:
-    TempFolder()
-    {
-        const auto* test = ::testing::UnitTest::GetInstance()->current_test_info();
-        std::string name = std::string("orvenda_editor_") + test->test_suite_name() + "_" + test->name();
-        std::replace(name.begin(), name.end(), '/', '_');
-        m_path = fs::path(::testing::TempDir()) / name;
-        fs::remove_all(m_path);
-        fs::create_directories(m_path);
-    }
-    ~TempFolder() { fs::remove_all(m_path); }
-    // A copy of `source` in the folder.
-    std::string Copy(const std::string& source) const
-    {
-        const fs::path target = m_path / fs::path(source).filename();
-        fs::copy_file(source, target, fs::copy_options::overwrite_existing);
-        return target.string();
-    }
-    std::string Path(const std::string& name) const { return (m_path / name).string(); }
-
-private:
-    fs::path m_path;
-};
+using test::ReadBytes;
+using test::TempFolder;
+using test::WriteBytes;
 
 // ---- Round trips against hand-written files ----
 
@@ -77,23 +45,6 @@ std::string inputOf(const std::string& name)
 }
 
 // The first lines where two texts differ, for the failure message.
-std::string firstDifference(const std::string& got, const std::string& want)
-{
-    std::istringstream a(got), b(want);
-    std::string la, lb;
-    for (int line = 1;; ++line) {
-        const bool moreA = static_cast<bool>(std::getline(a, la));
-        const bool moreB = static_cast<bool>(std::getline(b, lb));
-        if (!moreA && !moreB) {
-            return "the texts differ only in their ends";
-        }
-        if (la != lb || moreA != moreB) {
-            return "line " + std::to_string(line) + ":\n  got:  [" + (moreA ? la : "<end>") + "]\n  want: [" +
-                   (moreB ? lb : "<end>") + "]";
-        }
-    }
-}
-
 class EditorRoundTrip : public ::testing::TestWithParam<std::string> {};
 
 TEST_P(EditorRoundTrip, SavedUnchangedGivesTheColumnLayout)
@@ -105,17 +56,12 @@ TEST_P(EditorRoundTrip, SavedUnchangedGivesTheColumnLayout)
     EventFileModel model;
     ASSERT_EQ(model.Open(path, journal).status, EventFileModel::OpenResult::Opened);
     ASSERT_TRUE(model.Save().ok());
-    const std::string saved = readBytes(path);
-    if (std::getenv("ORVENDA_REGENERATE_GOLDEN")) {
-        writeBytes(expectedPath, saved);
-    }
-    const std::string expected = readBytes(expectedPath);
-    EXPECT_TRUE(saved == expected) << firstDifference(saved, expected);
+    EXPECT_EQ(test::CompareWithGolden(expectedPath, ReadBytes(path)), "");
 
     // The layout is a fixed point: reading and saving it again changes nothing.
     ASSERT_EQ(model.Open(path, journal).status, EventFileModel::OpenResult::Opened);
     ASSERT_TRUE(model.Save().ok());
-    EXPECT_TRUE(readBytes(path) == expected) << firstDifference(readBytes(path), expected);
+    EXPECT_EQ(test::CompareWithGolden(expectedPath, ReadBytes(path)), "");
     EXPECT_TRUE(journal.Lines().empty());
 }
 
@@ -163,7 +109,7 @@ TEST(EventFileModel, CaptionAndStatusFollowTheFile)
     EXPECT_TRUE(model.SetDAfter(5));
     EXPECT_EQ(model.ModifiedText(), "Изменён");
 
-    const std::string other = folder.Path("other.evt");
+    const std::string other = (folder / "other.evt");
     ASSERT_TRUE(model.SaveAs(other).ok());
     EXPECT_EQ(model.Caption(), "Редактор - other.evt");
     EXPECT_EQ(model.ModifiedText(), "");
@@ -201,11 +147,11 @@ TEST(EventFileModel, NewFilesTheirPresetsAndTheTimeColumn)
 
     // Saving an unnamed file names it and keeps the caption.
     EXPECT_FALSE(model.Save().ok());
-    const std::string path = folder.Path("new.evt");
+    const std::string path = (folder / "new.evt");
     ASSERT_TRUE(model.NameAndSave(path).ok());
     EXPECT_EQ(model.PathText(), path);
     EXPECT_EQ(model.Caption(), "Редактор событий");
-    EXPECT_EQ(readBytes(path),
+    EXPECT_EQ(ReadBytes(path),
               "[fixed events with full date]\r\n2007.01.07         1   0 1 \xC2\xF1\xF2\xF0\xE5\xF7\xE0\r\n");
 
     model.New(EventFileFormat::WisdomBy, journal);
@@ -257,7 +203,7 @@ TEST(EventFileModel, UnencodableTextIsRefusedAndTheFileStays)
 {
     TempFolder folder;
     const std::string path = folder.Copy(EventData + "fixed.evt");
-    const std::string before = readBytes(path);
+    const std::string before = ReadBytes(path);
     Journal journal;
     EventFileModel model;
     ASSERT_EQ(model.Open(path, journal).status, EventFileModel::OpenResult::Opened);
@@ -266,7 +212,7 @@ TEST(EventFileModel, UnencodableTextIsRefusedAndTheFileStays)
     EXPECT_EQ(result.status, SaveResult::Unencodable);
     EXPECT_THAT(result.unmappable, HasSubstr("東"));
     EXPECT_THAT(result.unmappable, HasSubstr("京"));
-    EXPECT_EQ(readBytes(path), before);
+    EXPECT_EQ(ReadBytes(path), before);
     EXPECT_TRUE(model.IsModified());
 }
 
@@ -280,19 +226,19 @@ TEST(EventFileModel, Utf8FileIsWrittenBackAsUtf8)
     EXPECT_EQ(model.Encoding(), TextEncoding::Utf8);
     model.SetEvent("Поездка в 東京");
     ASSERT_TRUE(model.Save().ok());
-    EXPECT_EQ(readBytes(path), "[fixed events]\r\n 9  5 1945   5   1 1 Поездка в 東京\r\n");
+    EXPECT_EQ(ReadBytes(path), "[fixed events]\r\n 9  5 1945   5   1 1 Поездка в 東京\r\n");
 }
 
 TEST(EventFileModel, LookupListsOfTheFloatingLayout)
 {
     TempFolder folder;
-    const std::string templates = folder.Path("Template/");
+    const std::string templates = (folder / "Template/");
     fs::create_directories(templates);
     // Windows-1251: "Весна", "Лето"; a line without a key is skipped.
-    writeBytes(templates + "t_astro_rus.txt",
+    WriteBytes(templates + "t_astro_rus.txt",
                "1 \xC2\xE5\xF1\xED\xE0\r\n\r\nno key\r\n2\t\xCB\xE5\xF2\xEE\r\n");
-    writeBytes(templates + "t_days_rus.txt", "7 " + std::string(120, 'x') + "\r\n");
-    writeBytes(templates + "t_week_rus.txt", "5 last");
+    WriteBytes(templates + "t_days_rus.txt", "7 " + std::string(120, 'x') + "\r\n");
+    WriteBytes(templates + "t_week_rus.txt", "5 last");
     Journal journal;
     EventFileModel model(templates);
     ASSERT_EQ(model.Open(EditorData + "float_layout.evt", journal).status,

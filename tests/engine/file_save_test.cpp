@@ -1,13 +1,12 @@
 #include "engine/file_lock.h"
 #include "engine/file_save.h"
+#include "tests/support/test_files.h"
 
 #include <gtest/gtest.h>
 
 #include <csignal>
 #include <filesystem>
-#include <fstream>
 #include <functional>
-#include <iterator>
 #include <set>
 #include <string>
 #include <thread>
@@ -31,14 +30,12 @@ constexpr gid_t kStrangeGroup = 8765;
 
 std::string ReadBytes(const fs::path& path)
 {
-    std::ifstream in(path, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+    return test::ReadBytes(path);
 }
 
 void WriteBytes(const fs::path& path, const std::string& bytes)
 {
-    std::ofstream out(path, std::ios::binary);
-    out << bytes;
+    test::WriteBytes(path, bytes);
 }
 
 struct stat StatOf(const fs::path& path)
@@ -55,22 +52,15 @@ bool IsRoot()
 
 class FileSaveTest : public ::testing::Test {
 protected:
-    void SetUp() override
-    {
-        std::string pattern = (fs::temp_directory_path() / "orvenda-save-XXXXXX").string();
-        ASSERT_NE(::mkdtemp(pattern.data()), nullptr);
-        m_dir = pattern;
-    }
+    // A folder shut by a test is opened again, so that it can be removed.
     void TearDown() override
     {
         std::error_code ec;
-        fs::permissions(m_dir, fs::perms::owner_all, fs::perm_options::add, ec);
         for (const auto& entry : fs::recursive_directory_iterator(m_dir, ec)) {
             if (entry.is_directory(ec)) {
                 fs::permissions(entry.path(), fs::perms::owner_all, fs::perm_options::add, ec);
             }
         }
-        fs::remove_all(m_dir, ec);
     }
 
     fs::path PathOf(const std::string& name) const { return m_dir / name; }
@@ -109,7 +99,8 @@ protected:
         return status;
     }
 
-    fs::path m_dir;
+    test::TempFolder m_folder{"orvenda-save"};
+    fs::path m_dir = m_folder.path();
 };
 
 TEST_F(FileSaveTest, ModeOwnerAndGroupStay)

@@ -1,4 +1,5 @@
 #include "engine/textfile.h"
+#include "tests/support/test_files.h"
 
 #include <gtest/gtest.h>
 
@@ -18,45 +19,25 @@ namespace {
 
 namespace fs = std::filesystem;
 
-std::string ReadBytes(const fs::path& path)
-{
-    std::ifstream in(path, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-}
+using test::ReadBytes;
 
-void WriteBytes(const fs::path& path, const std::string& bytes)
-{
-    std::ofstream out(path, std::ios::binary);
-    out << bytes;
-}
+using test::WriteBytes;
 
 class TextFileTest : public ::testing::Test {
 protected:
-    void SetUp() override
-    {
-        std::string pattern = (fs::temp_directory_path() / "orvenda-textfile-XXXXXX").string();
-        ASSERT_NE(::mkdtemp(pattern.data()), nullptr);
-        m_dir = pattern;
-    }
-    void TearDown() override
-    {
-        std::error_code ec;
-        fs::remove_all(m_dir, ec);
-    }
-
-    std::string PathOf(const std::string& name) const { return (m_dir / name).string(); }
+    std::string PathOf(const std::string& name) const { return m_dir / name; }
 
     // Names in the folder, to see that no temporary file is left behind.
     std::set<std::string> Listing() const
     {
         std::set<std::string> names;
-        for (const auto& entry : fs::directory_iterator(m_dir)) {
+        for (const auto& entry : fs::directory_iterator(m_dir.path())) {
             names.insert(entry.path().filename().string());
         }
         return names;
     }
 
-    fs::path m_dir;
+    test::TempFolder m_dir{"orvenda-textfile"};
 };
 
 // ---- Reading ----
@@ -90,7 +71,7 @@ TEST_F(TextFileTest, ReadDetectsTheEncoding)
 TEST_F(TextFileTest, WhatCannotBeReadIsNoFile)
 {
     EXPECT_FALSE(ReadTextFile(PathOf("missing.evt")).has_value());
-    EXPECT_FALSE(ReadTextFile(m_dir.string()).has_value());
+    EXPECT_FALSE(ReadTextFile(m_dir.path().string()).has_value());
     EXPECT_FALSE(ReadTextFile("").has_value());
 }
 
@@ -191,7 +172,7 @@ TEST_F(TextFileTest, SaveReplacesTheWholeFile)
 TEST_F(TextFileTest, SaveToABareNameUsesTheCurrentFolder)
 {
     const fs::path before = fs::current_path();
-    fs::current_path(m_dir);
+    fs::current_path(m_dir.path());
     const SaveResult r = SaveTextFile("Orvenda.cfg", {"[Events in]"}, TextEncoding::Windows1251);
     fs::current_path(before);
     ASSERT_TRUE(r.ok()) << r.error;
@@ -213,13 +194,13 @@ TEST_F(TextFileTest, UnencodableTextLeavesTheOldFile)
 TEST_F(TextFileTest, FailedWriteLeavesTheOldContents)
 {
     // A folder with something in it cannot be replaced by a file, even by root.
-    fs::create_directory(m_dir / "target");
-    WriteBytes(m_dir / "target" / "inside.txt", "keep");
+    fs::create_directory(m_dir.path() / "target");
+    WriteBytes(m_dir.path() / "target" / "inside.txt", "keep");
     const SaveResult r = SaveTextFile(PathOf("target"), {"new"}, TextEncoding::Windows1251);
     EXPECT_EQ(r.status, SaveResult::WriteFailed);
     EXPECT_FALSE(r.error.empty());
-    EXPECT_TRUE(fs::is_directory(m_dir / "target"));
-    EXPECT_EQ(ReadBytes(m_dir / "target" / "inside.txt"), "keep");
+    EXPECT_TRUE(fs::is_directory(m_dir.path() / "target"));
+    EXPECT_EQ(ReadBytes(m_dir.path() / "target" / "inside.txt"), "keep");
     EXPECT_EQ(Listing(), std::set<std::string>{"target"});
 
     const SaveResult missing =

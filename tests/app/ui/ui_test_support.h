@@ -5,10 +5,10 @@
 
 #include "engine/textfile.h"
 #include "engine/ui/scripted_prompt.h"
-#include "tests/ui_support/ui_test_registry.h"
+#include "tests/support/test_files.h"
+#include "tests/support/ui_test_registry.h"
 
 #include <QObject>
-#include <QTemporaryDir>
 #include <QTest>
 
 #include <functional>
@@ -22,10 +22,10 @@ namespace orvenda::test {
 // A program folder of its own for one test, removed afterwards.
 class TempProgramFolder {
 public:
-    bool isValid() const { return m_dir.isValid(); }
+    bool isValid() const { return true; }
     // With the trailing "/".
-    std::string path() const { return m_dir.path().toStdString() + "/"; }
-    QString qpath() const { return m_dir.path() + QLatin1Char('/'); }
+    std::string path() const { return m_dir.folder(); }
+    QString qpath() const { return QString::fromStdString(m_dir.folder()); }
 
     // Lines in Windows-1251 with CR LF, as the program's files are.
     bool Write(const std::string& name, const std::vector<std::string>& lines) const
@@ -34,7 +34,7 @@ public:
     }
 
 private:
-    QTemporaryDir m_dir;
+    TempFolder m_dir{"orvenda-ui"};
 };
 
 } // namespace orvenda::test

@@ -20,7 +20,7 @@ using namespace orvenda::test;
 
 namespace {
 
-std::string ReadBytes(const std::string& path)
+std::string FileBytes(const std::string& path)
 {
     std::ifstream in(path, std::ios::binary);
     return std::string(std::istreambuf_iterator<char>(in), {});
@@ -101,7 +101,7 @@ private slots:
     {
         MainWindowFixture f;
         f.Start();
-        const std::string before = ReadBytes(f.Path("family.evt"));
+        const std::string before = FileBytes(f.Path("family.evt"));
         EditFamilyInTheEditor(f);
         f.ClickRow(6); // the fifth record of family.evt
         QCOMPARE(f.Cell(6, 1), QStringLiteral("Первый рабочий день"));
@@ -110,7 +110,7 @@ private slots:
         f.Action("NSwitchOff")->trigger();
         QCOMPARE(f.prompt.asked.size(), 2);
         QCOMPARE(f.prompt.asked.back(), SaveChanges);
-        QCOMPARE(ReadBytes(f.Path("family.evt")), before);
+        QCOMPARE(FileBytes(f.Path("family.evt")), before);
         QVERIFY(f.editor->Controller().Model().IsModified());
         QCOMPARE(f.Cell(6, 1), QStringLiteral("Первый рабочий день"));
 
@@ -124,18 +124,18 @@ private slots:
         const std::size_t last = expected.rfind(on);
         QVERIFY(last != std::string::npos);
         expected.replace(last, on.size(), "   3   0 0 ");
-        QCOMPARE(ReadBytes(f.Path("family.evt")), expected);
+        QCOMPARE(FileBytes(f.Path("family.evt")), expected);
         QVERIFY(!f.editor->Controller().Model().IsLoaded());
         // A later save in the editor has nothing to write back.
         QVERIFY(!f.editor->SaveFile());
-        QCOMPARE(ReadBytes(f.Path("family.evt")), expected);
+        QCOMPARE(FileBytes(f.Path("family.evt")), expected);
     }
 
     void closingTheMainWindowAsksForTheEditorsChanges()
     {
         MainWindowFixture f;
         f.Start();
-        const std::string before = ReadBytes(f.Path("family.evt"));
+        const std::string before = FileBytes(f.Path("family.evt"));
         EditFamilyInTheEditor(f);
         QSignalSpy exit(f.window.get(), &TFormMain::exitAccepted);
 
@@ -157,7 +157,7 @@ private slots:
         f.prompt.answers = {Prompt::Answer::Ok};
         QVERIFY(f.window->close());
         QCOMPARE(exit.count(), 1);
-        QVERIFY(ReadBytes(f.Path("family.evt")) != before);
+        QVERIFY(FileBytes(f.Path("family.evt")) != before);
         QVERIFY(!f.editor->Controller().Model().IsModified());
     }
 };

@@ -10,6 +10,7 @@
 #include "config/ui/qt_looks.h"
 #include "engine/text.h"
 #include "engine/ui/scripted_prompt.h"
+#include "tests/support/ui_test_registry.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -622,7 +623,8 @@ void FormOptionsTest::looksBecomeQtColoursAndFonts()
     QCOMPARE(StyleOfFont(serif), unsigned{FontItalic | FontStrikeOut});
 }
 
+ORVENDA_UI_TEST(FormOptionsTest, "form_options")
+
 } // namespace orvenda
 
-QTEST_MAIN(orvenda::FormOptionsTest)
 #include "form_options_test.moc"

@@ -5,13 +5,13 @@
 
 #include "engine/codec.h"
 #include "engine/textfile.h"
-#include "tests/ui_support/ui_test_registry.h"
+#include "tests/support/test_files.h"
+#include "tests/support/ui_test_registry.h"
 
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QObject>
-#include <QTemporaryDir>
 #include <QTest>
 #include <QWidget>
 
@@ -23,11 +23,12 @@
 
 namespace orvenda::test {
 
-// A folder of its own for one test, removed afterwards.
-class TempFolder {
+// A folder of its own for one test, removed afterwards, with the program's
+// files in it.
+class Cp1251Folder {
 public:
-    bool isValid() const { return m_dir.isValid(); }
-    QString path(const QString& name) const { return m_dir.filePath(name); }
+    bool isValid() const { return true; }
+    QString path(const QString& name) const { return QString::fromStdString(m_dir.folder()) + name; }
 
     // UTF-8 text with "\n" line ends, written as the program's files are:
     // Windows-1251 with CR LF.
@@ -54,7 +55,7 @@ public:
     }
 
 private:
-    QTemporaryDir m_dir;
+    TempFolder m_dir{"orvenda-editor-ui"};
 };
 
 // A field of the form `formName` of a window, by its object name.

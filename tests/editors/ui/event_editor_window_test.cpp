@@ -155,7 +155,7 @@ class EventEditorWindowTest : public QObject {
 private:
     RecordingPrompt prompt;
     Journal journal;
-    test::TempFolder folder;
+    test::Cp1251Folder folder;
     std::unique_ptr<TFormEvtEdit> window;
 
     QAction* action(const char* name) { return window->findChild<QAction*>(QLatin1String(name)); }

@@ -15,7 +15,7 @@ class RecordTableModelTest : public QObject {
     Q_OBJECT
 
 private:
-    test::TempFolder folder;
+    test::Cp1251Folder folder;
     Journal journal;
 
     // A model over `text`, opened from a file.

@@ -1,7 +1,7 @@
-// Runs the window tests of one file: `test_editors_ui <name> [QtTest options]`,
+// Runs the window tests of one file: `test_<folder> <name> [QtTest options]`,
 // or all of them without a name.
 
-#include "editor_ui_test_support.h"
+#include "tests/support/ui_test_registry.h"
 
 #include <QApplication>
 
