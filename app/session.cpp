@@ -1,5 +1,6 @@
 #include "app/session.h"
 
+#include "app/program_folders.h"
 #include "app/run_log.h"
 #include "editors/event_commands.h"
 #include "engine/text.h"
@@ -12,6 +13,10 @@
 namespace orvenda {
 
 namespace {
+
+const char* const SwitchOffQuestion = "Отключить событие?\n Событие помечается как не активное, но из "
+                                      "файла не удаляется \n Впредь оно не будет обрабатываться.";
+const char* const DeleteQuestion = "Удалить событие из файла? Восстановление будет не возможно";
 
 std::int64_t WholeSeconds(TDateRec t)
 {
@@ -87,23 +92,35 @@ private:
 };
 
 Session::Session(SessionEnvironment env, ConfigObserver* observer)
-    : m_env(std::move(env)), m_observer(observer)
+    : m_env(std::move(env)), m_questions(m_env.questions ? *m_env.questions : m_nobodyToAsk),
+      m_observer(observer)
 {
     if (!m_env.programFolder.empty() && m_env.programFolder.back() != '/')
         m_env.programFolder += '/';
+    if (m_env.dataFolder.empty())
+        m_env.dataFolder = m_env.programFolder;
+    else if (m_env.dataFolder.back() != '/')
+        m_env.dataFolder += '/';
     m_view.Astro = EmptyAstroRows();
 }
 
 void Session::StartUp()
 {
-    if (m_env.changeCurrentFolder) {
-        std::error_code ec;
-        std::filesystem::current_path(m_env.programFolder, ec);
-    }
     const TDateRec now = m_env.clock.now();
     m_currentDay = now;
     m_journal.Add("Программа запущена: " + m_env.clock.shortDate(now) + " в " + m_env.clock.shortTime(now));
     m_journal.Add("-------------------");
+    if (m_env.programFolder != m_env.dataFolder)
+        SeedProgramFolder(m_env.programFolder, m_env.dataFolder, m_journal);
+    if (m_env.changeCurrentFolder) {
+        std::error_code ec;
+        std::filesystem::current_path(m_env.programFolder, ec);
+    }
+}
+
+std::string Session::DataFile(std::string_view relativePath) const
+{
+    return m_env.dataFolder + std::string(relativePath);
 }
 
 void Session::ShowCurrentDay()
@@ -130,16 +147,20 @@ CommandResult Session::Refresh()
         m_view.StatusFiles.assign(1, '?');
 
     // The previous list is replaced whatever the loading brings; letting it go
-    // first keeps one list in memory instead of two.
+    // first keeps one list in memory instead of two. Every list the session
+    // lays out (the year, the grouping, a period) is for the current day,
+    // which changes only with a refresh, so only the events that can show
+    // on it are kept.
     m_allEvents = {};
-    EventLoadResult events = LoadEventFiles(m_config.EventFiles, now, m_journal);
+    EventLoadResult events = LoadEventFiles(m_config.EventFiles, now, m_journal, m_currentDay);
     m_allEvents = std::move(events.events);
+    m_loadedEvents = events.loaded;
     if (events.missingFile)
         m_view.StatusFiles.assign(1, '?');
     if (events.failed)
         return {false, events.error};
 
-    SayingLoadResult sayings = LoadSayingFiles(m_config.WisdomFiles, m_env.programFolder, m_journal);
+    SayingLoadResult sayings = LoadSayingFiles(m_config.WisdomFiles, m_env.dataFolder, m_journal);
     m_sayings = std::move(sayings.sayings);
     if (sayings.missingFile)
         m_view.StatusFiles.assign(1, '?');
@@ -165,6 +186,7 @@ void Session::ComputeYear()
     m_view.Count = m_upcoming.Count;
     m_view.StatusCount = std::to_string(m_upcoming.Count);
     m_view.StatusDetails.clear();
+    m_selectedRow = -1;
 }
 
 void Session::ShowSaying(int index)
@@ -201,6 +223,7 @@ void Session::ShowPeriod(TDateRec from, TDateRec to)
     m_view.Count = m_upcoming.Count;
     m_view.StatusCount = std::to_string(m_upcoming.Count);
     m_view.StatusDetails.clear();
+    m_selectedRow = -1;
 }
 
 void Session::MoreSaying()
@@ -208,22 +231,31 @@ void Session::MoreSaying()
     ShowSaying(RandomSayingIndex(m_sayings.size(), WholeSeconds(m_env.clock.now())));
 }
 
-std::string Session::DetailsOfRow(int row) const
+const ShownRow* Session::rowAt(int row) const
 {
     if (row < 0 || static_cast<std::size_t>(row) >= m_view.Events.size())
-        return {};
-    return ShowEventDetails(m_view.Events[static_cast<std::size_t>(row)], m_currentDay).text;
+        return nullptr;
+    return &m_view.Events[static_cast<std::size_t>(row)];
+}
+
+std::string Session::DetailsOfRow(int row) const
+{
+    const ShownRow* shown = rowAt(row);
+    return shown ? ShowEventDetails(*shown, m_currentDay).text : std::string();
 }
 
 bool Session::SelectRow(int row)
 {
-    if (row < 0 || static_cast<std::size_t>(row) >= m_view.Events.size())
+    m_selectedRow = -1;
+    const ShownRow* shown = rowAt(row);
+    if (!shown)
         return false;
-    const EventDetails details = ShowEventDetails(m_view.Events[static_cast<std::size_t>(row)], m_currentDay);
+    const EventDetails details = ShowEventDetails(*shown, m_currentDay);
     if (!details.isEvent) {
         m_view.StatusDetails.clear();
         return false;
     }
+    m_selectedRow = row;
     if (m_config.ShowAstroPanel)
         m_view.Astro = FillAstroPanel(details.astroDate);
     m_view.StatusDetails = details.text;
@@ -238,25 +270,22 @@ void Session::ShowCurrentDayPanel()
 
 CommandResult Session::RewriteRow(int row, bool remove)
 {
-    if (row < 0 || static_cast<std::size_t>(row) >= m_view.Events.size())
+    const ShownRow* shown = rowAt(row);
+    if (!shown || !shown->IsEvent() || shown->FilePath.empty())
         return {};
-    const ShownRow& shown = m_view.Events[static_cast<std::size_t>(row)];
-    if (shown.FilePath.empty())
-        return {};
-    const std::optional<std::int32_t> ordinal = ParseInt32(shown.Ordinal);
-    if (!ordinal)
-        return {};
-    const std::string path = shown.FilePath;
-    const std::string text = shown.Text;
+    // The refresh replaces the rows.
+    const std::string path = shown->FilePath;
+    const std::int32_t ordinal = shown->Ordinal;
+    const std::string text = shown->Text;
     const EventChange change = remove ? EventChange::Delete : EventChange::SwitchOff;
     EventCommandResult done;
     if (m_editor) {
-        done = m_editor(path, *ordinal, change, text);
+        done = m_editor(path, ordinal, change, text);
         if (done.cancelled)
             return {};
     } else {
-        done = remove ? DeleteEvent(path, *ordinal, m_journal, text)
-                      : SwitchOffEvent(path, *ordinal, m_journal, text);
+        done = remove ? DeleteEvent(path, ordinal, m_journal, text)
+                      : SwitchOffEvent(path, ordinal, m_journal, text);
     }
     CommandResult refreshed = Refresh();
     if (!done.ok)
@@ -272,6 +301,52 @@ CommandResult Session::SwitchOffRow(int row)
 CommandResult Session::DeleteRow(int row)
 {
     return RewriteRow(row, true);
+}
+
+const ShownRow* Session::SelectedEvent() const
+{
+    return rowAt(m_selectedRow);
+}
+
+std::optional<CommandResult> Session::SwitchOffSelected()
+{
+    const ShownRow* row = SelectedEvent();
+    if (!row || row->FilePath.empty() ||
+        m_questions.Ask(std::string(ProgramName), SwitchOffQuestion, Questions::Buttons::OkNo) !=
+            Questions::Answer::Ok)
+        return std::nullopt;
+    return SwitchOffRow(m_selectedRow);
+}
+
+std::optional<CommandResult> Session::DeleteSelected()
+{
+    const ShownRow* row = SelectedEvent();
+    if (!row || row->FilePath.empty() ||
+        m_questions.Ask(std::string(ProgramName), DeleteQuestion, Questions::Buttons::OkNo) !=
+            Questions::Answer::Ok)
+        return std::nullopt;
+    return DeleteRow(m_selectedRow);
+}
+
+void Session::Report(const CommandResult& result)
+{
+    if (!result.ok)
+        m_questions.ShowError(std::string(ProgramName), result.error);
+}
+
+bool Session::ConfirmExit()
+{
+    return !m_config.ConfirmExit ||
+           m_questions.Ask("Выходим...", "Уже пора?", Questions::Buttons::OkCancel) == Questions::Answer::Ok;
+}
+
+SaveResult Session::SaveSettings()
+{
+    const std::string path = ConfigPath();
+    const SaveResult saved = SaveConfig(m_config, path, m_env.programFolder, m_journal);
+    if (!saved.ok())
+        m_questions.ShowError(std::string(ProgramName), ConfigSaveFailureText(saved, path));
+    return saved;
 }
 
 } // namespace orvenda

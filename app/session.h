@@ -11,12 +11,15 @@
 #include "config/config_file.h"
 #include "editors/event_commands.h"
 #include "engine/journal.h"
+#include "engine/questions.h"
 #include "events/records.h"
 #include "events/upcoming.h"
 
 #include <array>
 #include <functional>
+#include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace orvenda {
@@ -35,16 +38,26 @@ struct MainView {
 };
 
 struct SessionEnvironment {
-    std::string programFolder; // the folder of the program file, with a trailing "/"
-    std::string programPath;   // the program file, for the autostart entry
-    std::string autostartDir;  // where the autostart entry lives
+    // The folder of the user's files, with a trailing "/": the configuration,
+    // the schemes, the run log; relative names resolve against it.
+    std::string programFolder;
+    // The delivered read-only files (pictures, Template/, the help page, the
+    // fixed saying file), with a trailing "/"; empty: the program folder.
+    // When it differs from the program folder, StartUp seeds the program
+    // folder from it (app/program_folders.h).
+    std::string dataFolder;
+    std::string programPath;  // the program file, for the autostart entry
+    std::string autostartDir; // where the autostart entry lives
     ClockSeams clock;
+    // Whom the session asks and tells (the windows' dialogs, a test's
+    // script); null for a program with nobody to ask.
+    Questions* questions = nullptr;
     // Whether StartUp makes the program folder the process's current folder
     // (the programs do; tests that run several sessions may not).
     bool changeCurrentFolder = true;
 };
 
-struct CommandResult {
+struct [[nodiscard]] CommandResult {
     bool ok = true;
     std::string error; // for the window to show when !ok
 };
@@ -54,8 +67,9 @@ public:
     // `observer` receives what reading the configuration does to windows; may be null.
     explicit Session(SessionEnvironment env, ConfigObserver* observer = nullptr);
 
-    // Once, when the main window is first shown: program folder, current day
-    // from the clock, the first journal lines.
+    // Once, when the main window is first shown: program folder (made and
+    // seeded on the first start of an installed program), current day from
+    // the clock, the first journal lines.
     void StartUp();
     // The full reload and recomputation. A file error that ends the refresh
     // early (a full-date line whose counts are not numbers) is returned; the
@@ -85,6 +99,28 @@ public:
     // user cancelled in the editor's close question.
     CommandResult SwitchOffRow(int row);
     CommandResult DeleteRow(int row);
+    // The same on the event row chosen last, after the user confirmed;
+    // nullopt when no event row is chosen or the user declined (nothing
+    // changed, the view stays as it is).
+    std::optional<CommandResult> SwitchOffSelected();
+    std::optional<CommandResult> DeleteSelected();
+    // The event row chosen last (SelectRow), or null: what switch-off,
+    // delete, the editor and "Добавить в список" act on. The view's rows are
+    // laid out again by every refresh, which forgets the choice.
+    const ShownRow* SelectedEvent() const;
+
+    // Tells the user of a failed command.
+    void Report(const CommandResult& result);
+    // "Выход": true when the program may end (asked first when ConfirmExit is set).
+    bool ConfirmExit();
+    // "Сохранить настройки": writes the configuration; a failure is shown
+    // and returned.
+    SaveResult SaveSettings();
+    // The main window's own switches, kept in the settings.
+    void SetToolBarShown(bool on) { m_config.ToolBarShow = on; }
+    void SetToolBarCaptions(bool on) { m_config.ToolBarShowTXT = on; }
+    void SetDateInRow(bool on) { m_config.ViewDateInStr = on; }
+
     // The event editor that carries out "Отключить" and "Удалить", so that it
     // never holds a stale copy of the file it could save back over the
     // change. Without one (the terminal companion has no editor) the file is
@@ -101,8 +137,17 @@ public:
     TDateRec CurrentDay() const noexcept { return m_currentDay; }
     const std::string& ProgramFolder() const noexcept { return m_env.programFolder; }
     std::string ConfigPath() const { return m_env.programFolder + "Orvenda.cfg"; }
+    const std::string& DataFolder() const noexcept { return m_env.dataFolder; }
+    // A delivered read-only file by its name in the delivery, such as
+    // "Img/Kalachakra.jpg" or "Template/events.xml". Every picture, template
+    // and help file is found through here, never through the program folder.
+    std::string DataFile(std::string_view relativePath) const;
     const SessionEnvironment& Environment() const noexcept { return m_env; }
+    // The loaded events that can show on the current day (in their window,
+    // or a notable count of days away), files in list order, records in file order.
     const std::vector<TEventRec>& AllEvents() const noexcept { return m_allEvents; }
+    // How many events the last refresh read from the files.
+    std::size_t LoadedEventCount() const noexcept { return m_loadedEvents; }
     const std::vector<TSayingRec>& Sayings() const noexcept { return m_sayings; }
     // The details text of a row (status panel 4), without changing the view.
     std::string DetailsOfRow(int row) const;
@@ -114,16 +159,23 @@ private:
     void ComputeYear();
     void ShowSaying(int index);
     CommandResult RewriteRow(int row, bool remove);
+    // The view's row `row`, or null out of range.
+    const ShownRow* rowAt(int row) const;
 
     SessionEnvironment m_env;
+    NoQuestions m_nobodyToAsk;
+    Questions& m_questions;
     ConfigObserver* m_observer;
     Journal m_journal;
     TConfigRec m_config;
     TDateRec m_currentDay = DefaultDate;
     std::vector<TEventRec> m_allEvents;
+    std::size_t m_loadedEvents = 0;
     std::vector<TSayingRec> m_sayings;
     UpcomingResult m_upcoming;
     MainView m_view;
+    int m_selectedRow = -1;
+
     EventEditorService m_editor;
 };
 

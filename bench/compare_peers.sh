@@ -1,33 +1,41 @@
 #!/usr/bin/env bash
 # Times `orvenda-cli day` over generated folders of 100,000 and 1,000,000
-# events and sets it beside a one-pass awk filter over the same event files,
-# which picks the events whose notice window covers the day and prints them.
+# events against the benchmark peers, two other date programs run over the
+# same events: gcal (its fixed-date list for the window's days) and remind
+# (the reminders of the day, with each event's days before as its advance
+# notice); and against a one-pass awk filter that picks the events whose
+# notice window covers the day, the floor of what reading the files costs.
+# gcal and remind are installed from Debian when missing.
 #
-# The peer programs named in the issue (gcal, remind) are not run here; their
-# figures are quoted from the issue as they were recorded there, together with
-# the awk filter's figure on that machine, so that the awk filter measured
-# here can carry the comparison over to this machine.
+# All four run in alternating rounds (bench/alternate.py), so that the load
+# of a shared machine falls on each alike; the ratios are of medians taken
+# in the same rounds.
 #
 # Usage: bench/compare_peers.sh [ORVENDA_CLI] [DATA_FOLDER]
 #   ORVENDA_CLI  the orvenda-cli of a Release build (default build-release/bin/orvenda-cli)
 #   DATA_FOLDER  where the generated folders are kept (default build-release/bench-data)
-# RUNS (default 15) sets how many timed runs each median is taken over.
+# RUNS (default 15) sets how many rounds each median is taken over; SIZES
+# (default "100000 1000000") the numbers of events.
 set -euo pipefail
 
 here=$(cd "$(dirname "$0")" && pwd)
 root=$(dirname "$here")
-cli=${1:-$root/build-release/bin/orvenda-cli}
-data=${2:-$root/build-release/bench-data}
+cli=$(realpath -m "${1:-$root/build-release/bin/orvenda-cli}")
+data=$(realpath -m "${2:-$root/build-release/bench-data}")
 runs=${RUNS:-15}
 now_text="30.12.2026 10:00:00"
-sizes=(100000 1000000)
+read -r -a sizes <<< "${SIZES:-100000 1000000}"
 
-# Quoted from the issue, in seconds (not measured here).
-declare -A quoted=(
-  [gcal:100000]=0.026 [gcal:1000000]=0.44
-  [remind:100000]=0.12 [remind:1000000]=1.11
-  [awk:100000]=0.055 [awk:1000000]=0.67
-)
+missing=()
+for p in gcal remind; do
+  command -v "$p" >/dev/null || missing+=("$p")
+done
+if [ ${#missing[@]} -gt 0 ]; then
+  sudo_cmd=()
+  [ "$(id -u)" -ne 0 ] && sudo_cmd=(sudo)
+  "${sudo_cmd[@]}" apt-get update -qq
+  DEBIAN_FRONTEND=noninteractive "${sudo_cmd[@]}" apt-get install -y -qq "${missing[@]}" >/dev/null
+fi
 
 if [ ! -x "$cli" ]; then
   echo "orvenda-cli not found at $cli (build a Release tree first)" >&2
@@ -84,51 +92,42 @@ kind == "[fixed events with full date]" {
 }
 '
 
-median() { sort -g | awk '{ v[NR] = $1 } END { if (NR % 2) print v[(NR + 1) / 2]; else print (v[NR / 2] + v[NR / 2 + 1]) / 2 }'; }
-
-# Median wall time in seconds of a command given as one shell string.
-time_median() {
-  local cmd=$1
-  if command -v hyperfine >/dev/null; then
-    local json
-    json=$(mktemp)
-    hyperfine --style none --warmup 2 --runs "$runs" --export-json "$json" "$cmd" >/dev/null 2>&1
-    python3 -c 'import json,sys; print(json.load(open(sys.argv[1]))["results"][0]["median"])' "$json"
-    rm -f "$json"
-  else
-    for _ in $(seq "$runs"); do
-      /usr/bin/time -f "%e" bash -c "$cmd" 2>&1 >/dev/null | tail -n 1
-    done | median
-  fi
-}
-
-peak_kb() { /usr/bin/time -f "%M" bash -c "exec $1" 2>&1 >/dev/null | tail -n 1; }
-
 ratio() { awk -v a="$1" -v b="$2" 'BEGIN { printf "%.2f", a / b }'; }
 
-echo "machine: $(lscpu | sed -n 's/^Model name: *//p'), $(nproc) cores; runs per median: $runs"
-echo "quoted figures (gcal, remind, awk on the issue's machine) come from the issue and were not measured here"
+echo "machine: $(lscpu | sed -n 's/^Model name: *//p'), $(nproc) cores, load average $(cut -d' ' -f1-3 /proc/loadavg)"
+echo "rounds: $runs (alternating, medians in seconds); day: $now_text"
+echo "gcal: window 27.12.2026 + 17 days (gcal's list stops at the year's end); remind: 2026-12-30"
+echo "(gcal is given its file as ./events.gcal from the folder: a path with a digit run such as events_100000 makes it read nothing)"
 echo
-printf '%-9s %10s %10s %9s %9s %11s %11s %13s\n' events orvenda_s awk_s rss_MB vs_awk vs_gcal_q vs_remind_q "norm_vs_gcal"
+printf '%-9s %9s %9s %9s %9s %8s %8s %8s %9s %9s %6s\n' events orvenda gcal remind awk \
+  /gcal /remind /awk rss_MB files_MB rss/f
 for n in "${sizes[@]}"; do
   folder=$data/events_$n
   if [ ! -f "$folder/Orvenda.cfg" ]; then
-    python3 "$here/make_event_folder.py" "$folder" "$n"
+    python3 "$here/make_event_folder.py" "$folder" "$n" >/dev/null
   fi
-  orvenda_cmd="'$cli' day --folder '$folder' --now '$now_text' > /dev/null"
-  awk_cmd="LC_ALL=C awk '$awk_filter' '$folder'/*.evt > /dev/null"
-  t_orvenda=$(time_median "$orvenda_cmd")
-  t_awk=$(time_median "$awk_cmd")
-  rss=$(peak_kb "'$cli' day --folder '$folder' --now '$now_text'")
-  # norm_vs_gcal: our time over awk's here, against gcal's over awk's on the
-  # issue's machine, so that the speed of the two machines cancels out.
-  norm=$(awk -v o="$t_orvenda" -v a="$t_awk" -v g="${quoted[gcal:$n]}" -v aq="${quoted[awk:$n]}" \
-    'BEGIN { printf "%.2f", (o / a) / (g / aq) }')
-  printf '%-9s %10.4f %10.4f %9.1f %9s %11s %11s %13s\n' "$n" "$t_orvenda" "$t_awk" \
-    "$(awk -v k="$rss" 'BEGIN { print k / 1024 }')" "$(ratio "$t_orvenda" "$t_awk")" \
-    "$(ratio "$t_orvenda" "${quoted[gcal:$n]}")" "$(ratio "$t_orvenda" "${quoted[remind:$n]}")" "$norm"
+  if [ ! -f "$folder/peers/events.rem" ]; then
+    python3 "$here/peer_files.py" "$folder"
+  fi
+  printf '%s' "$awk_filter" > "$folder/peers/filter.awk"
+  files=("$folder"/*.evt)
+  result=$(python3 "$here/alternate.py" "$runs" \
+    "orvenda=$cli day --folder $folder --now '$now_text'" \
+    "gcal=env -C $folder/peers gcal -f ./events.gcal -cdl17+ %20261227" \
+    "remind=remind -q $folder/peers/events.rem 2026-12-30" \
+    "awk=env LC_ALL=C awk -f $folder/peers/filter.awk ${files[*]}")
+  t() { awk -v k="$1" '$1 == k { print $2 }' <<< "$result"; }
+  # The peak resident set of one more run (wait4 in alternate.py would count
+  # the Python process that starts each command).
+  rss_kb=$(/usr/bin/time -f %M "$cli" day --folder "$folder" --now "$now_text" 2>&1 >/dev/null | tail -n 1)
+  files_bytes=$(cat "${files[@]}" | wc -c)
+  printf '%-9s %9.4f %9.4f %9.4f %9.4f %8s %8s %8s %9.1f %9.1f %6s\n' "$n" \
+    "$(t orvenda)" "$(t gcal)" "$(t remind)" "$(t awk)" \
+    "$(ratio "$(t orvenda)" "$(t gcal)")" "$(ratio "$(t orvenda)" "$(t remind)")" \
+    "$(ratio "$(t orvenda)" "$(t awk)")" \
+    "$(awk -v k="$rss_kb" 'BEGIN { print k / 1024 }')" "$(awk -v b="$files_bytes" 'BEGIN { print b / 1048576 }')" \
+    "$(ratio "$((rss_kb * 1024))" "$files_bytes")"
 done
 echo
-echo "vs_awk: orvenda-cli day over the awk filter, both measured here (below 1 is faster than awk)."
-echo "vs_gcal_q, vs_remind_q: orvenda-cli day measured here over the quoted peer figure."
-echo "norm_vs_gcal: (orvenda / awk here) over (gcal / awk on the issue's machine)."
+echo "/gcal, /remind, /awk: orvenda-cli day's median over the peer's, from the same rounds."
+echo "rss_MB: orvenda-cli day's peak resident set; files_MB: the event files; rss/f: the two over each other."

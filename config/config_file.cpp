@@ -208,4 +208,14 @@ SaveResult SaveConfig(const TConfigRec& config, const std::string& path, const s
     return result;
 }
 
+std::string ConfigSaveFailureText(const SaveResult& result, const std::string& path)
+{
+    std::string text = "Невозможно сохранить файл конфигурации в " + path;
+    if (result.status == SaveResult::Unencodable)
+        text += "\nЭти знаки нельзя записать в кодировке Windows-1251: " + result.unmappable;
+    else if (!result.error.empty())
+        text += "\n" + result.error;
+    return text;
+}
+
 } // namespace orvenda

@@ -64,6 +64,10 @@ LoadConfigResult LoadConfig(TConfigRec& config, const ConfigEnvironment& env, Jo
 // is written in Windows-1251; text that Windows-1251 cannot hold leaves the old
 // file untouched (the result lists those characters). Failures also add a
 // line to the journal.
+// "Невозможно сохранить файл конфигурации в <path>" and the reason, as
+// the user is told when the configuration cannot be written.
+std::string ConfigSaveFailureText(const SaveResult& result, const std::string& path);
+
 SaveResult SaveConfig(const TConfigRec& config, const std::string& path, const std::string& programFolder,
                       Journal& journal);
 

@@ -26,8 +26,8 @@ bool isPlaceholder(const TListedFile& file)
 
 } // namespace
 
-OptionsState::OptionsState(TConfigRec& config, OptionsEnvironment env, Journal& journal)
-    : m_config(config), m_env(std::move(env)), m_journal(journal)
+OptionsState::OptionsState(TConfigRec& config, OptionsEnvironment env, Journal& journal, Questions& questions)
+    : m_config(config), m_env(std::move(env)), m_journal(journal), m_questions(questions)
 {
 }
 
@@ -99,6 +99,54 @@ void OptionsState::SetFont(const std::string& name, int size, unsigned style)
     look.FontStyle = style;
     attributeChanged();
     m_changed = true;
+}
+
+namespace {
+
+TColor valueOf(const Questions::Rgb& colour)
+{
+    return static_cast<TColor>(colour.red) | static_cast<TColor>(colour.green) << 8 |
+           static_cast<TColor>(colour.blue) << 16;
+}
+
+} // namespace
+
+bool OptionsState::PickColor()
+{
+    const std::optional<Questions::Rgb> colour = m_questions.PickColour(m_lastColor);
+    if (!colour)
+        return false;
+    m_lastColor = *colour;
+    SetColor(valueOf(*colour));
+    return true;
+}
+
+bool OptionsState::PickFontColor()
+{
+    const std::optional<Questions::Rgb> colour = m_questions.PickColour(m_lastFontColor);
+    if (!colour)
+        return false;
+    m_lastFontColor = *colour;
+    SetFontColor(valueOf(*colour));
+    return true;
+}
+
+bool OptionsState::PickFont()
+{
+    const TObjectLook& look = CurrentLook();
+    const Questions::Font initial{look.FontName,
+                                  look.FontSize,
+                                  (look.FontStyle & FontBold) != 0,
+                                  (look.FontStyle & FontItalic) != 0,
+                                  (look.FontStyle & FontUnderline) != 0,
+                                  (look.FontStyle & FontStrikeOut) != 0};
+    const std::optional<Questions::Font> font = m_questions.PickFont(initial);
+    if (!font)
+        return false;
+    SetFont(font->family, font->pointSize,
+            (font->bold ? FontBold : 0u) | (font->italic ? FontItalic : 0u) |
+                (font->underline ? FontUnderline : 0u) | (font->strikeOut ? FontStrikeOut : 0u));
+    return true;
 }
 
 void OptionsState::ToggleLeft()
@@ -183,6 +231,15 @@ std::optional<OptionsQuestion> OptionsState::DeleteSchemeQuestion() const
     return OptionsQuestion{"Настройки", "Удалить цветовую схему «" + name + "»?"};
 }
 
+bool OptionsState::AskDeleteScheme()
+{
+    const std::optional<OptionsQuestion> question = DeleteSchemeQuestion();
+    if (!question || m_questions.Ask(question->caption, question->text, Questions::Buttons::OkCancel) !=
+                         Questions::Answer::Ok)
+        return false;
+    return DeleteCurrentScheme();
+}
+
 bool OptionsState::DeleteCurrentScheme()
 {
     const std::string name = m_config.ColorScheme;
@@ -261,11 +318,24 @@ std::optional<std::string> OptionsState::FilePath(FileListKind kind, std::size_t
     return files[index].Folder + files[index].Name;
 }
 
-std::string OptionsState::FileFilter(FileListKind kind)
+FileFilter OptionsState::FileFilter(FileListKind kind)
 {
     // The saying filter's name is the event filter's, as users know it.
-    return kind == FileListKind::Events ? "Файлы событий (*.evt);;Все файлы (*.*)"
-                                        : "Файлы событий (*.wis);;Все файлы (*.*)";
+    return {kind == FileListKind::Events ? "Файлы событий (*.evt)|*.evt|Все файлы (*.*)|*.*"
+                                         : "Файлы событий (*.wis)|*.wis|Все файлы (*.*)|*.*",
+            1};
+}
+
+std::optional<std::string> OptionsState::AskFileToAdd(FileListKind kind, std::size_t index)
+{
+    std::string folder;
+    if (const std::optional<std::string> path = FilePath(kind, index))
+        folder = std::filesystem::absolute(std::filesystem::path(*path)).parent_path().string();
+    const std::string path = m_questions.OpenFileName({{}, folder, FileFilter(kind)});
+    if (path.empty())
+        return std::nullopt;
+    AddFile(kind, path);
+    return path;
 }
 
 LogControls OptionsState::Log() const
@@ -342,6 +412,19 @@ std::optional<OptionsQuestion> OptionsState::OkQuestion() const
 SaveResult OptionsState::SaveConfiguration()
 {
     return SaveConfig(m_config, m_env.programFolder + ConfigFileName, m_env.programFolder, m_journal);
+}
+
+SaveResult OptionsState::Accept()
+{
+    const std::optional<OptionsQuestion> question = OkQuestion();
+    if (!question || m_questions.Ask(question->caption, question->text, Questions::Buttons::OkCancel) !=
+                         Questions::Answer::Ok)
+        return {};
+    const SaveResult saved = SaveConfiguration();
+    if (!saved.ok())
+        m_questions.ShowError(std::string(ProgramName),
+                              ConfigSaveFailureText(saved, m_env.programFolder + ConfigFileName));
+    return saved;
 }
 
 } // namespace orvenda

@@ -8,6 +8,7 @@
 
 #include "config/config.h"
 #include "engine/journal.h"
+#include "engine/questions.h"
 #include "engine/textfile.h"
 
 #include <cstddef>
@@ -64,7 +65,9 @@ struct OptionsEnvironment {
 
 class OptionsState {
 public:
-    OptionsState(TConfigRec& config, OptionsEnvironment env, Journal& journal);
+    // The questions are those of the options window: the closing question,
+    // the scheme deletion, the file, colour and font dialogs.
+    OptionsState(TConfigRec& config, OptionsEnvironment env, Journal& journal, Questions& questions);
 
     const TConfigRec& Config() const noexcept { return m_config; }
 
@@ -93,6 +96,12 @@ public:
     void SetFontColor(TColor colour);
     // The font dialog confirmed: also sets the changed mark.
     void SetFont(const std::string& name, int size, unsigned style);
+    // The colour dialogs of "Цвет фона" and "Цвет шрифта", which start at
+    // the colour last chosen in each, and the font dialog, which starts at
+    // the current object's font. False when cancelled (nothing changes).
+    bool PickColor();
+    bool PickFontColor();
+    bool PickFont();
     // "[=" and "=]": pressing the pressed one centres the object.
     void ToggleLeft();
     void ToggleRight();
@@ -126,6 +135,9 @@ public:
     // in use; the looks stay. False (with a journal line) when the file could
     // not be removed; the list then keeps the name.
     bool DeleteCurrentScheme();
+    // "Удалить" as the user gives it: the question, then the deletion. False
+    // when nothing was deleted.
+    bool AskDeleteScheme();
 
     // ---- File lists ----
 
@@ -140,8 +152,12 @@ public:
     void ClearFiles(FileListKind kind);
     // Folder + Name of the row, or nullopt for a row without a file.
     std::optional<std::string> FilePath(FileListKind kind, std::size_t index) const;
-    // The open-file dialog's filter, in Qt's "Name (*.a);;Other (*)" form.
-    static std::string FileFilter(FileListKind kind);
+    // The open-file dialog's filter.
+    static orvenda::FileFilter FileFilter(FileListKind kind);
+    // "+": the open dialog, starting in the folder of the file on row
+    // `index`; the chosen file is added. The chosen path, or nullopt when
+    // the dialog was cancelled.
+    std::optional<std::string> AskFileToAdd(FileListKind kind, std::size_t index);
 
     // ---- Run log ----
 
@@ -169,6 +185,10 @@ public:
     std::optional<OptionsQuestion> OkQuestion() const;
     // Writes the configuration file in the program folder.
     SaveResult SaveConfiguration();
+    // "OK": when something was changed, the question whether to keep the
+    // configuration, and on OK its writing; a failure is shown and
+    // returned.
+    SaveResult Accept();
 
 private:
     std::vector<TListedFile>& list(FileListKind kind);
@@ -178,6 +198,9 @@ private:
     TConfigRec& m_config;
     OptionsEnvironment m_env;
     Journal& m_journal;
+    Questions& m_questions;
+    Questions::Rgb m_lastColor;
+    Questions::Rgb m_lastFontColor;
     std::vector<std::string> m_schemes;
     int m_object = LcToday;
     bool m_alignmentVisible = true;

@@ -61,7 +61,8 @@ public:
             if (const std::optional<TColor> colour = ColourOfText(Trim(*line))) {
                 field = *colour;
             } else {
-                m_journal.Add(lineNote(m_name, m_line) + "неизвестный цвет \"" + *line + "\"");
+                m_journal.Add(lineNote(m_name, m_line) + "неизвестный цвет \"" + EscapeControls(*line) +
+                              "\"");
             }
         }
     }
@@ -73,7 +74,8 @@ public:
             if (size && *size >= kMinFontSize && *size <= kMaxFontSize) {
                 field = *size;
             } else {
-                m_journal.Add(lineNote(m_name, m_line) + "неверный размер шрифта \"" + *line + "\"");
+                m_journal.Add(lineNote(m_name, m_line) + "неверный размер шрифта \"" + EscapeControls(*line) +
+                              "\"");
             }
         }
     }

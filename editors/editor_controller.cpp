@@ -19,7 +19,7 @@ std::string reasonOf(const SaveResult& result)
 
 } // namespace
 
-EditorController::EditorController(std::string templateFolder, Journal& journal, EditorQuestions& questions)
+EditorController::EditorController(std::string templateFolder, Journal& journal, Questions& questions)
     : m_templateFolder(templateFolder), m_journal(journal), m_questions(questions),
       m_model(std::move(templateFolder))
 {
@@ -49,7 +49,8 @@ bool EditorController::OpenCommand()
     if (m_model.IsModified()) {
         return false;
     }
-    const std::string path = m_questions.OpenFileName(FileFilter{std::string(EditorFilePairs), 1});
+    const std::string path =
+        m_questions.OpenFileName({std::string(OpenCaption), {}, FileFilter{std::string(EditorFilePairs), 1}});
     return !path.empty() && Open(path);
 }
 
@@ -78,7 +79,8 @@ bool EditorController::Save()
     }
     // Event files are offered as events first, saying files as sayings.
     const int preselected = IsEventFormat(m_model.Format()) ? 2 : 3;
-    const std::string path = m_questions.SaveFileName(FileFilter{std::string(EditorFilePairs), preselected});
+    const std::string path = m_questions.SaveFileName(
+        {std::string(SaveAsCaption), {}, FileFilter{std::string(EditorFilePairs), preselected}});
     return !path.empty() && write(path, false);
 }
 
@@ -87,7 +89,8 @@ bool EditorController::SaveAs()
     if (!m_model.IsLoaded()) {
         return false;
     }
-    const std::string path = m_questions.SaveFileName(FileFilter{std::string(SaveAsFilePairs), 1});
+    const std::string path = m_questions.SaveFileName(
+        {std::string(SaveAsCaption), {}, FileFilter{std::string(SaveAsFilePairs), 1}});
     return !path.empty() && write(path, true);
 }
 
@@ -105,7 +108,8 @@ bool EditorController::write(const std::string& path, bool rename)
     // Another program's change is not overwritten unasked; Save as names
     // its file in the save dialog, which asks on its own.
     if (!rename && !m_model.Path().empty() && m_model.ChangedOnDisk() &&
-        !m_questions.AskOverwrite(std::string(OverwriteQuestion))) {
+        m_questions.Ask(std::string(ProgramName), std::string(OverwriteQuestion),
+                        Questions::Buttons::OverwriteCancel) != Questions::Answer::Ok) {
         return false;
     }
     SaveResult result;
@@ -143,16 +147,17 @@ bool EditorController::write(const std::string& path, bool rename)
 bool EditorController::Close()
 {
     if (m_model.IsModified()) {
-        switch (m_questions.AskNoOkCancel(std::string(SaveChangesQuestion))) {
-        case EditorQuestions::Answer::Cancel:
+        switch (m_questions.Ask(std::string(ProgramName), std::string(SaveChangesQuestion),
+                                Questions::Buttons::NoOkCancel)) {
+        case Questions::Answer::Cancel:
             return false;
-        case EditorQuestions::Answer::Ok:
+        case Questions::Answer::Ok:
             // Changes that were not written are never dropped.
             if (!Save()) {
                 return false;
             }
             break;
-        case EditorQuestions::Answer::No:
+        case Questions::Answer::No:
             break;
         }
     }

@@ -8,35 +8,14 @@
 
 #include "editors/event_commands.h"
 #include "editors/event_file.h"
-#include "editors/file_filter.h"
 #include "engine/journal.h"
+#include "engine/questions.h"
 
 #include <functional>
 #include <string>
 #include <string_view>
 
 namespace orvenda {
-
-// What the editor asks the user. The window answers with message boxes and
-// file dialogs, the tests from a script.
-class EditorQuestions {
-public:
-    enum class Answer { Ok, No, Cancel };
-
-    virtual ~EditorQuestions() = default;
-    // A box without icon with the buttons No, OK and Cancel; closing the box
-    // counts as Cancel.
-    virtual Answer AskNoOkCancel(const std::string& text) = 0;
-    // A box with the buttons "Перезаписать" and "Отмена"; true for
-    // "Перезаписать". Closing the box counts as "Отмена".
-    virtual bool AskOverwrite(const std::string& text) = 0;
-    // A box with an OK button.
-    virtual void ShowError(const std::string& caption, const std::string& text) = 0;
-    // The chosen path; empty when the dialog was cancelled. The open dialog
-    // only offers existing files.
-    virtual std::string OpenFileName(const FileFilter& filter) = 0;
-    virtual std::string SaveFileName(const FileFilter& filter) = 0;
-};
 
 inline constexpr std::string_view SaveChangesQuestion = "Текущий файл не был сохранён! Сохранить?";
 inline constexpr std::string_view OverwriteQuestion = "Файл был изменён другой программой. Перезаписать?";
@@ -46,6 +25,8 @@ inline constexpr std::string_view EditorFilePairs =
 // Save as offers only these, for saying files too.
 inline constexpr std::string_view SaveAsFilePairs = "Файлы событий (*.evt)|*.evt|Все файлы (*.*)|*.*";
 inline constexpr std::string_view ErrorCaption = "Ошибка!";
+inline constexpr std::string_view OpenCaption = "Открыть";
+inline constexpr std::string_view SaveAsCaption = "Сохранить как";
 
 class EditorController {
 public:
@@ -70,7 +51,7 @@ public:
 
     // templateFolder (with its trailing separator) holds the lookup lists of
     // the floating layout. Both references must outlive the controller.
-    EditorController(std::string templateFolder, Journal& journal, EditorQuestions& questions);
+    EditorController(std::string templateFolder, Journal& journal, Questions& questions);
 
     // Closes the current file (asking first when it is modified), then reads
     // `path`. False when the close was refused, the file could not be read
@@ -154,7 +135,7 @@ private:
 
     std::string m_templateFolder;
     Journal& m_journal;
-    EditorQuestions& m_questions;
+    Questions& m_questions;
     EventFileModel m_model;
     bool m_fileCommands = false;
     Status m_status;

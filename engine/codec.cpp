@@ -309,6 +309,18 @@ TextEncoding DetectEncoding(std::string_view bytes) noexcept
     return (nonAscii && IsValidUtf8(bytes)) ? TextEncoding::Utf8 : TextEncoding::Windows1251;
 }
 
+bool OpeningSettlesWindows1251(std::string_view opening) noexcept
+{
+    if (StartsWithMark(opening)) {
+        return false;
+    }
+    std::size_t end = opening.size();
+    while (end > 0 && static_cast<unsigned char>(opening[end - 1]) >= 0x80) {
+        --end;
+    }
+    return !IsValidUtf8(opening.substr(0, end));
+}
+
 std::string DecodeText(std::string_view bytes, TextEncoding encoding)
 {
     if (encoding == TextEncoding::Windows1251) {

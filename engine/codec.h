@@ -36,6 +36,12 @@ bool IsValidUtf8(std::string_view bytes) noexcept;
 // Utf8Bom when the bytes start with a byte-order mark; Utf8 when they are
 // valid UTF-8 with at least one non-ASCII character; else Windows1251.
 TextEncoding DetectEncoding(std::string_view bytes) noexcept;
+// Whether the opening bytes of a file already settle that DetectEncoding
+// would take the whole file for Windows-1251 whatever follows: no byte-order
+// mark, and a sequence that is no UTF-8 before their last ASCII byte. No
+// character can run across an ASCII byte, so what is no UTF-8 there is none
+// in the whole file either.
+bool OpeningSettlesWindows1251(std::string_view opening) noexcept;
 // Bytes of a file in the given encoding to UTF-8 (a byte-order mark is dropped).
 std::string DecodeText(std::string_view bytes, TextEncoding encoding);
 // UTF-8 text to the bytes of a file in the given encoding (Utf8Bom adds the mark).

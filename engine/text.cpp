@@ -636,4 +636,31 @@ bool AllDigitsSame(std::int64_t n) noexcept
     return true;
 }
 
+std::string EscapeControls(std::string_view utf8)
+{
+    constexpr std::string_view kHex = "0123456789ABCDEF";
+    std::string out;
+    out.reserve(utf8.size());
+    for (std::size_t i = 0; i < utf8.size(); ++i) {
+        const auto c = static_cast<unsigned char>(utf8[i]);
+        unsigned code = 0x100; // none
+        if (c < 0x20 || c == 0x7F) {
+            code = c;
+        } else if (c == 0xC2 && i + 1 < utf8.size() && static_cast<unsigned char>(utf8[i + 1]) >= 0x80 &&
+                   static_cast<unsigned char>(utf8[i + 1]) <= 0x9F) {
+            // U+0080..U+009F, the second set of control characters (U+009B
+            // starts an escape sequence on many terminals).
+            code = static_cast<unsigned char>(utf8[++i]);
+        }
+        if (code > 0xFF) {
+            out += utf8[i];
+            continue;
+        }
+        out += "\\x";
+        out += kHex[code >> 4];
+        out += kHex[code & 0xF];
+    }
+    return out;
+}
+
 } // namespace orvenda

@@ -78,6 +78,11 @@ std::vector<std::string> DigitRuns(std::string_view text, std::string_view separ
 std::string ColumnLetter(int n);
 // Russian plural form of a count: one (1, 21 ...), few (2..4, 22 ...), many.
 std::string PluralForm(std::int64_t n, std::string_view one, std::string_view few, std::string_view many);
+// Text from a file as it may be quoted in a message or journal line: control
+// characters (U+0000..U+001F, U+007F..U+009F) are shown as "\xHH", so a
+// file cannot put escape sequences on the user's terminal. A backslash stays
+// as it is.
+std::string EscapeControls(std::string_view utf8);
 
 // A whole decimal number, optionally signed, the whole text; nullopt when it is
 // not one or does not fit.

@@ -3,6 +3,7 @@
 // Reading and safe writing of the program's text files.
 
 #include "engine/codec.h"
+#include "engine/file_bytes.h"
 #include "engine/file_save.h"
 
 #include <optional>
@@ -16,8 +17,10 @@ struct TextFile {
     TextEncoding encoding = TextEncoding::Windows1251;
 };
 
-// The whole file, decoded; nullopt when it cannot be opened or read.
-std::optional<TextFile> ReadTextFile(const std::string& path);
+// The whole file, decoded; nullopt when it cannot be read, and then
+// `failure`, when given, says why. Only regular files of at most
+// MaxReadBytes are read (file_bytes.h).
+std::optional<TextFile> ReadTextFile(const std::string& path, ReadFailure* failure = nullptr);
 
 // Writes every line followed by CR LF, by the rules of SaveBytes
 // (engine/file_save.h): a failure never leaves a half-written file, links,

@@ -57,6 +57,22 @@ std::vector<std::string> splitLines(std::string_view text)
     return lines;
 }
 
+// A record read before is made a blank one: its strings keep their room,
+// which the next record's text mostly fits into; a new record each time
+// would cost a clearing of all its fields and an allocation for each text.
+void reset(EventFileRecord& record) noexcept
+{
+    record.status = EventFileRecord::Read;
+    record.ordinal = record.lineNumber = 0;
+    record.sourceLines.clear();
+    record.astro = record.weekday = record.week = record.day = record.month = record.year = 0;
+    record.date = UnsetDateTime;
+    record.daysBefore = record.daysAfter = record.active = 0;
+    record.text.clear();
+    record.textBytes = record.source = {};
+    record.offset = 0;
+}
+
 // The word that starts at `i` (up to white space or the end) as a whole
 // decimal number, optionally signed, in 32 bits: exactly what ParseInt32
 // takes. Reads the word in one pass, since every record has six or eight of
@@ -79,7 +95,10 @@ inline std::optional<std::int32_t> readNumber(std::string_view text, std::size_t
         if (digit > 9) {
             break;
         }
-        value = std::min(value * 10 + digit, limit + 1);
+        value = value * 10 + digit;
+        if (value > limit) {
+            value = limit + 1;
+        }
     }
     // Anything else before the white space makes the word no number.
     bool digitsOnly = i > digitsStart;
@@ -192,13 +211,34 @@ bool IsSayingFormat(EventFileFormat format) noexcept
     return format == EventFileFormat::Wisdom || format == EventFileFormat::WisdomBy;
 }
 
-EventFileReader::EventFileReader(std::string text, std::size_t headerLimit) : m_reader(std::move(text))
+EventFileReader::EventFileReader(std::string text, std::size_t headerLimit)
+    : m_owned(std::move(text)), m_text(m_owned)
 {
-    if (readLine(m_header, headerLimit)) {
+    std::string_view header;
+    if (readLine(header, headerLimit)) {
+        m_header = header;
         m_format = FormatOfHeader(m_header);
-    } else {
-        m_header.clear();
     }
+}
+
+EventFileReader::EventFileReader(std::string_view text, TextUnits units, std::size_t headerLimit)
+    : m_text(text), m_units(units)
+{
+    std::string_view header;
+    if (readLine(header, headerLimit)) {
+        m_format = FormatOfHeader(header);
+        m_header = decoded(header);
+    }
+}
+
+EventFileReader::EventFileReader(std::string_view piece, TextUnits units, EventFileFormat format)
+    : m_text(piece), m_units(units), m_format(format)
+{
+}
+
+std::string EventFileReader::decoded(std::string_view bytes) const
+{
+    return m_units == TextUnits::SingleByte ? Cp1251ToUtf8(bytes) : std::string(bytes);
 }
 
 bool EventFileReader::Next(EventFileRecord& record)
@@ -218,7 +258,7 @@ bool EventFileReader::Next(EventFileRecord& record)
 bool EventFileReader::nextNumbered(EventFileRecord& record, int count)
 {
     // Blank lines before the record are skipped and belong to no record.
-    std::string_view rest = m_reader.Remaining();
+    std::string_view rest = remaining();
     std::size_t i = 0;
     std::size_t lineStart = 0;
     int lineEnds = 0;
@@ -233,17 +273,18 @@ bool EventFileReader::nextNumbered(EventFileRecord& record, int count)
         // Only white space is left, its last line perhaps without a line end:
         // no record.
         m_lineNumber += lineEnds;
-        m_reader.Skip(rest.size());
+        m_pos = m_text.size();
         return false;
     }
     m_lineNumber += lineEnds;
-    m_reader.Skip(lineStart);
-    rest = m_reader.Remaining();
+    m_pos += lineStart;
+    rest = remaining();
     i -= lineStart;
 
-    record = EventFileRecord{};
+    reset(record);
     record.ordinal = ++m_ordinal;
     record.lineNumber = m_lineNumber;
+    record.offset = m_pos + i;
 
     // The integers may stand on several lines; the first that is not a whole
     // number makes the record unreadable up to the end of the line it is on.
@@ -258,14 +299,14 @@ bool EventFileReader::nextNumbered(EventFileRecord& record, int count)
         const std::optional<std::int32_t> value = readNumber(rest, i);
         if (!value) {
             record.status = EventFileRecord::Unreadable;
-            record.sourceLines = consumeThroughLineEnd(0, start);
+            consumeThroughLineEnd(record, 0, start);
             return true;
         }
         numbers[static_cast<std::size_t>(k)] = *value;
     }
     if (numbers[0] < 0) {
         record.status = EventFileRecord::Unreadable;
-        record.sourceLines = consumeThroughLineEnd(0, i);
+        consumeThroughLineEnd(record, 0, i);
         return true;
     }
 
@@ -292,9 +333,13 @@ bool EventFileReader::nextNumbered(EventFileRecord& record, int count)
         ++i;
     }
     m_lineNumber += lineEnds;
-    m_reader.Skip(i);
-    if (!readLine(record.text, EventLineLimit)) {
-        record.text.clear();
+    m_pos += i;
+    std::string_view text;
+    if (readLine(text, EventLineLimit)) {
+        record.textBytes = text;
+        if (m_strings) {
+            record.text = decoded(text);
+        }
     }
     return true;
 }
@@ -302,16 +347,22 @@ bool EventFileReader::nextNumbered(EventFileRecord& record, int count)
 bool EventFileReader::nextFullDate(EventFileRecord& record)
 {
     const int lineNumber = m_lineNumber;
-    std::string line;
+    const std::size_t offset = m_pos;
+    std::string_view line;
     if (!readLine(line, EventLineLimit)) {
         return false;
     }
-    record = EventFileRecord{};
+    reset(record);
     record.ordinal = ++m_ordinal;
     record.lineNumber = lineNumber;
+    record.offset = offset;
 
     std::string_view rest = line;
-    record.date = ReadDate(firstWord(rest), YearFirst, UnsetDateTime);
+    // The date word is ASCII in every file the program writes; anything else
+    // is read as its characters.
+    const std::string_view word = firstWord(rest);
+    const bool ascii = std::none_of(word.begin(), word.end(), [](char c) { return c & 0x80; });
+    record.date = ReadDate(ascii ? word : std::string_view(decoded(word)), YearFirst, UnsetDateTime);
     std::array<std::int32_t*, 3> counts{&record.daysBefore, &record.daysAfter, &record.active};
     for (std::int32_t* count : counts) {
         rest = afterFirstWord(rest);
@@ -320,52 +371,89 @@ bool EventFileReader::nextFullDate(EventFileRecord& record)
             record.status = EventFileRecord::BadCounts;
             record.date = UnsetDateTime;
             record.daysBefore = record.daysAfter = record.active = 0;
-            record.sourceLines.push_back(std::move(line));
+            record.source = line;
+            if (m_strings) {
+                record.sourceLines.push_back(decoded(line));
+            }
             return true;
         }
         *count = *value;
     }
-    // The text is the tail of the line: the line's own buffer becomes the text.
-    // (A line without text gives an empty view that may point nowhere.)
-    const std::string_view text = afterFirstWord(rest);
-    if (text.empty()) {
-        line.clear();
-    } else {
-        const std::size_t textStart = static_cast<std::size_t>(text.data() - line.data());
-        line.erase(textStart + text.size());
-        line.erase(0, textStart);
+    record.textBytes = afterFirstWord(rest);
+    if (m_strings) {
+        record.text = decoded(record.textBytes);
     }
-    record.text = std::move(line);
     return true;
 }
 
-std::vector<std::string> EventFileReader::consumeThroughLineEnd(std::size_t lineStart, std::size_t offset)
+void EventFileReader::consumeThroughLineEnd(EventFileRecord& record, std::size_t lineStart,
+                                            std::size_t offset)
 {
-    const std::string_view rest = m_reader.Remaining();
+    const std::string_view rest = remaining();
     const std::size_t lineEnd = rest.find('\n', std::min(offset, rest.size()));
     const std::size_t end = lineEnd == std::string_view::npos ? rest.size() : lineEnd + 1;
-    std::vector<std::string> lines = splitLines(rest.substr(lineStart, end - lineStart));
+    record.source = rest.substr(lineStart, end - lineStart);
+    if (m_strings) {
+        record.sourceLines = splitLines(record.source);
+        if (m_units == TextUnits::SingleByte) {
+            for (std::string& line : record.sourceLines) {
+                line = Cp1251ToUtf8(line);
+            }
+        }
+    }
     skip(end);
-    return lines;
 }
 
 void EventFileReader::skip(std::size_t bytes)
 {
-    m_lineNumber += countLineEnds(m_reader.Remaining().substr(0, bytes));
-    m_reader.Skip(bytes);
+    m_lineNumber += countLineEnds(remaining().substr(0, bytes));
+    m_pos = std::min(m_pos + bytes, m_text.size());
 }
 
-bool EventFileReader::readLine(std::string& line, std::size_t maxChars)
+bool EventFileReader::readLine(std::string_view& line, std::size_t maxChars)
 {
+    if (m_pos >= m_text.size()) {
+        return false;
+    }
+    // A limit of 0 would never move on; one character is the least piece.
+    maxChars = std::max<std::size_t>(maxChars, 1);
+    const std::string_view rest = remaining();
+    const std::size_t feed = rest.find('\n');
+    std::string_view content = rest.substr(0, feed);
+    std::size_t consumed = (feed == std::string_view::npos) ? rest.size() : feed + 1;
+    if (feed != std::string_view::npos && !content.empty() && content.back() == '\r') {
+        content.remove_suffix(1);
+    }
+    // A line of no more bytes than the limit has no more characters either;
+    // otherwise walk at most maxChars characters, so a long line costs its
+    // limit, not its length.
+    std::size_t bytes = content.size();
+    if (bytes > maxChars) {
+        if (m_units == TextUnits::SingleByte) {
+            bytes = maxChars;
+        } else {
+            std::size_t chars = 0;
+            for (bytes = 0; bytes < content.size(); ++bytes) {
+                if ((static_cast<unsigned char>(content[bytes]) & 0xC0) != 0x80) {
+                    if (chars == maxChars) {
+                        break;
+                    }
+                    ++chars;
+                }
+            }
+        }
+    }
+    if (bytes < content.size()) {
+        content = content.substr(0, bytes);
+        consumed = bytes;
+    }
     // A line read takes at most one line end, its last byte.
-    const std::size_t start = m_reader.Position();
-    const std::string_view before = m_reader.Remaining();
-    const bool read = m_reader.ReadLine(line, maxChars);
-    const std::size_t taken = m_reader.Position() - start;
-    if (taken > 0 && before[taken - 1] == '\n') {
+    if (consumed > 0 && rest[consumed - 1] == '\n') {
         ++m_lineNumber;
     }
-    return read;
+    line = content;
+    m_pos += consumed;
+    return true;
 }
 
 SayingFileContent ReadSayingFile(std::string text)

@@ -51,6 +51,11 @@ std::string_view HeaderOfFormat(EventFileFormat format) noexcept;
 bool IsEventFormat(EventFileFormat format) noexcept;
 bool IsSayingFormat(EventFileFormat format) noexcept;
 
+// How the reader's text counts characters for the line limits: decoded
+// UTF-8, or the bytes of a single-byte (Windows-1251) file, one character
+// each. The numbers and line ends are ASCII in both.
+enum class TextUnits { Utf8, SingleByte };
+
 // One record of an event file as it stands there.
 struct EventFileRecord {
     enum Status {
@@ -82,7 +87,16 @@ struct EventFileRecord {
     std::int32_t daysBefore = 0;
     std::int32_t daysAfter = 0;
     std::int32_t active = 0;
+    // UTF-8; empty when the reader gives views only (ViewsOnly).
     std::string text;
+
+    // Views into the reader's text, in its units, valid while that text
+    // lives: the record's text, and for Unreadable and BadCounts the lines
+    // the record took (with their line ends). `offset` is where the record's
+    // first character stands in the text.
+    std::string_view textBytes;
+    std::string_view source;
+    std::size_t offset = 0;
 };
 
 // Walks the records of an event file's text. The header is read on
@@ -90,10 +104,25 @@ struct EventFileRecord {
 // not read (Next answers false at once).
 class EventFileReader {
 public:
+    // Decoded text, which the reader keeps.
     EventFileReader(std::string text, std::size_t headerLimit);
+    // A file's text in `units`, which must outlive the reader and the views
+    // of its records; a single-byte text is decoded only where a string is
+    // filled.
+    EventFileReader(std::string_view text, TextUnits units, std::size_t headerLimit);
+    // The records of `format` in a piece of a file without its header, from
+    // the piece's start, which must be a line start. Numbered from 1 and from
+    // line 1 on: a file read in pieces adds the numbers before the piece.
+    EventFileReader(std::string_view piece, TextUnits units, EventFileFormat format);
 
     const std::string& Header() const noexcept { return m_header; }
     EventFileFormat Format() const noexcept { return m_format; }
+
+    // Records get their views but no strings (text, sourceLines): for a
+    // reader that decodes only the texts it keeps.
+    void ViewsOnly() noexcept { m_strings = false; }
+    // Bytes of the text read so far (after the header: where the records start).
+    std::size_t Position() const noexcept { return m_pos; }
 
     // The next record; false at the end of the text. Every record line
     // yields one record, a last line without a line end included; blank lines
@@ -104,12 +133,20 @@ private:
     bool nextNumbered(EventFileRecord& record, int count);
     bool nextFullDate(EventFileRecord& record);
     // Consumes the rest of the line that holds `offset` (bytes ahead of the
-    // reader's position) and returns the lines taken since `lineStart`.
-    std::vector<std::string> consumeThroughLineEnd(std::size_t lineStart, std::size_t offset);
+    // reader's position) and sets the record's source from `lineStart` on.
+    void consumeThroughLineEnd(EventFileRecord& record, std::size_t lineStart, std::size_t offset);
     void skip(std::size_t bytes);
-    bool readLine(std::string& line, std::size_t maxChars);
+    // The next line, at most maxChars characters (the rest of a longer line
+    // is the following line); false at the end of the text.
+    bool readLine(std::string_view& line, std::size_t maxChars);
+    std::string_view remaining() const noexcept { return m_text.substr(m_pos); }
+    std::string decoded(std::string_view bytes) const;
 
-    LineReader m_reader;
+    std::string m_owned;
+    std::string_view m_text;
+    std::size_t m_pos = 0;
+    TextUnits m_units = TextUnits::Utf8;
+    bool m_strings = true;
     std::string m_header;
     EventFileFormat m_format = EventFileFormat::Unknown;
     int m_lineNumber = 1; // line of the reader's position

@@ -1,30 +1,30 @@
 #include "events/loader.h"
 
-#include "engine/huge_pages.h"
+#include "engine/file_bytes.h"
+#include "engine/text.h"
 #include "engine/textfile.h"
 #include "events/event_format.h"
 
+#include "events/window_test.h"
+
 #include <algorithm>
 #include <cstdint>
-#include <cstring>
-#include <exception>
-#include <filesystem>
 #include <iterator>
-#include <numeric>
 #include <optional>
 #include <string>
-#include <system_error>
+#include <string_view>
+#include <thread>
 #include <utility>
 
 namespace orvenda {
 
 namespace {
 
-// The record's text is moved into the event.
-TEventRec eventOf(EventFileRecord& record, EventFileFormat format, TDateRec clockNow)
+// The record's fields without its text, which is decoded only for the
+// events that are kept.
+TEventRec eventOf(const EventFileRecord& record, EventFileFormat format, TDateRec clockNow)
 {
     TEventRec event;
-    event.Text = std::move(record.text);
     event.Ordinal = record.ordinal;
     event.DaysBefore = record.daysBefore;
     event.DaysAfter = record.daysAfter;
@@ -49,104 +49,303 @@ TEventRec eventOf(EventFileRecord& record, EventFileFormat format, TDateRec cloc
     return event;
 }
 
-// Line ends of a text and one: the most lines it can hold.
-std::size_t countLines(std::string_view text) noexcept
+// A file of garbage would otherwise fill the journal (and the run log) with
+// a line for each of its lines: the first ones tell the user enough.
+constexpr int kUnreadableLinesShown = 100;
+
+// A line that stopped the loading or was skipped, as the user will see it.
+struct LineNote {
+    int lineNumber = 0;
+    std::string text; // UTF-8, control characters escaped
+};
+
+// The file's text as the reader takes it: a Windows-1251 file as its bytes,
+// one character a byte, its texts decoded only where kept; a UTF-8 file as
+// its text without the byte-order mark.
+struct FileText {
+    std::string_view text;
+    TextUnits units = TextUnits::SingleByte;
+    std::string decoded; // only for a UTF-8 file with broken characters
+};
+
+FileText textOf(std::string_view bytes)
 {
-    std::size_t lines = 1;
-    const char* from = text.data();
-    const char* const end = from + text.size();
-    while (const void* feed = std::memchr(from, '\n', static_cast<std::size_t>(end - from))) {
-        ++lines;
-        from = static_cast<const char*>(feed) + 1;
+    constexpr std::size_t kOpening = std::size_t{1} << 16;
+    FileText file;
+    file.text = bytes;
+    const TextEncoding encoding = OpeningSettlesWindows1251(bytes.substr(0, kOpening))
+                                      ? TextEncoding::Windows1251
+                                      : DetectEncoding(bytes);
+    if (encoding == TextEncoding::Windows1251) {
+        return file;
     }
-    return lines;
+    file.units = TextUnits::Utf8;
+    if (encoding == TextEncoding::Utf8Bom) {
+        // After the mark: valid UTF-8 is its own text; anything else is
+        // decoded with its broken characters replaced, as everywhere.
+        const std::string_view rest = bytes.substr(3);
+        if (IsValidUtf8(rest)) {
+            file.text = rest;
+        } else {
+            file.decoded = DecodeText(bytes, encoding);
+            file.text = file.decoded;
+        }
+    }
+    return file;
 }
 
-// A file holds at most one record a line. Before a file is read the list gets
-// room for its lines and for the records foreseen in the files still to come
-// (as many per byte as in this one, and an eighth more), so that at a million
-// events it grows once or twice instead of doubling its way up, which would
-// touch twice the memory. The forecast is only a reservation: when the room
-// cannot be had, the list grows as it goes.
-void makeRoom(std::vector<TEventRec>& events, std::size_t lines, std::uintmax_t fileBytes,
-              std::uintmax_t laterBytes)
+std::string utf8Of(std::string_view bytes, TextUnits units)
 {
-    // No record line is shorter than this: a full-date line of a one-character
-    // date and three one-digit counts, with its blanks and line end.
-    constexpr double kShortestRecordBytes = 8;
-    const double now = static_cast<double>(events.size()) + static_cast<double>(lines);
-    if (now <= static_cast<double>(events.capacity())) {
+    return units == TextUnits::SingleByte ? Cp1251ToUtf8(bytes) : std::string(bytes);
+}
+
+// The first line of a record's source, for a message.
+std::string firstSourceLine(const EventFileRecord& record, TextUnits units)
+{
+    std::string_view line = record.source.substr(0, record.source.find('\n'));
+    if (!line.empty() && line.back() == '\r' && line.size() < record.source.size()) {
+        line.remove_suffix(1);
+    }
+    return EscapeControls(utf8Of(line, units));
+}
+
+// What one thread makes of a stretch of a file's records. Ordinals and line
+// numbers are those of the reader that read them.
+struct Piece {
+    std::vector<TEventRec> events;
+    std::size_t loaded = 0;
+    std::vector<LineNote> unreadable; // the first kUnreadableLinesShown
+    int unreadableCount = 0;
+    std::optional<LineNote> badCounts;
+    // Where the piece's first record starts, its ordinal and line.
+    std::size_t firstOffset = std::string_view::npos;
+    int firstOrdinal = 0;
+    int firstLine = 0;
+    // The record at which the reader stopped, when it was given a place to stop.
+    std::optional<EventFileRecord> boundary;
+};
+
+struct PieceContext {
+    EventFileFormat format;
+    TextUnits units;
+    TDateRec clockNow;
+    const SharedString* path;
+    // Only the events that can show on this day are kept.
+    std::optional<TDateRec> shownOn;
+};
+
+// What a record adds to a piece; false when it stops the loading (a
+// full-date line with bad counts).
+bool takeRecord(const EventFileRecord& record, const PieceContext& context, std::optional<WindowTest>& window,
+                Piece& piece)
+{
+    if (record.status == EventFileRecord::BadCounts) {
+        piece.badCounts = LineNote{record.lineNumber, firstSourceLine(record, context.units)};
+        return false;
+    }
+    if (record.status == EventFileRecord::Unreadable) {
+        if (++piece.unreadableCount <= kUnreadableLinesShown) {
+            piece.unreadable.push_back({record.lineNumber, firstSourceLine(record, context.units)});
+        }
+        return true;
+    }
+    ++piece.loaded;
+    TEventRec event = eventOf(record, context.format, context.clockNow);
+    if (window && !window->Listed(event)) {
+        return true;
+    }
+    event.Text = utf8Of(record.textBytes, context.units);
+    event.FilePath = *context.path;
+    piece.events.push_back(std::move(event));
+    return true;
+}
+
+// Reads records until the end, a full-date line with bad counts, or the
+// first record that starts at or after `stopAt`; `pending`, a record read
+// already, comes first.
+void readPiece(EventFileReader& reader, const PieceContext& context, Piece& piece,
+               std::size_t stopAt = std::string_view::npos, const EventFileRecord* pending = nullptr)
+{
+    std::optional<WindowTest> window;
+    if (context.shownOn) {
+        window.emplace(*context.shownOn);
+    }
+    if (pending && !takeRecord(*pending, context, window, piece)) {
         return;
     }
-    double later = 0;
-    if (fileBytes > 0) {
-        later = static_cast<double>(lines) * static_cast<double>(laterBytes) / static_cast<double>(fileBytes);
-        later = std::min(later * 9 / 8, static_cast<double>(laterBytes) / kShortestRecordBytes);
-    }
-    try {
-        events.reserve(static_cast<std::size_t>(now + later));
-        AdviseHugePages(events.data(), events.capacity() * sizeof(TEventRec));
-    } catch (const std::exception&) {
-        // Too much to reserve at once; push_back still grows the list as needed.
+    EventFileRecord record;
+    while (reader.Next(record)) {
+        if (record.offset >= stopAt) {
+            piece.boundary = std::move(record);
+            return;
+        }
+        if (piece.firstOffset == std::string_view::npos) {
+            piece.firstOffset = record.offset;
+            piece.firstOrdinal = record.ordinal;
+            piece.firstLine = record.lineNumber;
+        }
+        if (!takeRecord(record, context, window, piece)) {
+            return;
+        }
     }
 }
 
-std::string badCountsMessage(const std::string& path, const EventFileRecord& record)
+// Appends the second piece of a file to the first, whose reader stopped at
+// `boundary`, the second one's first record.
+void appendPiece(Piece& first, Piece&& second, const EventFileRecord& boundary)
 {
-    return "Ошибка в файле событий " + path + ", строка " + std::to_string(record.lineNumber) + ":\n\"" +
-           (record.sourceLines.empty() ? std::string() : record.sourceLines.front()) +
+    const int ordinals = boundary.ordinal - second.firstOrdinal;
+    const int lines = boundary.lineNumber - second.firstLine;
+    first.events.reserve(first.events.size() + second.events.size());
+    for (TEventRec& event : second.events) {
+        event.Ordinal += ordinals;
+        first.events.push_back(std::move(event));
+    }
+    first.loaded += second.loaded;
+    for (LineNote& note : second.unreadable) {
+        if (first.unreadable.size() < static_cast<std::size_t>(kUnreadableLinesShown)) {
+            note.lineNumber += lines;
+            first.unreadable.push_back(std::move(note));
+        }
+    }
+    first.unreadableCount += second.unreadableCount;
+    if (second.badCounts) {
+        second.badCounts->lineNumber += lines;
+        first.badCounts = std::move(second.badCounts);
+    }
+}
+
+// Below this size a file is read by one thread: a second one would cost more
+// to start than it saves.
+constexpr std::size_t kSplitBytes = std::size_t{1} << 19;
+
+// The records of a file's text after its header. A large file is read by two
+// threads, the second from the first line start past the middle. Whether a
+// record starts there is only known once the first thread gets there (the
+// numbers of a record may run over several lines, a long line is read in
+// pieces), so the first thread reads up to the first record at or past that
+// line start and checks that it is the second one's first record; where it
+// is not, the first thread reads on alone. Either way the records, their
+// ordinals and lines are those of one reader from the start.
+Piece readRecords(EventFileReader& reader, std::string_view text, std::size_t bodyStart,
+                  const PieceContext& context)
+{
+    Piece first;
+    const std::size_t middle = bodyStart + (text.size() - bodyStart) / 2;
+    const std::size_t lineEnd = text.find('\n', middle);
+    if (text.size() - bodyStart < kSplitBytes || std::thread::hardware_concurrency() < 2 ||
+        lineEnd == std::string_view::npos || lineEnd + 1 >= text.size()) {
+        readPiece(reader, context, first);
+        return first;
+    }
+    const std::size_t split = lineEnd + 1;
+    Piece second;
+    {
+        std::jthread helper([&] {
+            EventFileReader rest(text.substr(split), context.units, context.format);
+            rest.ViewsOnly();
+            readPiece(rest, context, second);
+        });
+        readPiece(reader, context, first, split);
+    }
+    if (!first.boundary) {
+        return first; // ended, or stopped by bad counts, before the second piece
+    }
+    const EventFileRecord boundary = std::move(*first.boundary);
+    first.boundary.reset();
+    if (second.firstOffset != std::string_view::npos && split + second.firstOffset == boundary.offset) {
+        appendPiece(first, std::move(second), boundary);
+    } else {
+        readPiece(reader, context, first, std::string_view::npos, &boundary);
+    }
+    return first;
+}
+
+std::string badCountsMessage(const std::string& path, const LineNote& line)
+{
+    return "Ошибка в файле событий " + EscapeControls(path) + ", строка " + std::to_string(line.lineNumber) +
+           ":\n\"" + line.text +
            "\"\nПосле даты должны стоять три целых числа: за сколько дней сообщать о событии, "
            "сколько дней сообщать после него и признак включения (1 или 0).";
 }
 
-std::string unreadableMessage(const std::string& path, const EventFileRecord& record)
+std::string unreadableMessage(const std::string& path, const LineNote& line)
 {
-    return "Строка " + std::to_string(record.lineNumber) + " файла событий " + path +
-           " не прочитана и пропущена: " +
-           (record.sourceLines.empty() ? std::string() : record.sourceLines.front());
+    return "Строка " + std::to_string(line.lineNumber) + " файла событий " + EscapeControls(path) +
+           " не прочитана и пропущена: " + line.text;
+}
+
+std::string skippedLinesMessage(const std::string& path, int skipped)
+{
+    return "Ещё " + std::to_string(skipped) + " " + PluralForm(skipped, "строка", "строки", "строк") +
+           " файла событий " + EscapeControls(path) +
+           (skipped % 10 == 1 && skipped % 100 != 11 ? " не прочитана и пропущена"
+                                                     : " не прочитаны и пропущены");
+}
+
+// The journal line for a listed file that cannot be read. `kind` is the
+// file's kind in the genitive ("событий", "высказываний").
+std::string unreadFileMessage(ReadFailure failure, std::string_view kind, const TListedFile& file)
+{
+    const std::string where = EscapeControls(file.Name) + "   Искали в: " + EscapeControls(file.Folder);
+    const std::string what = "Файл " + std::string(kind);
+    switch (failure) {
+    case ReadFailure::NotRegular:
+        return what + " не прочитан: это не обычный файл: " + where;
+    case ReadFailure::TooLarge:
+        return what + " не прочитан: он больше " + std::to_string(MaxReadBytes >> 20) + " МБ: " + where;
+    case ReadFailure::ReadError:
+        return what + " не прочитан: ошибка чтения: " + where;
+    default:
+        break;
+    }
+    return {};
 }
 
 } // namespace
 
-EventLoadResult LoadEventFiles(const std::vector<TListedFile>& files, TDateRec clockNow, Journal& journal)
+EventLoadResult LoadEventFiles(const std::vector<TListedFile>& files, TDateRec clockNow, Journal& journal,
+                               std::optional<TDateRec> shownOn)
 {
     EventLoadResult result;
-    std::vector<std::uintmax_t> sizes;
-    sizes.reserve(files.size());
+    ByteBuffer bytes;
     for (const TListedFile& file : files) {
-        std::error_code error;
-        const std::uintmax_t size = std::filesystem::file_size(file.Folder + file.Name, error);
-        sizes.push_back(error ? 0 : size);
-    }
-    std::uintmax_t laterBytes = std::accumulate(sizes.begin(), sizes.end(), std::uintmax_t{0});
-
-    for (std::size_t index = 0; index < files.size(); ++index) {
-        const TListedFile& file = files[index];
         const std::string path = file.Folder + file.Name;
-        laterBytes -= std::min(laterBytes, sizes[index]);
-        std::optional<TextFile> content = ReadTextFile(path);
-        if (!content) {
-            journal.Add("Не найден файл событий: " + file.Name + "   Искали в: " + file.Folder);
+        const ReadFailure failure = bytes.Read(path);
+        if (failure != ReadFailure::None) {
+            journal.Add(failure == ReadFailure::CannotOpen
+                            ? "Не найден файл событий: " + EscapeControls(file.Name) +
+                                  "   Искали в: " + EscapeControls(file.Folder)
+                            : unreadFileMessage(failure, "событий", file));
             result.missingFile = true;
             continue;
         }
-        makeRoom(result.events, countLines(content->text), sizes[index], laterBytes);
-        EventFileReader reader(std::move(content->text), EventHeaderLimit);
+        const FileText text = textOf(bytes.view());
+        EventFileReader reader(text.text, text.units, EventHeaderLimit);
+        if (!IsEventFormat(reader.Format())) {
+            continue;
+        }
+        reader.ViewsOnly();
         const SharedString sharedPath(path);
-        EventFileRecord record;
-        while (reader.Next(record)) {
-            if (record.status == EventFileRecord::BadCounts) {
-                result.failed = true;
-                result.error = badCountsMessage(path, record);
-                return result;
-            }
-            if (record.status == EventFileRecord::Unreadable) {
-                journal.Add(unreadableMessage(path, record));
-                continue;
-            }
-            TEventRec event = eventOf(record, reader.Format(), clockNow);
-            event.FilePath = sharedPath;
-            result.events.push_back(std::move(event));
+        const PieceContext context{reader.Format(), text.units, clockNow, &sharedPath, shownOn};
+        Piece piece = readRecords(reader, text.text, reader.Position(), context);
+
+        result.loaded += piece.loaded;
+        if (result.events.empty()) {
+            result.events = std::move(piece.events);
+        } else {
+            std::move(piece.events.begin(), piece.events.end(), std::back_inserter(result.events));
+        }
+        for (const LineNote& note : piece.unreadable) {
+            journal.Add(unreadableMessage(path, note));
+        }
+        if (piece.unreadableCount > kUnreadableLinesShown) {
+            journal.Add(skippedLinesMessage(path, piece.unreadableCount - kUnreadableLinesShown));
+        }
+        if (piece.badCounts) {
+            result.failed = true;
+            result.error = badCountsMessage(path, *piece.badCounts);
+            return result;
         }
     }
     return result;
@@ -157,20 +356,27 @@ SayingLoadResult LoadSayingFiles(const std::vector<TListedFile>& files, const st
 {
     SayingLoadResult result;
     const std::string pearlsPath = programFolder + OrientalPearlsFileName;
-    if (std::optional<TextFile> pearls = ReadTextFile(pearlsPath)) {
+    ReadFailure failure = ReadFailure::None;
+    if (std::optional<TextFile> pearls = ReadTextFile(pearlsPath, &failure)) {
         SayingFileContent content = ReadSayingFileAs(std::move(pearls->text), EventFileFormat::WisdomBy);
         std::move(content.sayings.begin(), content.sayings.end(), std::back_inserter(result.sayings));
     } else {
         // The "c" before "Жемчужинами" is a Latin letter in this message.
-        journal.Add("Не найден файл c Жемчужинами Востока: " + pearlsPath);
+        journal.Add(failure == ReadFailure::CannotOpen
+                        ? "Не найден файл c Жемчужинами Востока: " + EscapeControls(pearlsPath)
+                        : unreadFileMessage(failure, "с Жемчужинами Востока",
+                                            {programFolder, OrientalPearlsFileName}));
         result.missingFile = true;
     }
 
     for (const TListedFile& file : files) {
-        std::optional<TextFile> text = ReadTextFile(file.Folder + file.Name);
+        std::optional<TextFile> text = ReadTextFile(file.Folder + file.Name, &failure);
         if (!text) {
             // "высказыватий" is spelled so in this message.
-            journal.Add("Не найден файл высказыватий: " + file.Name + "   Искали в: " + file.Folder);
+            journal.Add(failure == ReadFailure::CannotOpen
+                            ? "Не найден файл высказыватий: " + EscapeControls(file.Name) +
+                                  "   Искали в: " + EscapeControls(file.Folder)
+                            : unreadFileMessage(failure, "высказываний", file));
             result.missingFile = true;
             continue;
         }

@@ -8,6 +8,7 @@
 #include "engine/journal.h"
 #include "events/records.h"
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -18,6 +19,8 @@ struct EventLoadResult {
     std::vector<TEventRec> events;
     // A listed file could not be opened (the main window shows "?").
     bool missingFile = false;
+    // Records read (not those of unreadable lines), kept or not.
+    std::size_t loaded = 0;
     // A full-date line whose counts are not integers stopped the loading;
     // the records read before it stay in `events`.
     bool failed = false;
@@ -30,7 +33,14 @@ struct EventLoadResult {
 // clockNow. A file that cannot be opened, and every unreadable line of a
 // fixed or float file, adds a line to the journal; a file with an unknown
 // header adds nothing.
-EventLoadResult LoadEventFiles(const std::vector<TListedFile>& files, TDateRec clockNow, Journal& journal);
+//
+// With `shownOn`, only the events that can show on that day are kept: those
+// that are active with a notice window covering it, and those a notable
+// count of days away (the three lists of ComputeUpcoming, which then gives
+// the same result for that day as over every record). A refresh needs no
+// more, and at a million events the others are most of the memory.
+EventLoadResult LoadEventFiles(const std::vector<TListedFile>& files, TDateRec clockNow, Journal& journal,
+                               std::optional<TDateRec> shownOn = std::nullopt);
 
 struct SayingLoadResult {
     // The sayings of the fixed saying file first, then those of the listed
@@ -39,10 +49,12 @@ struct SayingLoadResult {
     bool missingFile = false;
 };
 
-// The name of the saying file read from the program folder before the listed ones.
+// The name of the saying file read before the listed ones, from the folder of
+// the delivered data (the program folder when the program runs portable).
 inline constexpr const char* OrientalPearlsFileName = "oriental_perls.wis";
 
-// programFolder ends with its separator.
+// `programFolder` is the folder that holds the fixed saying file and ends with
+// its separator; the listed files carry their own folders.
 SayingLoadResult LoadSayingFiles(const std::vector<TListedFile>& files, const std::string& programFolder,
                                  Journal& journal);
 

@@ -7,23 +7,35 @@
 #include "engine/date.h"
 #include "events/records.h"
 
+#include <cstdint>
 #include <string>
 #include <string_view>
 #include <vector>
 
 namespace orvenda {
 
-// One row of the shown event list. A heading row (or the "no events" row)
-// has only Text.
+// One row of the shown event list: an event, or a heading (also the "no
+// events" row), which has only Text. The texts of the list's columns are
+// made from it where they are shown (DateColumnText, FullDateText).
 struct ShownRow {
-    std::string DateText; // column 0: "d.m", ".Y" when there is a year, the time when given
-    std::string Text;     // column 1
-    std::string FullDate; // column 2: FormatDate pattern "z" of the event's date
-    std::string FilePath; // column 3
-    std::string Ordinal;  // column 4
+    enum class Kind { Heading, Event };
+
+    Kind RowKind = Kind::Heading;
+    TDateRec Date{};          // the event's date, as read back from its full date text
+    std::string Text;         // column 1
+    std::string FilePath;     // the event's file; empty for a heading
+    std::int32_t Ordinal = 0; // the event's record number in its file, from 1
+
+    bool IsEvent() const noexcept { return RowKind == Kind::Event; }
 };
 
-struct UpcomingResult {
+// Column 0: "d.m", ".Y" when there is a year, " H:M" when a time is given
+// and ":S" when a second is; empty for a heading.
+std::string DateColumnText(const ShownRow& row);
+// Column 2: FormatDate pattern "z" of the event's date; empty for a heading.
+std::string FullDateText(const ShownRow& row);
+
+struct [[nodiscard]] UpcomingResult {
     // Active events whose notice window covers the current day, in list order.
     std::vector<TEventRec> YearsList;
     // Events a non-zero multiple of 1000 days away from the current day.
@@ -41,7 +53,7 @@ struct UpcomingResult {
 // year first over the unset date-time) or empty for a heading row. Rows are
 // always appended: a row whose text is empty is kept, not overwritten later.
 void AddShownRow(std::vector<ShownRow>& rows, std::string_view dateText, std::string_view text,
-                 std::string_view path, std::string_view ordinal);
+                 std::string_view path, std::int32_t ordinal);
 
 void AddListRow(std::vector<TEventRec>& list, const TEventRec& record);
 

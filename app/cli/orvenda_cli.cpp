@@ -2,6 +2,9 @@
 // the desktop program. UTF-8 on standard output.
 
 #include "app/astro_panel.h"
+#include "app/cli/calc_command.h"
+#include "app/cli/report_command.h"
+#include "app/program_folders.h"
 #include "app/session.h"
 #include "app/system_clock.h"
 #include "config/autostart.h"
@@ -9,6 +12,7 @@
 #include "editors/event_file.h"
 #include "engine/date.h"
 #include "engine/text.h"
+#include "events/period.h"
 #include "tools/calculator/characteristics.h"
 
 #include <cerrno>
@@ -35,11 +39,18 @@ const char* const kUsage =
     "Использование:\n"
     "  orvenda-cli chars Д.М.Г    характеристики даты по Калачакре\n"
     "  orvenda-cli astro Д.М.Г    строки панели Калачакры для даты\n"
-    "  orvenda-cli day [--folder ПАПКА] [--now \"Д.М.Г Ч:М:С\"] [--details]\n"
-    "                             главное окно на текущий день\n"
+    "  orvenda-cli day [--folder ПАПКА] [--now \"Д.М.Г Ч:М:С\"] [--details] [--period Д.М.Г Д.М.Г]\n"
+    "                             главное окно на текущий день (или события за период)\n"
+    "  orvenda-cli calc ЗНАЧЕНИЕ|+|-|=|C ...\n"
+    "                             калькулятор дат: даты и числа дней с операциями\n"
     "  orvenda-cli rewrite ФАЙЛ   текст, который запишет сохранение файла без изменений\n"
     "  orvenda-cli off ФАЙЛ N     отключить событие номер N (как \"Отключить\")\n"
-    "  orvenda-cli delete ФАЙЛ N  удалить событие номер N (как \"Удалить\")\n";
+    "  orvenda-cli delete ФАЙЛ N  удалить событие номер N (как \"Удалить\")\n"
+    "  orvenda-cli report ...     электронные таблицы: birthday ОТ ДО ФАЙЛ.xlsx, calendar ГОД ФАЙЛ.xlsx\n"
+    "                             [--template-colours], list ФАЙЛ.evl ФАЙЛ.xlsx\n"
+    "  orvenda-cli --help         эта справка\n"
+    "  orvenda-cli --version      версия и папки программы\n"
+    "Подробно: man orvenda-cli\n";
 
 // Every command ends here: what it printed may still sit in a buffer, and a
 // full disk or a closed pipe shows only when that is written. A command whose
@@ -62,6 +73,10 @@ int Usage()
     std::cerr << kUsage;
     return kExitUsage;
 }
+
+#ifndef ORVENDA_VERSION
+#error "ORVENDA_VERSION comes from the project version in CMake"
+#endif
 
 // A date as the calculator reads it: day first, nothing assumed.
 bool ParseDateArgument(std::string_view text, TDateRec& date)
@@ -107,6 +122,17 @@ std::string ExecutableFolder()
     return exe.parent_path().string() + "/";
 }
 
+// The version and the two folders a start from here would use, without
+// making or seeding anything.
+int CommandVersion()
+{
+    const ProgramFolders folders = DecideProgramFolders(ProbeFolderFacts(ExecutableFolder()));
+    std::cout << "orvenda-cli " ORVENDA_VERSION "\n"
+              << "Папка пользователя: " << folders.programFolder << '\n'
+              << "Папка данных: " << folders.dataFolder << '\n';
+    return 0;
+}
+
 void PrintView(const Session& session, bool details)
 {
     const MainView& view = session.View();
@@ -121,7 +147,7 @@ void PrintView(const Session& session, bool details)
     std::cout << "[events]\n";
     for (std::size_t i = 0; i < view.Events.size(); ++i) {
         const ShownRow& row = view.Events[i];
-        std::cout << row.DateText << '\t' << row.Text << '\n';
+        std::cout << DateColumnText(row) << '\t' << row.Text << '\n';
         if (details)
             std::cout << "\t\t" << session.DetailsOfRow(static_cast<int>(i)) << '\n';
     }
@@ -130,16 +156,15 @@ void PrintView(const Session& session, bool details)
 
 int CommandDay(const std::vector<std::string>& args)
 {
-    std::string folder = ExecutableFolder();
-    bool folderGiven = false;
+    std::optional<std::string> folder;
     std::optional<TDateRec> now;
+    std::optional<PeriodDays> period;
     bool details = false;
     for (std::size_t i = 0; i < args.size(); ++i) {
         if (args[i] == "--details") {
             details = true;
         } else if (args[i] == "--folder" && i + 1 < args.size()) {
             folder = args[++i];
-            folderGiven = true;
         } else if (args[i] == "--now" && i + 1 < args.size()) {
             const std::string& text = args[++i];
             const TDateRec moment = ReadDate(text, DayFirst, ZeroDate);
@@ -149,29 +174,46 @@ int CommandDay(const std::vector<std::string>& args)
                 return kExitUsage;
             }
             now = moment;
+        } else if (args[i] == "--period" && i + 2 < args.size()) {
+            // Both dates with their years, as the period window with "учитывать год" ticked.
+            TDateRec from;
+            TDateRec to;
+            if (!ParseDateArgument(args[i + 1], from) || !ParseDateArgument(args[i + 2], to))
+                return kExitUsage;
+            i += 2;
+            if (IsLater(from, to))
+                SwapDates(from, to);
+            period = PeriodDays{from, to};
         } else {
             return Usage();
         }
     }
     // A mistyped folder would otherwise look like a first start there.
-    if (folderGiven) {
+    if (folder) {
         std::error_code ec;
-        const auto kind = std::filesystem::status(folder.empty() ? "." : folder, ec).type();
+        const auto kind = std::filesystem::status(folder->empty() ? "." : *folder, ec).type();
         if (kind != std::filesystem::file_type::directory) {
             std::cerr << "orvenda-cli: "
                       << (kind == std::filesystem::file_type::not_found ? "папка не найдена: "
                                                                         : "не является папкой: ")
-                      << folder << '\n';
+                      << *folder << '\n';
             return kExitUsage;
         }
     }
-    if (!folder.empty() && folder.back() != '/')
-        folder += '/';
-
     SessionEnvironment env;
-    env.programFolder = std::filesystem::absolute(folder).string();
-    // The autostart entry, when it is rewritten, names the desktop program.
-    env.programPath = env.programFolder + "orvenda";
+    if (folder) {
+        // A folder given by hand is used as a portable program folder.
+        if (!folder->empty() && folder->back() != '/')
+            *folder += '/';
+        env.programFolder = std::filesystem::absolute(*folder).string();
+    } else {
+        const ProgramFolders folders = DecideProgramFolders(ProbeFolderFacts(ExecutableFolder()));
+        env.programFolder = folders.programFolder;
+        env.dataFolder = folders.dataFolder;
+    }
+    // The autostart entry, when it is rewritten, names the desktop program
+    // beside this one.
+    env.programPath = ExecutableFolder() + "orvenda";
     env.autostartDir = DefaultAutostartDir();
     env.clock = now ? FixedClock(*now) : SystemClock();
 
@@ -182,6 +224,8 @@ int CommandDay(const std::vector<std::string>& args)
         std::cerr << "orvenda-cli: " << refreshed.error << '\n';
         return kExitUsage;
     }
+    if (period)
+        session.ShowPeriod(period->from, period->to);
     PrintView(session, details);
     // With a million events, handing their memory back one text at a time
     // would take longer than the whole refresh; the system takes it back at
@@ -233,18 +277,28 @@ int RunCommand(int argc, char** argv)
         return Usage();
     const std::string command = argv[1];
     const std::vector<std::string> args(argv + 2, argv + argc);
+    if (command == "--help" || command == "-h") {
+        std::cout << kUsage;
+        return 0;
+    }
+    if (command == "--version")
+        return CommandVersion();
     if (command == "chars")
         return CommandChars(args);
     if (command == "astro")
         return CommandAstro(args);
     if (command == "day")
         return CommandDay(args);
+    if (command == "calc")
+        return CommandCalc(args);
     if (command == "rewrite")
         return CommandRewrite(args);
     if (command == "off")
         return CommandChangeEvent(args, false);
     if (command == "delete")
         return CommandChangeEvent(args, true);
+    if (command == "report")
+        return cli::CommandReport(args);
     return Usage();
 }
 

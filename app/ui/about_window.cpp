@@ -21,8 +21,8 @@
 
 namespace orvenda {
 
-TFormAbout::TFormAbout(QString programFolder, QWidget* parent)
-    : QWidget(parent, Qt::Window), m_programFolder(std::move(programFolder))
+TFormAbout::TFormAbout(QString programFolder, QString dataFolder, QWidget* parent)
+    : QWidget(parent, Qt::Window), m_dataFolder(dataFolder.isEmpty() ? programFolder : std::move(dataFolder))
 {
     setObjectName(QStringLiteral("FormAbout"));
     setWindowTitle(QStringLiteral("О программе"));
@@ -48,6 +48,15 @@ TFormAbout::TFormAbout(QString programFolder, QWidget* parent)
     texts->addWidget(built);
     texts->addSpacing(6);
     texts->addWidget(purpose);
+    texts->addSpacing(6);
+    // Where the settings are is the first thing a user asks about an
+    // installed program; both folders are selectable for copying.
+    auto* folders = new QLabel(QStringLiteral("Папка пользователя: ") + programFolder +
+                                   QStringLiteral("\nПапка данных: ") + m_dataFolder,
+                               this);
+    folders->setObjectName(QStringLiteral("LFolders"));
+    folders->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    texts->addWidget(folders);
     texts->addStretch();
     auto* head = new QHBoxLayout;
     head->addWidget(picture, 0, Qt::AlignTop);
@@ -89,7 +98,7 @@ void TFormAbout::ShowHistory(bool shown)
     if (m_historyButton->isChecked() != shown)
         m_historyButton->setChecked(shown);
     if (shown) {
-        const std::string path = (m_programFolder + QStringLiteral("change.log")).toStdString();
+        const std::string path = (m_dataFolder + QStringLiteral("change.log")).toStdString();
         const std::optional<TextFile> file = ReadTextFile(path);
         m_history->setPlainText(file ? QString::fromStdString(file->text)
                                      : QStringLiteral("Не найден файл истории изменений: ") +

@@ -1,7 +1,8 @@
 #pragma once
 
-// "О программе": the product name, version and build date, and on demand the
-// change history (change.log in the program folder).
+// "О программе": the product name, version and build date, the two folders
+// the program works with, and on demand the change history (change.log, a
+// delivered file in the data folder).
 
 #include <QWidget>
 
@@ -13,7 +14,9 @@ namespace orvenda {
 class TFormAbout : public QWidget {
     Q_OBJECT
 public:
-    explicit TFormAbout(QString programFolder, QWidget* parent = nullptr);
+    // `programFolder` holds the user's files, `dataFolder` the delivered
+    // read-only ones; an empty `dataFolder` is the program folder.
+    explicit TFormAbout(QString programFolder, QString dataFolder = {}, QWidget* parent = nullptr);
 
     static QString VersionText();
     static QString BuildDateText();
@@ -23,7 +26,7 @@ public:
     void ShowHistory(bool shown);
 
 private:
-    QString m_programFolder;
+    QString m_dataFolder;
     QPushButton* m_historyButton = nullptr;
     QPlainTextEdit* m_history = nullptr;
 };

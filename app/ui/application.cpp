@@ -1,7 +1,7 @@
 #include "app/ui/application.h"
 
 #include "app/ui/main_window.h"
-#include "engine/ui/prompt.h"
+#include "engine/questions.h"
 
 #include <exception>
 
@@ -25,7 +25,7 @@ void Application::ShowError(const QString& text)
 {
     qWarning("%s", qUtf8Printable(text));
     if (m_prompt)
-        m_prompt->ShowError(activeWindow(), ProgramTitle(), text);
+        m_prompt->ShowError(ProgramTitle().toStdString(), text.toStdString());
 }
 
 } // namespace orvenda

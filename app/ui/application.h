@@ -8,7 +8,7 @@
 
 namespace orvenda {
 
-class Prompt;
+class Questions;
 
 class Application : public QApplication {
     Q_OBJECT
@@ -16,14 +16,14 @@ public:
     Application(int& argc, char** argv);
 
     // Where escaped errors are shown; without one they only go to stderr.
-    void SetPrompt(Prompt* prompt) { m_prompt = prompt; }
+    void SetPrompt(Questions* prompt) { m_prompt = prompt; }
 
     bool notify(QObject* receiver, QEvent* event) override;
 
 private:
     void ShowError(const QString& text);
 
-    Prompt* m_prompt = nullptr;
+    Questions* m_prompt = nullptr;
 };
 
 } // namespace orvenda

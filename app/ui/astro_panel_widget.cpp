@@ -35,8 +35,8 @@ QLabel* NamedLabel(QWidget* parent, const QString& name)
 
 } // namespace
 
-AstroPanelWidget::AstroPanelWidget(QString programFolder, QWidget* parent)
-    : QWidget(parent), m_programFolder(std::move(programFolder))
+AstroPanelWidget::AstroPanelWidget(QString dataFolder, QWidget* parent)
+    : QWidget(parent), m_dataFolder(std::move(dataFolder))
 {
     setObjectName(QStringLiteral("PAstro"));
     auto* grid = new QGridLayout(this);
@@ -69,7 +69,7 @@ AstroPanelWidget::AstroPanelWidget(QString programFolder, QWidget* parent)
     m_kalachakra->setStatusTip(QStringLiteral("Показать Калачакру"));
     m_kalachakra->setFixedSize(KalachakraSize, KalachakraSize);
     m_kalachakra->setAlignment(Qt::AlignCenter);
-    m_kalachakra->setPixmap(Picture(m_programFolder + QStringLiteral("Img/Kalachakra.jpg"), KalachakraSize));
+    m_kalachakra->setPixmap(Picture(m_dataFolder + QStringLiteral("Img/Kalachakra.jpg"), KalachakraSize));
     grid->addWidget(m_kalachakra, 0, 5, 7, 1, Qt::AlignRight | Qt::AlignVCenter);
     grid->setColumnStretch(4, 1);
 
@@ -84,9 +84,8 @@ void AstroPanelWidget::Show(const AstroRows& rows)
         RowLabels& labels = m_rows[i];
         labels.caption->setText(QString::fromStdString(row.Caption));
         labels.picture->setPixmap(
-            row.Picture.empty()
-                ? QPixmap()
-                : Picture(m_programFolder + QString::fromStdString(row.Picture), PictureSize));
+            row.Picture.empty() ? QPixmap()
+                                : Picture(m_dataFolder + QString::fromStdString(row.Picture), PictureSize));
         labels.name->setText(QString::fromStdString(row.Name));
         labels.period->setText(QString::fromStdString(row.Period));
     }

@@ -20,8 +20,8 @@ class ClickableLabel;
 class AstroPanelWidget : public QWidget {
     Q_OBJECT
 public:
-    // Pictures are looked up in `programFolder` (with its trailing "/").
-    explicit AstroPanelWidget(QString programFolder, QWidget* parent = nullptr);
+    // Pictures are looked up in `dataFolder` (with its trailing "/").
+    explicit AstroPanelWidget(QString dataFolder, QWidget* parent = nullptr);
 
     // A picture that cannot be loaded leaves its place empty.
     void Show(const AstroRows& rows);
@@ -38,7 +38,7 @@ private:
         QLabel* period = nullptr;
     };
 
-    QString m_programFolder;
+    QString m_dataFolder;
     std::array<RowLabels, 7> m_rows;
     ClickableLabel* m_kalachakra = nullptr;
     AstroRows m_shown;

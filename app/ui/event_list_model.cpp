@@ -4,19 +4,20 @@ namespace orvenda {
 
 namespace {
 
-const std::string& Cell(const ShownRow& row, int column)
+// The texts of the list's columns, made from the row's data.
+std::string Cell(const ShownRow& row, int column)
 {
     switch (column) {
     case EventListModel::DateColumn:
-        return row.DateText;
+        return DateColumnText(row);
     case EventListModel::TextColumn:
         return row.Text;
     case EventListModel::FullDateColumn:
-        return row.FullDate;
+        return FullDateText(row);
     case EventListModel::PathColumn:
         return row.FilePath;
     default:
-        return row.Ordinal;
+        return row.IsEvent() ? std::to_string(row.Ordinal) : std::string();
     }
 }
 
@@ -49,7 +50,7 @@ QVariant EventListModel::data(const QModelIndex& index, int role) const
         return {};
     if (role != Qt::DisplayRole && role != Qt::ToolTipRole)
         return {};
-    const std::string& text = Cell(m_rows[static_cast<std::size_t>(index.row())], index.column());
+    const std::string text = Cell(m_rows[static_cast<std::size_t>(index.row())], index.column());
     if (role == Qt::ToolTipRole && index.column() != TextColumn)
         return {};
     return QString::fromStdString(text);

@@ -1,16 +1,10 @@
 #include "app/ui/main_window.h"
-#include "config/ui/form_options.h"
-#include "editors/ui/event_editor_window.h"
 
-#include "app/ui/about_window.h"
 #include "app/ui/astro_panel_widget.h"
-#include "app/ui/calendar_window.h"
 #include "app/ui/event_list_model.h"
 #include "app/ui/looks.h"
 #include "app/ui/program_icon.h"
-#include "app/ui/status_window.h"
 #include "app/ui/today_panel.h"
-#include "engine/ui/prompt.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -19,6 +13,7 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QMenu>
+#include <QMetaMethod>
 #include <QPushButton>
 #include <QScreen>
 #include <QStatusBar>
@@ -41,6 +36,12 @@ QString Text(const std::string& text)
     return QString::fromStdString(text);
 }
 
+SessionEnvironment Asking(SessionEnvironment env, Questions& questions)
+{
+    env.questions = &questions;
+    return env;
+}
+
 } // namespace
 
 QString ProgramTitle()
@@ -48,10 +49,10 @@ QString ProgramTitle()
     return QStringLiteral("Орвенда");
 }
 
-TFormMain::TFormMain(SessionEnvironment env, Prompt& prompt, QWidget* parent)
+TFormMain::TFormMain(SessionEnvironment env, Questions& questions, QWidget* parent)
     : QMainWindow(parent, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                               Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint),
-      m_session(std::move(env), this), m_prompt(prompt),
+      m_session(Asking(std::move(env), questions), this),
       m_openUrl([](const QUrl& url) { QDesktopServices::openUrl(url); })
 {
     setObjectName(QStringLiteral("FormMain"));
@@ -66,7 +67,7 @@ TFormMain::TFormMain(SessionEnvironment env, Prompt& prompt, QWidget* parent)
     layout->setContentsMargins(2, 2, 2, 0);
     layout->setSpacing(2);
     layout->addWidget(CreateTopPanel());
-    m_astro = new AstroPanelWidget(QString::fromStdString(m_session.ProgramFolder()), central);
+    m_astro = new AstroPanelWidget(QString::fromStdString(m_session.DataFolder()), central);
     layout->addWidget(m_astro);
     layout->addWidget(CreateEventList(), 1);
     setCentralWidget(central);
@@ -166,7 +167,7 @@ void TFormMain::ConnectCommands()
     connect(a.NCalendar, &QAction::triggered, this, &TFormMain::OpenCalendar);
     connect(a.NExit, &QAction::triggered, this, &TFormMain::ExitCommand);
     connect(a.NToolBar, &QAction::triggered, this, [this](bool on) {
-        m_session.Config().ToolBarShow = on;
+        m_session.SetToolBarShown(on);
         m_actions.ToolBar1->setVisible(on);
     });
     connect(a.NAstroPanel, &QAction::triggered, m_astro, &QWidget::setVisible);
@@ -176,26 +177,41 @@ void TFormMain::ConnectCommands()
         FitColumns();
     });
     connect(a.NDateInStr, &QAction::triggered, this, [this](bool on) {
-        m_session.Config().ViewDateInStr = on;
+        m_session.SetDateInRow(on);
         FitColumns();
     });
-    connect(a.NStatus, &QAction::triggered, this, [this] { ShowWindow(m_statusWindow); });
+    connect(a.NStatus, &QAction::triggered, this, &TFormMain::journalRequested);
     connect(a.NSaveConfig, &QAction::triggered, this, &TFormMain::SaveSettings);
     connect(a.NHelp, &QAction::triggered, this, [this] { OpenProgramFile("Orvenda.html"); });
-    connect(a.NAbout, &QAction::triggered, this, [this] { ShowWindow(m_aboutWindow); });
+    connect(a.NAbout, &QAction::triggered, this, &TFormMain::aboutRequested);
     connect(a.TBAbout, &QAction::triggered, a.NAbout, &QAction::trigger);
 
     connect(a.ToolBar1, &QWidget::customContextMenuRequested, this,
             [this](const QPoint& at) { m_actions.ToolBarMenu->popup(m_actions.ToolBar1->mapToGlobal(at)); });
     connect(a.NShowCaptions, &QAction::triggered, this, [this](bool on) {
-        m_session.Config().ToolBarShowTXT = on;
+        m_session.SetToolBarCaptions(on);
         ShowToolBarCaptions(m_actions, on);
     });
     connect(a.NHideToolBar, &QAction::triggered, this, [this] {
-        m_session.Config().ToolBarShow = false;
+        m_session.SetToolBarShown(false);
         m_actions.NToolBar->setChecked(false);
         m_actions.ToolBar1->hide();
     });
+
+    // Requests for the other windows.
+    const auto request = [this](std::initializer_list<QAction*> actions, void (TFormMain::*signal)()) {
+        for (QAction* action : actions)
+            connect(action, &QAction::triggered, this, signal);
+    };
+    request({a.NPeriod, a.TBPeriod}, &TFormMain::periodRequested);
+    request({a.NEditor, a.TBEditor, a.NEvtEditor}, &TFormMain::editorRequested);
+    request({a.NEvtList, a.TBEvtList}, &TFormMain::eventListRequested);
+    request({a.NTables, a.TBTables}, &TFormMain::tablesRequested);
+    request({a.NCalculator, a.TBCalculator}, &TFormMain::calculatorRequested);
+    request({a.NTextEditor, a.TBTextEditor}, &TFormMain::textEditorRequested);
+    request({a.NOptions, a.TBOptions, a.NEvtOptions}, &TFormMain::optionsRequested);
+    connect(a.NEvtEdit, &QAction::triggered, this, &TFormMain::EditRow);
+    connect(a.NAddToList, &QAction::triggered, this, &TFormMain::AddRowToList);
 
     connect(a.NSwitchOff, &QAction::triggered, this, &TFormMain::SwitchOffRow);
     connect(a.NDelete, &QAction::triggered, this, &TFormMain::DeleteRow);
@@ -223,15 +239,6 @@ void TFormMain::ConnectCommands()
             [this] { OpenProgramFile("Img/Kalachakra.jpg"); });
 }
 
-void TFormMain::SetWindows(TFormStatus* status, TFormAbout* about, TFormCalendar* calendar)
-{
-    m_statusWindow = status;
-    m_aboutWindow = about;
-    m_calendar = calendar;
-    if (m_calendar)
-        connect(m_calendar, &TFormCalendar::mainDatePicked, this, &TFormMain::CalendarDatePicked);
-}
-
 void TFormMain::Start()
 {
     if (m_started)
@@ -243,10 +250,7 @@ void TFormMain::Start()
     }
     m_session.StartUp();
     const TDateRec today = m_session.CurrentDay();
-    if (m_calendar)
-        m_calendar->SetDate(QDate(today.Year, today.Month, today.Day));
-    if (m_editor)
-        m_editor->SetCalendarDate(QDate(today.Year, today.Month, today.Day));
+    emit started(QDate(today.Year, today.Month, today.Day));
     ShowCommandResult(m_session.Refresh());
 }
 
@@ -278,32 +282,32 @@ void TFormMain::ToolBarShowTXTChanged(bool on)
 void TFormMain::ApplyLooks(const TLooks& looks)
 {
     ApplyOwnLooks(looks);
-    if (m_options)
-        m_options->ApplyLooks(looks);
+    if (m_configPartner)
+        m_configPartner->ApplyLooks(looks);
 }
 
 void TFormMain::SchemeListChanged(const std::vector<std::string>& names)
 {
-    if (m_options)
-        m_options->SchemeListChanged(names);
+    if (m_configPartner)
+        m_configPartner->SchemeListChanged(names);
 }
 
 void TFormMain::LogEnableChanged(bool on)
 {
-    if (m_options)
-        m_options->LogEnableChanged(on);
+    if (m_configPartner)
+        m_configPartner->LogEnableChanged(on);
 }
 
 void TFormMain::UserLogChanged(bool on)
 {
-    if (m_options)
-        m_options->UserLogChanged(on);
+    if (m_configPartner)
+        m_configPartner->UserLogChanged(on);
 }
 
 void TFormMain::SchemeObjectLoaded(int object)
 {
-    if (m_options)
-        m_options->SchemeObjectLoaded(object);
+    if (m_configPartner)
+        m_configPartner->SchemeObjectLoaded(object);
 }
 
 void TFormMain::ApplyOwnLooks(const TLooks& looks)
@@ -313,16 +317,21 @@ void TFormMain::ApplyOwnLooks(const TLooks& looks)
     orvenda::ApplyLook(m_list, looks[LcEvt]);
 }
 
+void TFormMain::ShowPeriod(TDateRec from, TDateRec to)
+{
+    m_session.ShowPeriod(from, to);
+    ShowView();
+    FitColumns();
+}
+
 void TFormMain::ShowCommandResult(const CommandResult& result)
 {
     SyncMarks();
     ShowView();
     FitColumns();
     FitWindowWidth();
-    if (m_statusWindow)
-        m_statusWindow->ShowJournal();
-    if (!result.ok)
-        m_prompt.ShowError(this, ProgramTitle(), Text(result.error));
+    emit journalChanged();
+    m_session.Report(result);
 }
 
 void TFormMain::ShowView()
@@ -396,7 +405,8 @@ void TFormMain::FitWindowWidth()
 
 void TFormMain::SetRowCommandsEnabled(bool on)
 {
-    m_actions.NEvtEdit->setEnabled(on && m_editor != nullptr);
+    m_actions.NEvtEdit->setEnabled(
+        on && isSignalConnected(QMetaMethod::fromSignal(&TFormMain::recordEditRequested)));
     m_actions.NSwitchOff->setEnabled(on);
     m_actions.NDelete->setEnabled(on);
 }
@@ -409,7 +419,7 @@ void TFormMain::showEvent(QShowEvent* event)
 
 void TFormMain::closeEvent(QCloseEvent* event)
 {
-    if (!EditorLetsQuit()) {
+    if (!MayQuit()) {
         event->ignore();
         return;
     }
@@ -421,6 +431,28 @@ void TFormMain::resizeEvent(QResizeEvent* event)
 {
     QMainWindow::resizeEvent(event);
     ApplyColumnWidths();
+}
+
+void TFormMain::connectNotify(const QMetaMethod& signal)
+{
+    QMainWindow::connectNotify(signal);
+    // The entries of a window that has joined the program.
+    const MainActions& a = m_actions;
+    const std::pair<QMetaMethod, std::vector<QAction*>> entries[] = {
+        {QMetaMethod::fromSignal(&TFormMain::periodRequested), {a.NPeriod, a.TBPeriod}},
+        {QMetaMethod::fromSignal(&TFormMain::editorRequested), {a.NEditor, a.TBEditor, a.NEvtEditor}},
+        {QMetaMethod::fromSignal(&TFormMain::addToListRequested), {a.NAddToList}},
+        {QMetaMethod::fromSignal(&TFormMain::eventListRequested), {a.NEvtList, a.TBEvtList}},
+        {QMetaMethod::fromSignal(&TFormMain::tablesRequested), {a.NTables, a.TBTables}},
+        {QMetaMethod::fromSignal(&TFormMain::calculatorRequested), {a.NCalculator, a.TBCalculator}},
+        {QMetaMethod::fromSignal(&TFormMain::textEditorRequested), {a.NTextEditor, a.TBTextEditor}},
+        {QMetaMethod::fromSignal(&TFormMain::optionsRequested), {a.NOptions, a.TBOptions, a.NEvtOptions}},
+    };
+    for (const auto& [request, actions] : entries)
+        if (signal == request)
+            for (QAction* action : actions)
+                if (action)
+                    action->setEnabled(true);
 }
 
 bool TFormMain::event(QEvent* event)

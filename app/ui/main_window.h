@@ -3,13 +3,16 @@
 // The main window "Орвенда": the today panel with the saying of the day, the
 // Kalachakra panel, the list of events around the current day, the status
 // bar, and the menus and tool bar that open the other windows. It shows what
-// the session says and passes the user's commands to it.
+// the session says and passes the user's commands to it. It knows no other
+// window: what concerns one is a request signal, which the owner of the
+// windows (app/ui/windows.h) answers.
 
 #include "app/session.h"
 #include "app/ui/main_actions.h"
 #include "app/ui/window_fit.h"
 #include "config/config_file.h"
 
+#include <QDate>
 #include <QMainWindow>
 #include <QUrl>
 
@@ -25,12 +28,6 @@ namespace orvenda {
 
 class AstroPanelWidget;
 class EventListModel;
-class Prompt;
-class TFormAbout;
-class TFormCalendar;
-class TFormEvtEdit;
-class TFormOptions;
-class TFormStatus;
 class TodayPanel;
 
 // The application's title: window caption and caption of its questions.
@@ -39,23 +36,29 @@ QString ProgramTitle();
 class TFormMain : public QMainWindow, public ConfigObserver {
     Q_OBJECT
 public:
-    TFormMain(SessionEnvironment env, Prompt& prompt, QWidget* parent = nullptr);
+    // The session asks the user through `questions`, which must outlive the window.
+    TFormMain(SessionEnvironment env, Questions& questions, QWidget* parent = nullptr);
     ~TFormMain() override;
 
-    // The windows opened from here; any may be null.
-    void SetWindows(TFormStatus* status, TFormAbout* about, TFormCalendar* calendar);
-    // The event editor and the options window; their commands are enabled
-    // once they are given.
-    void SetEditorWindows(TFormEvtEdit* editor, TFormOptions* options);
+    // The options window's share of what reading the configuration does
+    // (scheme list, log switches, looks); may be null.
+    void SetConfigPartner(ConfigObserver* partner) { m_configPartner = partner; }
     // How files are opened with the desktop's handler (help, Kalachakra picture).
     using UrlOpener = std::function<void(const QUrl&)>;
     void SetUrlOpener(UrlOpener opener) { m_openUrl = std::move(opener); }
+    // Asked before the program ends ("Выход", closing the window): false
+    // keeps it running. The editor's close question for unsaved changes.
+    using QuitCheck = std::function<bool()>;
+    void SetQuitCheck(QuitCheck check) { m_quitCheck = std::move(check); }
 
     Session& GetSession() noexcept { return m_session; }
     const ColumnWidths& Widths() const noexcept { return m_widths; }
 
     // StartUp and the first refresh; runs once, when the window is first shown.
     void Start();
+    // The period window's "Показать": the event list laid out over from..to,
+    // until the next refresh or grouping command.
+    void ShowPeriod(TDateRec from, TDateRec to);
 
     // What reading the configuration does to this window.
     void ShowCurrentDay() override;
@@ -69,15 +72,44 @@ public:
     // Both halves: this window's text areas and the options window's samples.
     void ApplyLooks(const TLooks& looks) override;
 
+    // This window's half of the looks ("Применить" of the options window).
+    void ApplyOwnLooks(const TLooks& looks);
+    // A date picked in the month calendar opened from here.
+    void ShowPickedDate(QDate date);
+
 signals:
     // "&Выход" confirmed, or the window closed by its title bar.
     void exitAccepted();
+
+    // Requests for the other windows. A menu entry or tool button whose
+    // window is not part of the program is disabled until something is
+    // connected to its request.
+    void periodRequested();             // "Посмотреть за период...", "Период"
+    void calendarRequested(QDate date); // "Календарь", a double click on the date: the current day
+    void editorRequested();             // "Редактор событий", without the file commands
+    // "Редактировать..." and a double click on an event row: the row's file at its record.
+    void recordEditRequested(const QString& path, int record);
+    // "Добавить в список": the chosen event row's date and text.
+    void addToListRequested(const orvenda::TDateRec& date, const QString& text);
+    void eventListRequested();  // "Список событий"
+    void tablesRequested();     // "Таблицы"
+    void calculatorRequested(); // "Калькулятор дат"
+    void textEditorRequested(); // "Текстовый редактор"
+    void optionsRequested();    // "Настройки..."
+    void journalRequested();    // "Журнал ошибок"
+    void aboutRequested();      // "О программе"
+
+    // The journal has new lines (after every command and refresh).
+    void journalChanged();
+    // The session has started; `today` is its current day.
+    void started(QDate today);
 
 protected:
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     bool event(QEvent* event) override;
+    void connectNotify(const QMetaMethod& signal) override;
 
 private:
     QWidget* CreateTopPanel();
@@ -94,29 +126,24 @@ private:
     void ApplyColumnWidths();
     void FitWindowWidth();
     void SetRowCommandsEnabled(bool on);
-    // This window's half of the looks ("Применить" of the options window).
-    void ApplyOwnLooks(const TLooks& looks);
-    void ShowEditor();
     void EditRow();
-    void ShowOptions();
+    void AddRowToList();
 
     void RowChosen(int row);
     void DateLabelClicked();
     void OpenCalendar();
-    void CalendarDatePicked(QDate date);
     void SwitchOffRow();
     void DeleteRow();
     void ExitCommand();
-    // Whether the program may end: the editor's close question when it holds
-    // unsaved changes (Cancel keeps the program running).
-    bool EditorLetsQuit();
+    // Whether the program may end: asks the quit check when one is set.
+    bool MayQuit();
     void SaveSettings();
-    void ShowWindow(QWidget* window);
     void OpenProgramFile(const char* relativePath);
 
     Session m_session;
-    Prompt& m_prompt;
+    ConfigObserver* m_configPartner = nullptr;
     UrlOpener m_openUrl;
+    QuitCheck m_quitCheck;
     MainActions m_actions;
     TodayPanel* m_today = nullptr;
     QTextEdit* m_saying = nullptr;
@@ -125,13 +152,7 @@ private:
     QTableView* m_list = nullptr;
     EventListModel* m_model = nullptr;
     std::array<QLabel*, 5> m_statusPanels{};
-    TFormStatus* m_statusWindow = nullptr;
-    TFormAbout* m_aboutWindow = nullptr;
-    TFormCalendar* m_calendar = nullptr;
-    TFormEvtEdit* m_editor = nullptr;
-    TFormOptions* m_options = nullptr;
     ColumnWidths m_widths;
-    int m_selectedRow = -1; // the event row the row commands act on
     bool m_started = false;
     bool m_quietSelection = false; // the view, not the user, moves the selection
 };

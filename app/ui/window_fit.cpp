@@ -23,7 +23,7 @@ ColumnWidths FitColumns(const std::vector<ShownRow>& rows, bool dateInLine, int 
     int widestText = 0;
     for (const ShownRow& row : rows) {
         if (dateInLine)
-            widestDate = std::max(widestDate, textWidth(row.DateText));
+            widestDate = std::max(widestDate, textWidth(DateColumnText(row)));
         widestText = std::max(widestText, textWidth(row.Text));
     }
     ColumnWidths widths;

@@ -1,7 +1,6 @@
 #include "config/ui/file_list_box.h"
 
 #include "config/ui/listed_files_model.h"
-#include "engine/ui/prompt.h"
 
 #include <QFileInfo>
 #include <QGridLayout>
@@ -53,8 +52,8 @@ QToolButton* listButton(const QString& text, const char* hint, const QString& ob
 
 } // namespace
 
-FileListBox::FileListBox(OptionsState& state, Prompt& prompt, FileListKind kind, QWidget* parent)
-    : QWidget(parent), m_state(state), m_prompt(prompt), m_kind(kind)
+FileListBox::FileListBox(OptionsState& state, FileListKind kind, QWidget* parent)
+    : QWidget(parent), m_state(state), m_kind(kind)
 {
     const ListTexts& texts = textsOf(kind);
     const QString prefix = QString::fromLatin1(texts.namePrefix);
@@ -149,19 +148,12 @@ void FileListBox::selectRow(int row)
 
 void FileListBox::addFile()
 {
-    const std::string filter = OptionsState::FileFilter(m_kind);
-    const QString qtFilter = QString::fromStdString(filter);
-    QString folder;
-    if (const std::optional<std::string> path =
-            m_state.FilePath(m_kind, static_cast<std::size_t>(selectedRow()))) {
-        folder = QFileInfo(QString::fromStdString(*path)).absolutePath();
-    }
-    const QString path = m_prompt.OpenFileName(this, QString(), folder, qtFilter,
-                                               qtFilter.section(QStringLiteral(";;"), 0, 0));
-    if (path.isEmpty()) {
+    const std::optional<std::string> chosenPath =
+        m_state.AskFileToAdd(m_kind, static_cast<std::size_t>(selectedRow()));
+    if (!chosenPath) {
         return;
     }
-    m_state.AddFile(m_kind, path.toStdString());
+    const QString path = QString::fromStdString(*chosenPath);
     m_model->reload();
     fitColumns();
     // The row of the chosen file, new or already listed.

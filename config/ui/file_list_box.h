@@ -12,12 +12,11 @@ class QTableView;
 namespace orvenda {
 
 class ListedFilesModel;
-class Prompt;
 
 class FileListBox : public QWidget {
     Q_OBJECT
 public:
-    FileListBox(OptionsState& state, Prompt& prompt, FileListKind kind, QWidget* parent = nullptr);
+    FileListBox(OptionsState& state, FileListKind kind, QWidget* parent = nullptr);
 
     // The list as the settings record holds it now.
     void load();
@@ -40,7 +39,6 @@ private:
     void fitColumns();
 
     OptionsState& m_state;
-    Prompt& m_prompt;
     FileListKind m_kind;
     QTableView* m_view = nullptr;
     ListedFilesModel* m_model = nullptr;

@@ -3,7 +3,6 @@
 #include "config/ui/file_list_box.h"
 #include "config/ui/misc_page.h"
 #include "config/ui/view_page.h"
-#include "engine/ui/prompt.h"
 
 #include <QHBoxLayout>
 #include <QPushButton>
@@ -24,20 +23,19 @@ constexpr QSize PlannedSize(437, 348);
 } // namespace
 
 TFormOptions::TFormOptions(TConfigRec& config, QString programFolder, QString autostartDir,
-                           QString programPath, Journal& journal, Prompt& prompt, QWidget* parent)
+                           QString programPath, Journal& journal, Questions& questions, QWidget* parent)
     : QWidget(parent, Qt::Dialog),
       m_state(config,
               OptionsEnvironment{programFolder.toStdString(), autostartDir.toStdString(),
                                  programPath.toStdString()},
-              journal),
-      m_prompt(prompt)
+              journal, questions)
 {
     setWindowTitle(QStringLiteral("Настройки"));
 
-    m_view = new ViewPage(m_state, prompt, this);
+    m_view = new ViewPage(m_state, this);
     auto* files = new QWidget(this);
-    m_eventFiles = new FileListBox(m_state, prompt, FileListKind::Events, files);
-    m_wisdomFiles = new FileListBox(m_state, prompt, FileListKind::Wisdom, files);
+    m_eventFiles = new FileListBox(m_state, FileListKind::Events, files);
+    m_wisdomFiles = new FileListBox(m_state, FileListKind::Wisdom, files);
     auto* filesLayout = new QVBoxLayout(files);
     filesLayout->addWidget(m_eventFiles, 3);
     filesLayout->addSpacing(4);
@@ -95,13 +93,9 @@ void TFormOptions::Show()
 
 void TFormOptions::accept()
 {
-    if (const std::optional<OptionsQuestion> question = m_state.OkQuestion()) {
-        if (m_prompt.Ask(this, QString::fromStdString(question->caption),
-                         QString::fromStdString(question->text),
-                         Prompt::Buttons::OkCancel) == Prompt::Answer::Ok) {
-            m_state.SaveConfiguration();
-        }
-    }
+    // A configuration that could not be written has been reported; the
+    // settings stay in force while the program runs.
+    (void)m_state.Accept();
     hide();
 }
 

@@ -16,7 +16,6 @@ namespace orvenda {
 
 class FileListBox;
 class MiscPage;
-class Prompt;
 class ViewPage;
 
 class TFormOptions : public QWidget, public ConfigObserver {
@@ -25,7 +24,7 @@ public:
     // `programFolder` ends with "/"; `autostartDir` is where the autostart
     // entry for `programPath` goes. Every reference must outlive the window.
     TFormOptions(TConfigRec& config, QString programFolder, QString autostartDir, QString programPath,
-                 Journal& journal, Prompt& prompt, QWidget* parent = nullptr);
+                 Journal& journal, Questions& questions, QWidget* parent = nullptr);
 
     // Shows the window with the today caption as current object and the
     // changed mark cleared.
@@ -56,7 +55,6 @@ private:
     void accept();
 
     OptionsState m_state;
-    Prompt& m_prompt;
     QTabWidget* m_tabs = nullptr;
     ViewPage* m_view = nullptr;
     FileListBox* m_eventFiles = nullptr;

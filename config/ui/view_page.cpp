@@ -3,7 +3,6 @@
 #include "config/options_state.h"
 #include "config/ui/look_samples.h"
 #include "config/ui/qt_looks.h"
-#include "engine/ui/prompt.h"
 
 #include <QComboBox>
 #include <QGroupBox>
@@ -58,8 +57,7 @@ void showSwatch(QToolButton* swatch, TColor colour)
 
 } // namespace
 
-ViewPage::ViewPage(OptionsState& state, Prompt& prompt, QWidget* parent)
-    : QWidget(parent), m_state(state), m_prompt(prompt)
+ViewPage::ViewPage(OptionsState& state, QWidget* parent) : QWidget(parent), m_state(state)
 {
     auto* schemes = new QGroupBox(QStringLiteral("Цветовая схема"), this);
     createSchemeGroup(schemes);
@@ -213,14 +211,9 @@ void ViewPage::chooseScheme(int index)
 
 void ViewPage::deleteScheme()
 {
-    const std::optional<OptionsQuestion> question = m_state.DeleteSchemeQuestion();
-    if (!question ||
-        m_prompt.Ask(this, QString::fromStdString(question->caption), QString::fromStdString(question->text),
-                     Prompt::Buttons::OkCancel) != Prompt::Answer::Ok) {
-        return;
+    if (m_state.AskDeleteScheme()) {
+        loadSchemes();
     }
-    m_state.DeleteCurrentScheme();
-    loadSchemes();
 }
 
 void ViewPage::saveScheme()
@@ -239,26 +232,21 @@ void ViewPage::applyLooks()
 
 void ViewPage::pickBackground()
 {
-    if (const std::optional<QColor> colour = m_prompt.PickColour(this, m_lastBackground)) {
-        m_lastBackground = *colour;
-        m_state.SetColor(ValueOfColour(*colour));
+    if (m_state.PickColor()) {
         refreshObject();
     }
 }
 
 void ViewPage::pickFontColour()
 {
-    if (const std::optional<QColor> colour = m_prompt.PickColour(this, m_lastFontColour)) {
-        m_lastFontColour = *colour;
-        m_state.SetFontColor(ValueOfColour(*colour));
+    if (m_state.PickFontColor()) {
         refreshObject();
     }
 }
 
 void ViewPage::pickFont()
 {
-    if (const std::optional<QFont> font = m_prompt.PickFont(this, FontOfObjectLook(m_state.CurrentLook()))) {
-        m_state.SetFont(font->family().toStdString(), PointSizeOfFont(*font), StyleOfFont(*font));
+    if (m_state.PickFont()) {
         refreshObject();
     }
 }

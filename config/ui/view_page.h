@@ -16,12 +16,11 @@ namespace orvenda {
 
 class LookSamples;
 class OptionsState;
-class Prompt;
 
 class ViewPage : public QWidget {
     Q_OBJECT
 public:
-    ViewPage(OptionsState& state, Prompt& prompt, QWidget* parent = nullptr);
+    ViewPage(OptionsState& state, QWidget* parent = nullptr);
 
     // Every control from the state.
     void load();
@@ -48,7 +47,6 @@ private:
     void pickFont();
 
     OptionsState& m_state;
-    Prompt& m_prompt;
     QComboBox* m_schemeBox = nullptr;
     QPushButton* m_apply = nullptr;
     LookSamples* m_samples = nullptr;
@@ -60,8 +58,6 @@ private:
     QToolButton* m_bold = nullptr;
     QToolButton* m_italic = nullptr;
     // Each colour dialog opens on the colour last chosen in it.
-    QColor m_lastBackground = Qt::black;
-    QColor m_lastFontColour = Qt::black;
 };
 
 } // namespace orvenda

@@ -49,9 +49,8 @@ QLabel* newPanel(QWidget* parent, int minimumWidth)
 
 } // namespace
 
-TFormEvtEdit::TFormEvtEdit(QString programFolder, Journal& journal, Prompt& prompt, QWidget* parent)
-    : QMainWindow(parent), m_questions(prompt, this),
-      m_controller(templateFolderOf(std::move(programFolder)), journal, m_questions)
+TFormEvtEdit::TFormEvtEdit(QString programFolder, Journal& journal, Questions& questions, QWidget* parent)
+    : QMainWindow(parent), m_controller(templateFolderOf(std::move(programFolder)), journal, questions)
 {
     setObjectName(QStringLiteral("FormEvtEdit"));
     m_controller.SetSavedHandler([this](const std::string& path) { emit fileSaved(q(path)); });

@@ -11,9 +11,8 @@
 // main window and the options window drive it through the public functions.
 
 #include "editors/editor_controller.h"
-#include "editors/ui/prompt_questions.h"
 #include "engine/journal.h"
-#include "engine/ui/prompt.h"
+#include "engine/questions.h"
 
 #include <QMainWindow>
 
@@ -36,8 +35,8 @@ class TFormEvtEdit final : public QMainWindow {
     Q_OBJECT
 public:
     // programFolder: the folder of the program, whose "Template/" holds the
-    // lookup lists. The journal and the prompt must outlive the window.
-    TFormEvtEdit(QString programFolder, Journal& journal, Prompt& prompt, QWidget* parent = nullptr);
+    // lookup lists. The journal and the questions must outlive the window.
+    TFormEvtEdit(QString programFolder, Journal& journal, Questions& questions, QWidget* parent = nullptr);
     ~TFormEvtEdit() override;
 
     // Open (path): closes the current file first, asking when it is modified;
@@ -109,7 +108,6 @@ private:
     void watchFile();
     void fileChangedOnDisk();
 
-    PromptQuestions m_questions;
     EditorController m_controller;
 
     QAction* m_new = nullptr;

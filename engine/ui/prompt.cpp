@@ -1,18 +1,38 @@
 #include "engine/ui/prompt.h"
 
+#include <QApplication>
 #include <QColorDialog>
 #include <QFileDialog>
+#include <QFontDatabase>
 #include <QFontDialog>
+#include <QFontInfo>
 #include <QMessageBox>
 #include <QPushButton>
 
+#include <algorithm>
+#include <cmath>
+
 namespace orvenda {
 
-Prompt::Answer MessageBoxPrompt::Ask(QWidget* parent, const QString& caption, const QString& text,
-                                     Buttons buttons)
+namespace {
+
+QString q(const std::string& text)
+{
+    return QString::fromStdString(text);
+}
+
+// The window the user is working in owns the dialog.
+QWidget* parentWindow()
+{
+    return QApplication::activeWindow();
+}
+
+} // namespace
+
+Questions::Answer MessageBoxPrompt::Ask(const std::string& caption, const std::string& text, Buttons buttons)
 {
     if (buttons == Buttons::OverwriteCancel) {
-        QMessageBox box(QMessageBox::NoIcon, caption, text, QMessageBox::NoButton, parent);
+        QMessageBox box(QMessageBox::NoIcon, q(caption), q(text), QMessageBox::NoButton, parentWindow());
         QPushButton* overwrite = box.addButton(QStringLiteral("Перезаписать"), QMessageBox::AcceptRole);
         QPushButton* cancel = box.addButton(QStringLiteral("Отмена"), QMessageBox::RejectRole);
         // Enter must not overwrite another program's change by accident.
@@ -37,7 +57,7 @@ Prompt::Answer MessageBoxPrompt::Ask(QWidget* parent, const QString& caption, co
     case Buttons::OverwriteCancel:
         break;
     }
-    QMessageBox box(QMessageBox::NoIcon, caption, text, set, parent);
+    QMessageBox box(QMessageBox::NoIcon, q(caption), q(text), set, parentWindow());
     box.setDefaultButton(QMessageBox::Ok);
     box.setEscapeButton(escape);
     switch (box.exec()) {
@@ -50,46 +70,68 @@ Prompt::Answer MessageBoxPrompt::Ask(QWidget* parent, const QString& caption, co
     }
 }
 
-void MessageBoxPrompt::ShowError(QWidget* parent, const QString& caption, const QString& text)
+void MessageBoxPrompt::ShowError(const std::string& caption, const std::string& text)
 {
-    QMessageBox::critical(parent, caption, text);
+    QMessageBox::critical(parentWindow(), q(caption), q(text));
 }
 
-void MessageBoxPrompt::Inform(QWidget* parent, const QString& caption, const QString& text)
+void MessageBoxPrompt::Inform(const std::string& caption, const std::string& text)
 {
-    QMessageBox box(QMessageBox::NoIcon, caption, text, QMessageBox::Ok, parent);
+    QMessageBox box(QMessageBox::NoIcon, q(caption), q(text), QMessageBox::Ok, parentWindow());
     box.exec();
 }
 
-QString MessageBoxPrompt::OpenFileName(QWidget* parent, const QString& caption, const QString& folder,
-                                       const QString& filter, const QString& selected)
+std::string MessageBoxPrompt::OpenFileName(const FileChoice& choice)
 {
-    QString chosenFilter = selected;
-    return QFileDialog::getOpenFileName(parent, caption, folder, filter, &chosenFilter);
+    const ToolkitFilter filter = ToToolkitFilter(choice.filter);
+    QString selected = q(filter.selected);
+    return QFileDialog::getOpenFileName(parentWindow(), q(choice.caption), q(choice.folder), q(filter.filter),
+                                        &selected)
+        .toStdString();
 }
 
-QString MessageBoxPrompt::SaveFileName(QWidget* parent, const QString& caption, const QString& folder,
-                                       const QString& filter, const QString& selected)
+std::string MessageBoxPrompt::SaveFileName(const FileChoice& choice)
 {
-    QString chosenFilter = selected;
-    return QFileDialog::getSaveFileName(parent, caption, folder, filter, &chosenFilter);
+    const ToolkitFilter filter = ToToolkitFilter(choice.filter);
+    QString selected = q(filter.selected);
+    return QFileDialog::getSaveFileName(parentWindow(), q(choice.caption), q(choice.folder), q(filter.filter),
+                                        &selected)
+        .toStdString();
 }
 
-std::optional<QColor> MessageBoxPrompt::PickColour(QWidget* parent, const QColor& initial)
+std::optional<Questions::Rgb> MessageBoxPrompt::PickColour(const Rgb& initial)
 {
-    const QColor colour = QColorDialog::getColor(initial, parent);
+    const QColor colour =
+        QColorDialog::getColor(QColor(initial.red, initial.green, initial.blue), parentWindow());
     if (!colour.isValid())
         return std::nullopt;
-    return colour;
+    return Rgb{static_cast<std::uint8_t>(colour.red()), static_cast<std::uint8_t>(colour.green()),
+               static_cast<std::uint8_t>(colour.blue())};
 }
 
-std::optional<QFont> MessageBoxPrompt::PickFont(QWidget* parent, const QFont& initial)
+std::optional<Questions::Font> MessageBoxPrompt::PickFont(const Font& initial)
 {
+    // A face that is not installed (the schemes' "MS Sans Serif") starts at
+    // the desktop's face; sizes stay within what a window can show.
+    QFont start = QFontDatabase::systemFont(QFontDatabase::GeneralFont);
+    if (!initial.family.empty() && QFontDatabase::hasFamily(q(initial.family)))
+        start.setFamily(q(initial.family));
+    if (initial.pointSize > 0)
+        start.setPointSize(std::min(initial.pointSize, 144));
+    start.setBold(initial.bold);
+    start.setItalic(initial.italic);
+    start.setUnderline(initial.underline);
+    start.setStrikeOut(initial.strikeOut);
     bool ok = false;
-    const QFont font = QFontDialog::getFont(&ok, initial, parent);
+    const QFont font = QFontDialog::getFont(&ok, start, parentWindow());
     if (!ok)
         return std::nullopt;
-    return font;
+    // A font sized in pixels still has a size in whole points.
+    const int points = font.pointSize() > 0
+                           ? font.pointSize()
+                           : std::max(1, static_cast<int>(std::lround(QFontInfo(font).pointSizeF())));
+    return Font{
+        font.family().toStdString(), points, font.bold(), font.italic(), font.underline(), font.strikeOut()};
 }
 
 } // namespace orvenda

@@ -1,59 +1,22 @@
 #pragma once
 
-// The one place where windows ask the user something, report an error or
-// show a file, colour or font dialog. Windows take a Prompt so that tests can
-// answer in advance instead of a person.
+// The Qt side of the question seam (engine/questions.h): message boxes and
+// the file, colour and font dialogs. Every dialog belongs to the window the
+// user is working in.
 
-#include <QColor>
-#include <QFont>
-#include <QString>
-
-#include <optional>
-
-class QWidget;
+#include "engine/questions.h"
 
 namespace orvenda {
 
-class Prompt {
+class MessageBoxPrompt final : public Questions {
 public:
-    enum class Answer { Ok, Cancel, No };
-    // OverwriteCancel: "Перезаписать" (answered Ok) and "Отмена".
-    enum class Buttons { OkCancel, OkNo, NoOkCancel, OverwriteCancel };
-
-    virtual ~Prompt() = default;
-
-    // A question in a box without icon. Closing the box without a button
-    // counts as the last negative answer of the set (Cancel or No).
-    virtual Answer Ask(QWidget* parent, const QString& caption, const QString& text, Buttons buttons) = 0;
-    // An error that ended a command; the program goes on afterwards.
-    virtual void ShowError(QWidget* parent, const QString& caption, const QString& text) = 0;
-    // A plain message with an OK button.
-    virtual void Inform(QWidget* parent, const QString& caption, const QString& text) = 0;
-
-    // File dialogs: the chosen path, or an empty text when cancelled.
-    // `filter` uses Qt's form ("Name (*.a *.b);;Other (*)"); `selected` picks one of them.
-    virtual QString OpenFileName(QWidget* parent, const QString& caption, const QString& folder,
-                                 const QString& filter, const QString& selected) = 0;
-    virtual QString SaveFileName(QWidget* parent, const QString& caption, const QString& folder,
-                                 const QString& filter, const QString& selected) = 0;
-
-    // Colour and font dialogs; nullopt when cancelled.
-    virtual std::optional<QColor> PickColour(QWidget* parent, const QColor& initial) = 0;
-    virtual std::optional<QFont> PickFont(QWidget* parent, const QFont& initial) = 0;
-};
-
-// The real dialogs.
-class MessageBoxPrompt final : public Prompt {
-public:
-    Answer Ask(QWidget* parent, const QString& caption, const QString& text, Buttons buttons) override;
-    void ShowError(QWidget* parent, const QString& caption, const QString& text) override;
-    void Inform(QWidget* parent, const QString& caption, const QString& text) override;
-    QString OpenFileName(QWidget* parent, const QString& caption, const QString& folder,
-                         const QString& filter, const QString& selected) override;
-    QString SaveFileName(QWidget* parent, const QString& caption, const QString& folder,
-                         const QString& filter, const QString& selected) override;
-    std::optional<QColor> PickColour(QWidget* parent, const QColor& initial) override;
-    std::optional<QFont> PickFont(QWidget* parent, const QFont& initial) override;
+    Answer Ask(const std::string& caption, const std::string& text, Buttons buttons) override;
+    void ShowError(const std::string& caption, const std::string& text) override;
+    void Inform(const std::string& caption, const std::string& text) override;
+    std::string OpenFileName(const FileChoice& choice) override;
+    std::string SaveFileName(const FileChoice& choice) override;
+    std::optional<Rgb> PickColour(const Rgb& initial) override;
+    std::optional<Font> PickFont(const Font& initial) override;
 };
 
 } // namespace orvenda

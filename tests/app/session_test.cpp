@@ -65,7 +65,7 @@ protected:
     {
         std::vector<std::string> texts;
         for (const ShownRow& row : view.Events)
-            texts.push_back(row.DateText + "|" + row.Text);
+            texts.push_back(DateColumnText(row) + "|" + row.Text);
         return texts;
     }
 
@@ -201,7 +201,7 @@ TEST_F(ProgramFolderTest, SwitchingOffAndDeletingRewriteOnlyThatEvent)
 
     ASSERT_TRUE(session.DeleteRow(1).ok);
     EXPECT_EQ(Texts(session.View()), (std::vector<std::string>{"| ---- Послезавтра ----", "16.03|Третье"}));
-    EXPECT_EQ(session.AllEvents().size(), 2u);
+    EXPECT_EQ(session.LoadedEventCount(), 2u);
 
     // The file changed on disk after the refresh: the command refuses rather
     // than delete whatever now stands at that number.
@@ -210,7 +210,7 @@ TEST_F(ProgramFolderTest, SwitchingOffAndDeletingRewriteOnlyThatEvent)
     const CommandResult refused = session.DeleteRow(1);
     EXPECT_FALSE(refused.ok);
     EXPECT_NE(refused.error.find("Второе"), std::string::npos);
-    EXPECT_EQ(session.AllEvents().size(), 3u);
+    EXPECT_EQ(session.LoadedEventCount(), 3u);
 
     // A heading row has no file: nothing happens.
     const std::string before = ReadBytes("a.evt");

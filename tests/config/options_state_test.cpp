@@ -1,4 +1,5 @@
 #include "config/options_state.h"
+#include "engine/scripted_questions.h"
 
 #include "config/autostart.h"
 #include "config/colour_text.h"
@@ -27,7 +28,9 @@ protected:
     std::string pf = dir.folder();
     TConfigRec config;
     Journal journal;
-    OptionsState state{config, OptionsEnvironment{pf, dir / "autostart", "/opt/orvenda/orvenda"}, journal};
+    ScriptedQuestions questions;
+    OptionsState state{config, OptionsEnvironment{pf, dir / "autostart", "/opt/orvenda/orvenda"}, journal,
+                       questions};
 
     // The configuration as the next start would read it.
     TConfigRec reread()
@@ -202,7 +205,8 @@ TEST_F(Options, WhatSetsTheChangedMark)
         SCOPED_TRACE(c.action);
         TConfigRec record;
         Journal ignored;
-        OptionsState s(record, OptionsEnvironment{pf, dir / "autostart", "/opt/orvenda/orvenda"}, ignored);
+        OptionsState s(record, OptionsEnvironment{pf, dir / "autostart", "/opt/orvenda/orvenda"}, ignored,
+                       questions);
         s.Show();
         c.run(s);
         EXPECT_EQ(s.Changed(), c.changed);
@@ -304,7 +308,7 @@ TEST_F(Options, AddingFilesRefusesTheSameFileTwice)
         SCOPED_TRACE(c.name);
         TConfigRec record;
         Journal ignored;
-        OptionsState s(record, OptionsEnvironment{pf, "", ""}, ignored);
+        OptionsState s(record, OptionsEnvironment{pf, "", ""}, ignored, questions);
         std::vector<bool> added;
         for (const std::string& path : c.paths) {
             added.push_back(s.AddFile(c.kind, path));
@@ -490,7 +494,7 @@ TEST_F(Options, SavingASchemeUnderATypedNameListsIt)
 
 TEST_F(Options, SchemeThatCannotBeWrittenIsNotListed)
 {
-    OptionsState s(config, OptionsEnvironment{dir / "missing/", "", ""}, journal);
+    OptionsState s(config, OptionsEnvironment{dir / "missing/", "", ""}, journal, questions);
     s.SetSchemeName("Новая");
     EXPECT_FALSE(s.SaveCurrentScheme());
     EXPECT_TRUE(s.Schemes().empty());
@@ -543,6 +547,37 @@ TEST_F(Options, SchemeThatCannotBeDeletedStaysListed)
     EXPECT_EQ(config.ColorScheme, "Папка");
     ASSERT_EQ(journal.Lines().size(), 1u);
     EXPECT_TRUE(journal.Lines()[0].starts_with("Невозможно удалить цветовую схему Папка"));
+}
+
+// "OK" asks through the question seam: nothing when unchanged, the
+// configuration written only on OK, and a failed write shown, not dropped.
+TEST_F(Options, AcceptAsksThenWritesAndShowsAFailure)
+{
+    state.Show();
+    EXPECT_TRUE(state.Accept().ok());
+    EXPECT_TRUE(questions.asked.empty());
+
+    state.SetConfirmExit(true);
+    questions.answers = {Questions::Answer::Cancel};
+    EXPECT_TRUE(state.Accept().ok());
+    EXPECT_EQ(questions.asked,
+              std::vector<std::string>{"Настройки изменены|Запомнить текущую конфигурацию?"});
+    EXPECT_FALSE(std::filesystem::exists(pf + ConfigFileName));
+
+    questions.answers = {Questions::Answer::Ok};
+    EXPECT_TRUE(state.Accept().ok());
+    EXPECT_TRUE(reread().ConfirmExit);
+
+    // The configuration's place is taken by a folder: the write fails.
+    std::filesystem::remove(pf + ConfigFileName);
+    std::filesystem::create_directories(pf + ConfigFileName + "/x");
+    questions.asked.clear();
+    questions.answers = {Questions::Answer::Ok};
+    EXPECT_FALSE(state.Accept().ok());
+    ASSERT_EQ(questions.errors.size(), 1u);
+    EXPECT_TRUE(questions.errors[0].starts_with("Орвенда|Невозможно сохранить файл конфигурации в " + pf +
+                                                ConfigFileName))
+        << questions.errors[0];
 }
 
 } // namespace

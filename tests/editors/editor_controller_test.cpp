@@ -1,5 +1,6 @@
 #include "editors/editor_controller.h"
 #include "editors/event_commands.h"
+#include "engine/scripted_questions.h"
 #include "tests/support/test_files.h"
 
 #include <gtest/gtest.h>
@@ -14,55 +15,7 @@ namespace orvenda {
 namespace {
 
 namespace fs = std::filesystem;
-using Answer = EditorQuestions::Answer;
-
-// Answers queued in advance; everything asked is recorded.
-class ScriptedQuestions final : public EditorQuestions {
-public:
-    std::deque<Answer> answers;         // Cancel when none is left
-    std::deque<std::string> fileNames;  // "" (cancelled) when none is left
-    std::vector<std::string> questions; // texts of AskNoOkCancel and AskOverwrite
-    std::deque<bool> overwrite;         // AskOverwrite; "Отмена" when none is left
-    std::vector<std::string> errors;    // "caption|text" of ShowError
-    std::vector<FileFilter> openFilters;
-    std::vector<FileFilter> saveFilters;
-
-    Answer AskNoOkCancel(const std::string& text) override
-    {
-        questions.push_back(text);
-        return take(answers, Answer::Cancel);
-    }
-    bool AskOverwrite(const std::string& text) override
-    {
-        questions.push_back(text);
-        return take(overwrite, false);
-    }
-    void ShowError(const std::string& caption, const std::string& text) override
-    {
-        errors.push_back(caption + "|" + text);
-    }
-    std::string OpenFileName(const FileFilter& filter) override
-    {
-        openFilters.push_back(filter);
-        return take(fileNames, std::string());
-    }
-    std::string SaveFileName(const FileFilter& filter) override
-    {
-        saveFilters.push_back(filter);
-        return take(fileNames, std::string());
-    }
-
-private:
-    template <typename T> static T take(std::deque<T>& queue, T otherwise)
-    {
-        if (queue.empty()) {
-            return otherwise;
-        }
-        T value = queue.front();
-        queue.pop_front();
-        return value;
-    }
-};
+using Answer = Questions::Answer;
 
 using test::ReadBytes;
 
@@ -248,9 +201,9 @@ TEST_P(SaveUnnamed, GoesThroughTheSaveDialogAndKeepsTheCaption)
     const std::string target = path("new.file");
     questions.fileNames.push_back(target);
     EXPECT_TRUE(controller.Save());
-    ASSERT_EQ(questions.saveFilters.size(), 2u);
-    EXPECT_EQ(questions.saveFilters[1].pairs, EditorFilePairs);
-    EXPECT_EQ(questions.saveFilters[1].index, c.preselected);
+    ASSERT_EQ(questions.saveChoices.size(), 2u);
+    EXPECT_EQ(questions.saveChoices[1].filter.pairs, EditorFilePairs);
+    EXPECT_EQ(questions.saveChoices[1].filter.index, c.preselected);
     EXPECT_EQ(controller.Model().Path(), target);
     EXPECT_EQ(controller.Model().Caption(), c.caption);
     EXPECT_FALSE(controller.Model().IsModified());
@@ -259,7 +212,7 @@ TEST_P(SaveUnnamed, GoesThroughTheSaveDialogAndKeepsTheCaption)
 
     // Named now: the next save asks nothing.
     EXPECT_TRUE(controller.Save());
-    EXPECT_EQ(questions.saveFilters.size(), 2u);
+    EXPECT_EQ(questions.saveChoices.size(), 2u);
     EXPECT_EQ(saved, (std::vector<std::string>{target, target}));
 }
 
@@ -296,8 +249,8 @@ TEST_F(EditorControllerTest, ReadOnlyFileIsRefusedAndSaveAsOffered)
     fs::permissions(file, fs::perms(0444));
     ASSERT_FALSE(controller.Save());
     EXPECT_EQ(questions.errors, std::vector<std::string>{"Ошибка!|Файл только для чтения: " + file});
-    ASSERT_EQ(questions.saveFilters.size(), 1u);
-    EXPECT_EQ(questions.saveFilters[0].pairs, SaveAsFilePairs);
+    ASSERT_EQ(questions.saveChoices.size(), 1u);
+    EXPECT_EQ(questions.saveChoices[0].filter.pairs, SaveAsFilePairs);
     EXPECT_TRUE(controller.Model().IsModified());
     EXPECT_EQ(ReadBytes(file), FixedFile);
 
@@ -461,11 +414,12 @@ TEST_F(EditorControllerTest, FileChangedByAnotherWriterIsOverwrittenOnlyWhenAske
 
     EXPECT_FALSE(controller.Save());
     EXPECT_EQ(questions.questions, std::vector<std::string>{std::string(OverwriteQuestion)});
+    EXPECT_EQ(questions.buttons, std::vector<Questions::Buttons>{Questions::Buttons::OverwriteCancel});
     EXPECT_EQ(ReadBytes(file), switchedOff);
     EXPECT_TRUE(controller.Model().IsModified());
     EXPECT_EQ(controller.Model().Records()[1].dbefore, 1);
 
-    questions.overwrite = {true};
+    questions.answers = {Answer::Ok};
     ASSERT_TRUE(controller.Save());
     EXPECT_EQ(ReadBytes(file), "[fixed events]\r\n 1  1 2000   3   1 1 New year\r\n"
                                " 9  5    0   1   0 1 Victory\r\n 9 12    0   3   1 1 Heroes\r\n");

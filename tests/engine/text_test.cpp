@@ -280,6 +280,18 @@ TEST(PluralForm, RussianEndings)
 
 // ---- Numbers ----
 
+TEST(EscapeControls, ControlCharactersAreShownAsHex)
+{
+    EXPECT_EQ(EscapeControls("Обычный текст, \\ и \"кавычки\""), "Обычный текст, \\ и \"кавычки\"");
+    // A terminal colour sequence, a bell, a tab, DEL and the single-character CSI (U+009B).
+    EXPECT_EQ(EscapeControls("\x1B[31mкрасный\x07\t\x7F\xC2\x9B"
+                             "2J"),
+              "\\x1B[31mкрасный\\x07\\x09\\x7F\\x9B2J");
+    EXPECT_EQ(EscapeControls(std::string("a\0b", 3)), "a\\x00b");
+    // U+00A0 (C2 A0) and Cyrillic letters are no control characters.
+    EXPECT_EQ(EscapeControls("\xC2\xA0Ё"), "\xC2\xA0Ё");
+}
+
 TEST(Numbers, ParseWholeDecimalNumbers)
 {
     struct Case {

@@ -9,7 +9,6 @@
 #include <iterator>
 #include <set>
 #include <string>
-#include <thread>
 
 #include <sys/stat.h>
 #include <unistd.h>
@@ -111,14 +110,47 @@ TEST_F(TextFileTest, LongFilesAndPipesAreReadToTheirEnd)
     ASSERT_TRUE(lateFile.has_value());
     EXPECT_EQ(lateFile->encoding, TextEncoding::Windows1251);
     EXPECT_TRUE(lateFile->text == std::string(100000, ' ') + text);
+}
 
+// Only regular files are read. A named pipe nobody writes to must not hang
+// the reader, /dev/zero behind a link must not fill the memory, and a file
+// past the size cap is refused before a byte of it is read.
+TEST_F(TextFileTest, OnlyRegularFilesWithinTheCapAreRead)
+{
     const std::string pipe = PathOf("pipe.evt");
     ASSERT_EQ(::mkfifo(pipe.c_str(), 0600), 0);
-    std::thread writer([&] { WriteBytes(pipe, bytes); });
-    const auto piped = ReadTextFile(pipe);
-    writer.join();
-    ASSERT_TRUE(piped.has_value());
-    EXPECT_TRUE(piped->text == text);
+    fs::create_symlink("/dev/zero", PathOf("zero.evt"));
+    // Sparse: it takes no room on the disk.
+    const std::string huge = PathOf("huge.evt");
+    WriteBytes(huge, "[fixed events]\r\n");
+    fs::resize_file(huge, MaxReadBytes + 1);
+
+    struct Case {
+        std::string path;
+        ReadFailure failure;
+    };
+    const Case cases[] = {
+        {pipe, ReadFailure::NotRegular},
+        {PathOf("zero.evt"), ReadFailure::NotRegular},
+        {m_dir.path().string(), ReadFailure::NotRegular},
+        {huge, ReadFailure::TooLarge},
+        {PathOf("missing.evt"), ReadFailure::CannotOpen},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.path);
+        ReadFailure failure = ReadFailure::None;
+        EXPECT_FALSE(ReadTextFile(c.path, &failure).has_value());
+        EXPECT_EQ(failure, c.failure);
+        std::string bytes = "old";
+        EXPECT_EQ(ReadFileBytes(c.path, bytes), c.failure);
+        EXPECT_TRUE(bytes.empty());
+        ByteBuffer buffer;
+        WriteBytes(PathOf("before.evt"), "[fixed events]\r\n");
+        ASSERT_EQ(buffer.Read(PathOf("before.evt")), ReadFailure::None);
+        EXPECT_EQ(buffer.view(), "[fixed events]\r\n");
+        EXPECT_EQ(buffer.Read(c.path), c.failure);
+        EXPECT_TRUE(buffer.view().empty());
+    }
 }
 
 TEST_F(TextFileTest, AnyBytesAreWrittenBackAsRead)

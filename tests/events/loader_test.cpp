@@ -1,6 +1,11 @@
 #include "events/loader.h"
 
+#include "engine/file_bytes.h"
 #include "engine/text.h"
+#include "engine/textfile.h"
+#include "events/event_format.h"
+#include "events/upcoming.h"
+#include "fuzz/random_input.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
@@ -8,6 +13,8 @@
 #include <algorithm>
 #include <filesystem>
 #include <optional>
+
+#include <sys/stat.h>
 
 namespace orvenda {
 namespace {
@@ -202,6 +209,226 @@ TEST(LoadEventFiles, BrokenInputs)
         if (c.firstTextChars) {
             ASSERT_FALSE(result.events.empty());
             EXPECT_EQ(Utf8Length(result.events[0].Text), *c.firstTextChars);
+        }
+    }
+}
+
+// Any path may be listed. What is no regular file, or is past the size cap,
+// gets a journal line and "?" as a missing file does, and the next file is
+// still read; nothing waits on a pipe or reads a device.
+TEST(LoadEventFiles, OnlyRegularFilesWithinTheCapAreRead)
+{
+    fuzzing::ScratchFolder scratch("loader-unsafe");
+    const std::string folder = scratch.Folder();
+    ASSERT_EQ(::mkfifo((folder + "pipe.evt").c_str(), 0600), 0);
+    std::filesystem::create_symlink("/dev/zero", folder + "zero.evt");
+    ASSERT_TRUE(fuzzing::WriteBytes(folder + "huge.evt", "[fixed events]\r\n 1  1 2000   0   0 1 x\r\n"));
+    std::filesystem::resize_file(folder + "huge.evt", MaxReadBytes + 1);
+
+    Journal journal;
+    const EventLoadResult result = LoadEventFiles(
+        {{folder, "pipe.evt"}, {folder, "zero.evt"}, {folder, "huge.evt"}, {DataDir, "fixed.evt"}}, Clock,
+        journal);
+    EXPECT_TRUE(result.missingFile);
+    EXPECT_FALSE(result.failed);
+    EXPECT_EQ(result.events.size(), 3u);
+    ASSERT_EQ(journal.Lines().size(), 3u);
+    EXPECT_EQ(journal.Lines()[0],
+              "Файл событий не прочитан: это не обычный файл: pipe.evt   Искали в: " + folder);
+    EXPECT_EQ(journal.Lines()[1],
+              "Файл событий не прочитан: это не обычный файл: zero.evt   Искали в: " + folder);
+    EXPECT_EQ(journal.Lines()[2],
+              "Файл событий не прочитан: он больше 256 МБ: huge.evt   Искали в: " + folder);
+
+    Journal sayingJournal;
+    const SayingLoadResult sayings =
+        LoadSayingFiles({{folder, "pipe.evt"}}, DataDir + "program/", sayingJournal);
+    EXPECT_TRUE(sayings.missingFile);
+    ASSERT_EQ(sayingJournal.Lines().size(), 1u);
+    EXPECT_THAT(sayingJournal.Lines()[0], HasSubstr("это не обычный файл: pipe.evt"));
+}
+
+// A file of garbage: the first hundred unreadable lines are named, the rest
+// counted in one line; what a line holds is quoted with its control
+// characters escaped, so it cannot reach the user's terminal as a command.
+TEST(LoadEventFiles, UnreadableLinesAreCappedAndQuotedSafely)
+{
+    fuzzing::ScratchFolder scratch("loader-garbage");
+    std::string bytes = "[fixed events]\r\n\x1B]0;title\x07 garbage\r\n";
+    for (int i = 0; i < 150; ++i) {
+        bytes += "garbage " + std::to_string(i) + "\r\n";
+    }
+    bytes += " 1  1 2000   0   0 1 Last\r\n";
+    ASSERT_TRUE(fuzzing::WriteBytes(scratch.PathOf("garbage.evt"), bytes));
+    for (const int skipped : {51, 1}) {
+        SCOPED_TRACE(skipped);
+        if (skipped == 1) {
+            // 101 unreadable lines: one line is left to count.
+            std::string shorter = "[fixed events]\r\n";
+            for (int i = 0; i < 101; ++i) {
+                shorter += "garbage\r\n";
+            }
+            ASSERT_TRUE(fuzzing::WriteBytes(scratch.PathOf("garbage.evt"), shorter));
+        }
+        Journal journal;
+        const EventLoadResult result = LoadEventFiles({{scratch.Folder(), "garbage.evt"}}, Clock, journal);
+        ASSERT_EQ(journal.Lines().size(), 101u);
+        if (skipped == 51) {
+            EXPECT_EQ(journal.Lines()[0], "Строка 2 файла событий " + scratch.PathOf("garbage.evt") +
+                                              " не прочитана и пропущена: \\x1B]0;title\\x07 garbage");
+            ASSERT_EQ(result.events.size(), 1u);
+            EXPECT_EQ(result.events[0].Ordinal, 152);
+            EXPECT_EQ(journal.Lines()[100], "Ещё 51 строка файла событий " + scratch.PathOf("garbage.evt") +
+                                                " не прочитана и пропущена");
+        } else {
+            EXPECT_EQ(journal.Lines()[100], "Ещё 1 строка файла событий " + scratch.PathOf("garbage.evt") +
+                                                " не прочитана и пропущена");
+        }
+    }
+}
+
+// The records of a file as the reader gives them over its decoded text: what
+// the loader must give, however it splits the work.
+std::vector<TEventRec> readOneByOne(const std::string& path, std::vector<std::string>& unreadableLines)
+{
+    std::optional<TextFile> file = ReadTextFile(path);
+    EventFileReader reader(file->text, EventHeaderLimit);
+    std::vector<TEventRec> events;
+    EventFileRecord record;
+    while (reader.Next(record)) {
+        if (record.status == EventFileRecord::Unreadable) {
+            unreadableLines.push_back("Строка " + std::to_string(record.lineNumber));
+            continue;
+        }
+        if (record.status == EventFileRecord::BadCounts) {
+            break;
+        }
+        TEventRec event;
+        event.Text = record.text;
+        event.Ordinal = record.ordinal;
+        event.DaysBefore = record.daysBefore;
+        event.DaysAfter = record.daysAfter;
+        event.Active = record.active;
+        events.push_back(event);
+    }
+    return events;
+}
+
+// Files of several hundred kilobytes are read by two threads, the second
+// from a line start past the middle. Each file below repeats one awkward
+// record all through, so that the middle falls into one whatever its size:
+// numbers over two lines, blank lines, lines longer than the limit,
+// unreadable lines; the records, ordinals, texts and the journal must be
+// those of one reader from the start.
+TEST(LoadEventFiles, LargeFilesReadInPiecesAsInOne)
+{
+    fuzzing::ScratchFolder scratch("loader-pieces");
+    struct Case {
+        const char* name;
+        std::string header;
+        std::string record; // "#" is replaced by the record's number
+        bool failed;
+    };
+    const std::string longText(1500, 'x');
+    const Case cases[] = {
+        {"plain", "[fixed events]", " 1  2 2000   3   1 1 \xD1\xEE\xE1\xFB\xF2\xE8\xE5 #\r\n", false},
+        {"two_lines", "[fixed events]", " 1  2\r\n2000   3   1 1 Две строки #\r\n\r\n", false},
+        {"blank_lines", "[float events]", "\r\n\r\n  0  7  5  3 2007   7   1 1 После пустых #\r\n", false},
+        {"long_lines", "[fixed events]", " 1  2 2000   3   1 1 " + longText + "#\r\n", false},
+        {"unreadable", "[fixed events]", "мусор #\r\n 1  2 2000   3   1 1 Годное #\r\n", false},
+        {"full_date", "[fixed events with full date]", "2007.01.07_10:30    3   1  1  Полная дата #\r\n",
+         false},
+        {"utf8", "[fixed events]", " 1  2 2000   3   1 1 Текст в UTF-8 #\n", false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        std::string bytes = c.header + "\r\n";
+        for (int n = 1; bytes.size() < (std::size_t{1} << 20); ++n) {
+            std::string record = c.record;
+            record.replace(record.find('#'), 1, std::to_string(n));
+            bytes += record;
+        }
+        const std::string path = scratch.PathOf(std::string(c.name) + ".evt");
+        ASSERT_TRUE(fuzzing::WriteBytes(path, bytes));
+
+        std::vector<std::string> unreadable;
+        const std::vector<TEventRec> want = readOneByOne(path, unreadable);
+        Journal journal;
+        const EventLoadResult got =
+            LoadEventFiles({{scratch.Folder(), std::string(c.name) + ".evt"}}, Clock, journal);
+        EXPECT_EQ(got.failed, c.failed);
+        ASSERT_EQ(got.events.size(), want.size());
+        EXPECT_EQ(got.loaded, want.size());
+        for (std::size_t i = 0; i < want.size(); ++i) {
+            if (got.events[i].Ordinal != want[i].Ordinal || got.events[i].Text != want[i].Text ||
+                got.events[i].DaysBefore != want[i].DaysBefore || got.events[i].Active != want[i].Active) {
+                ADD_FAILURE() << "record " << i << ": " << got.events[i].Ordinal << " " << got.events[i].Text
+                              << " instead of " << want[i].Ordinal << " " << want[i].Text;
+                break;
+            }
+        }
+        const std::size_t shown = std::min<std::size_t>(unreadable.size(), 100);
+        ASSERT_EQ(journal.Lines().size(), shown + (unreadable.size() > 100 ? 1 : 0));
+        for (std::size_t i = 0; i < shown; ++i) {
+            EXPECT_THAT(journal.Lines()[i], ::testing::StartsWith(unreadable[i] + " "));
+        }
+    }
+}
+
+// A line with bad counts past the middle stops the loading there, with its
+// own line number, and keeps what came before it.
+TEST(LoadEventFiles, BadCountsInTheSecondPieceStopAtTheirLine)
+{
+    fuzzing::ScratchFolder scratch("loader-pieces-bad");
+    std::string bytes = "[fixed events with full date]\r\n";
+    int lines = 1;
+    while (bytes.size() < (std::size_t{3} << 19)) {
+        bytes += "2007.01.07    3   1  1  Полная дата\r\n";
+        ++lines;
+    }
+    bytes += "2007.01.07    3   x  1  Плохая строка\r\n";
+    bytes += "2007.01.07    3   1  1  После неё\r\n";
+    ASSERT_TRUE(fuzzing::WriteBytes(scratch.PathOf("bad.evt"), bytes));
+    Journal journal;
+    const EventLoadResult result = LoadEventFiles({{scratch.Folder(), "bad.evt"}}, Clock, journal);
+    EXPECT_TRUE(result.failed);
+    EXPECT_EQ(result.events.size(), static_cast<std::size_t>(lines - 1));
+    EXPECT_THAT(result.error, HasSubstr("строка " + std::to_string(lines + 1) + ":\n\"2007.01.07    3   x"));
+}
+
+// Kept for a day, the events give the same upcoming lists as all of them.
+TEST(LoadEventFiles, EventsKeptForADayGiveTheSameList)
+{
+    fuzzing::ScratchFolder scratch("loader-kept");
+    std::string bytes = "[fixed events]\r\n";
+    for (int day = 1; day <= 366; ++day) {
+        const TDateRec date = DateOfDayNumber(DayNumber(MakeDate(2000, 1, 1)) + day * 37);
+        bytes += " " + std::to_string(date.Day) + " " + std::to_string(date.Month) + " " +
+                 std::to_string(date.Year % 3 == 0 ? 0 : date.Year) + " " + std::to_string(day % 15) + " " +
+                 std::to_string(day % 4) + " " + std::to_string(day % 5 == 0 ? 0 : 1) + " Событие " +
+                 std::to_string(day) + "\r\n";
+    }
+    ASSERT_TRUE(fuzzing::WriteBytes(scratch.PathOf("year.evt"), bytes));
+    const std::vector<TListedFile> files = {{scratch.Folder(), "year.evt"}, {DataDir, "float.evt"}};
+    Journal journal;
+    const EventLoadResult all = LoadEventFiles(files, Clock, journal);
+    for (const TDateRec day : {MakeDate(2026, 12, 30), MakeDate(2007, 3, 15), MakeDate(2024, 1, 2)}) {
+        SCOPED_TRACE(FormatDate(day, "d.m.Y"));
+        const EventLoadResult kept = LoadEventFiles(files, Clock, journal, day);
+        EXPECT_EQ(kept.loaded, all.loaded);
+        EXPECT_LT(kept.events.size(), all.events.size());
+        for (const DayLayout layout : {DayLayout::MainView, DayLayout::Period}) {
+            const UpcomingResult want = ComputeUpcoming(all.events, day, MakeDate(day.Year, 1, 1),
+                                                        MakeDate(day.Year, 12, 31), true, layout);
+            const UpcomingResult got = ComputeUpcoming(kept.events, day, MakeDate(day.Year, 1, 1),
+                                                       MakeDate(day.Year, 12, 31), true, layout);
+            EXPECT_EQ(got.Count, want.Count);
+            ASSERT_EQ(got.Shown.size(), want.Shown.size());
+            for (std::size_t i = 0; i < want.Shown.size(); ++i) {
+                EXPECT_EQ(got.Shown[i].Text, want.Shown[i].Text);
+                EXPECT_EQ(FullDateText(got.Shown[i]), FullDateText(want.Shown[i]));
+                EXPECT_EQ(got.Shown[i].Ordinal, want.Shown[i].Ordinal);
+            }
         }
     }
 }

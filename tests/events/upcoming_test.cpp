@@ -141,7 +141,7 @@ TEST(UpcomingMainView, OccurrencesAcrossTheYearEndAreLaidOutInDateOrder)
     EXPECT_EQ(result.Count, 4);
     ASSERT_EQ(result.YearsList.size(), 4u);
     EXPECT_EQ(result.YearsList[0].Text, "2 Jan"); // the hidden list keeps the file order
-    EXPECT_EQ(result.Shown[7].DateText, "02.01.2007");
+    EXPECT_EQ(DateColumnText(result.Shown[7]), "02.01.2007");
 }
 
 TEST(UpcomingMainView, NothingFoundShowsOnlyTheNoEventsRow)
@@ -154,8 +154,8 @@ TEST(UpcomingMainView, NothingFoundShowsOnlyTheNoEventsRow)
             const UpcomingResult result = MainView(events, MakeDate(2008, 3, 15), group);
             ASSERT_EQ(result.Shown.size(), 1u);
             EXPECT_EQ(result.Shown[0].Text, NoEvents);
-            EXPECT_EQ(result.Shown[0].DateText, "");
-            EXPECT_EQ(result.Shown[0].FullDate, "");
+            EXPECT_EQ(DateColumnText(result.Shown[0]), "");
+            EXPECT_EQ(FullDateText(result.Shown[0]), "");
             EXPECT_EQ(result.Count, 0);
             EXPECT_TRUE(result.YearsList.empty());
             EXPECT_TRUE(result.DaysList.empty());
@@ -228,8 +228,8 @@ TEST(UpcomingDayCounts, AnEventInItsWindowAndInAListIsCountedTwice)
     EXPECT_EQ(result.Count, 2);
     EXPECT_EQ(result.YearsList.size(), 1u);
     EXPECT_EQ(result.DaysList.size(), 1u);
-    EXPECT_EQ(result.Shown[3].FullDate, "2000.01.01_25:61:61:1000");
-    EXPECT_EQ(result.Shown[3].DateText, "01.01.2000");
+    EXPECT_EQ(FullDateText(result.Shown[3]), "2000.01.01_25:61:61:1000");
+    EXPECT_EQ(DateColumnText(result.Shown[3]), "01.01.2000");
 }
 
 TEST(UpcomingGrouping, GroupingDecidesEveryHeading)
@@ -269,9 +269,9 @@ TEST(UpcomingGrouping, EventsOfOneDayShareOneHeadingInListOrder)
               (std::vector<std::string>{" ---- Завтра ----", "b", " ---- Послезавтра ----", "a", "c", "d"}));
     ASSERT_EQ(result.Shown.size(), 6u);
     EXPECT_EQ(result.Shown[4].FilePath, "/f2.evt");
-    EXPECT_EQ(result.Shown[4].Ordinal, "1");
-    EXPECT_EQ(result.Shown[1].Ordinal, "2");
-    EXPECT_EQ(result.Shown[1].DateText, "16.03.2007");
+    EXPECT_EQ(result.Shown[4].Ordinal, 1);
+    EXPECT_EQ(result.Shown[1].Ordinal, 2);
+    EXPECT_EQ(DateColumnText(result.Shown[1]), "16.03.2007");
 }
 
 TEST(UpcomingGrouping, HeadingNamesTheDistanceFromTheCurrentDay)
@@ -380,13 +380,13 @@ TEST(UpcomingShownRow, DisplayDateShowsOnlyWhatTheDateHolds)
     for (const auto& c : cases) {
         SCOPED_TRACE(c.fullDate);
         std::vector<ShownRow> rows;
-        AddShownRow(rows, c.fullDate, "text", "/p.evt", "7");
+        AddShownRow(rows, c.fullDate, "text", "/p.evt", 7);
         ASSERT_EQ(rows.size(), 1u);
-        EXPECT_EQ(rows[0].DateText, c.display);
-        EXPECT_EQ(rows[0].FullDate, c.fullDate);
+        EXPECT_EQ(DateColumnText(rows[0]), c.display);
+        EXPECT_EQ(FullDateText(rows[0]), c.fullDate);
         EXPECT_EQ(rows[0].Text, "text");
         EXPECT_EQ(rows[0].FilePath, "/p.evt");
-        EXPECT_EQ(rows[0].Ordinal, "7");
+        EXPECT_EQ(rows[0].Ordinal, 7);
     }
 }
 
@@ -421,14 +421,14 @@ TEST(UpcomingShownRow, EventRowIsTheRowOfItsFullDateText)
     std::vector<ShownRow> expected;
     for (const auto* list : {&result.YearsList, &result.DaysList, &result.SameDigitsList}) {
         for (const TEventRec& e : *list) {
-            AddShownRow(expected, FormatDate(e.Date, "z"), e.Text, e.FilePath, std::to_string(e.Ordinal));
+            AddShownRow(expected, FormatDate(e.Date, "z"), e.Text, e.FilePath, e.Ordinal);
         }
     }
     ASSERT_EQ(result.Shown.size(), expected.size());
     for (std::size_t i = 0; i < expected.size(); ++i) {
-        SCOPED_TRACE(expected[i].FullDate);
-        EXPECT_EQ(result.Shown[i].DateText, expected[i].DateText);
-        EXPECT_EQ(result.Shown[i].FullDate, expected[i].FullDate);
+        SCOPED_TRACE(FullDateText(expected[i]));
+        EXPECT_EQ(DateColumnText(result.Shown[i]), DateColumnText(expected[i]));
+        EXPECT_EQ(FullDateText(result.Shown[i]), FullDateText(expected[i]));
         EXPECT_EQ(result.Shown[i].Text, expected[i].Text);
         EXPECT_EQ(result.Shown[i].FilePath, expected[i].FilePath);
         EXPECT_EQ(result.Shown[i].Ordinal, expected[i].Ordinal);
@@ -436,19 +436,19 @@ TEST(UpcomingShownRow, EventRowIsTheRowOfItsFullDateText)
     // The lowest year cannot be read back: its row shows the date the text
     // gives instead (a year of 0, so no year).
     const std::size_t lowest = 6 * std::size(times);
-    EXPECT_EQ(result.Shown[lowest].DateText, "01.01 0:00:00");
+    EXPECT_EQ(DateColumnText(result.Shown[lowest]), "01.01 0:00:00");
 }
 
 TEST(UpcomingShownRow, EveryRowIsKeptEvenWithAnEmptyText)
 {
     std::vector<ShownRow> rows;
-    AddShownRow(rows, "", " ---- Сегодня ----", "", "");
-    AddShownRow(rows, "2007.01.07_25:61:61:1000", "", "/p.evt", "1");
-    AddShownRow(rows, "2007.01.08_25:61:61:1000", "next", "/p.evt", "2");
+    AddShownRow(rows, "", " ---- Сегодня ----", "", 0);
+    AddShownRow(rows, "2007.01.07_25:61:61:1000", "", "/p.evt", 1);
+    AddShownRow(rows, "2007.01.08_25:61:61:1000", "next", "/p.evt", 2);
     ASSERT_EQ(rows.size(), 3u);
-    EXPECT_EQ(rows[0].DateText, "");
-    EXPECT_EQ(rows[0].FullDate, "");
-    EXPECT_EQ(rows[1].FullDate, "2007.01.07_25:61:61:1000");
+    EXPECT_EQ(DateColumnText(rows[0]), "");
+    EXPECT_EQ(FullDateText(rows[0]), "");
+    EXPECT_EQ(FullDateText(rows[1]), "2007.01.07_25:61:61:1000");
     EXPECT_EQ(rows[2].Text, "next");
 }
 
@@ -481,9 +481,9 @@ TEST(UpcomingDetails, DetailsCountYearsWeeksAndDaysToTheCurrentDay)
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.fullDate);
-        ShownRow row;
-        row.Text = "e";
-        row.FullDate = c.fullDate;
+        std::vector<ShownRow> rows;
+        AddShownRow(rows, c.fullDate, "e", "/p.evt", 1);
+        const ShownRow& row = rows[0];
         const EventDetails details = ShowEventDetails(row, c.today);
         EXPECT_TRUE(details.isEvent);
         EXPECT_EQ(details.text, c.text);

@@ -49,6 +49,22 @@ private slots:
         QTest::mouseClick(button, Qt::LeftButton);
         QVERIFY(history->isHidden());
     }
+
+    // Installed, the change history is a delivered file: it is read from the
+    // data folder, and the window names both folders.
+    void installedNamesBothFoldersAndReadsTheHistoryFromTheData()
+    {
+        TempProgramFolder data;
+        QVERIFY(data.Write("change.log", {"0.1.0"}));
+        const QString user = QStringLiteral("/nonexistent/.config/orvenda/");
+        TFormAbout window(user, data.qpath());
+        QCOMPARE(window.findChild<QLabel*>(QStringLiteral("LFolders"))->text(),
+                 QStringLiteral("Папка пользователя: ") + user + QStringLiteral("\nПапка данных: ") +
+                     data.qpath());
+        window.ShowHistory(true);
+        QCOMPARE(window.findChild<QPlainTextEdit*>(QStringLiteral("MemoChangeLog"))->toPlainText(),
+                 QStringLiteral("0.1.0\n"));
+    }
 };
 
 ORVENDA_UI_TEST(AboutWindowTest, "about_window")

@@ -34,12 +34,12 @@ private slots:
     {
         auto* app = qobject_cast<Application*>(QCoreApplication::instance());
         QVERIFY(app);
-        ScriptedPrompt prompt;
+        ScriptedQuestions prompt;
         app->SetPrompt(&prompt);
         FailingObject object;
         QEvent failing(QEvent::User);
         QCOMPARE(QCoreApplication::sendEvent(&object, &failing), false);
-        QCOMPARE(prompt.asked, QStringList{QStringLiteral("Орвенда|Строка 3: не число")});
+        QCOMPARE(Asked(prompt), QStringList{QStringLiteral("Орвенда|Строка 3: не число")});
 
         QEvent next(QEvent::Type(QEvent::User + 1));
         QCoreApplication::sendEvent(&object, &next);

@@ -16,11 +16,14 @@ private slots:
         QAbstractItemModelTester tester(&model, QAbstractItemModelTester::FailureReportingMode::QtTest);
         QCOMPARE(model.rowCount(), 0);
         QCOMPARE(model.columnCount(), 5);
-        model.SetRows(
-            {ShownRow{"", " ---- Сегодня ----", "", "", ""},
-             ShownRow{"15.03.2005", "День рождения", "2005.03.15_00:00:00:000", "/tmp/a.evt", "3"}});
+        std::vector<ShownRow> rows;
+        AddShownRow(rows, "", " ---- Сегодня ----", "", 0);
+        AddShownRow(rows, "2005.03.15_25:61:61:1000", "День рождения", "/tmp/a.evt", 3);
+        model.SetRows(rows);
         QCOMPARE(model.rowCount(), 2);
-        model.SetRows({ShownRow{"", "Cобытий нет", "", "", ""}});
+        rows.clear();
+        AddShownRow(rows, "", "Cобытий нет", "", 0);
+        model.SetRows(rows);
         QCOMPARE(model.rowCount(), 1);
         model.SetRows({});
         QCOMPARE(model.rowCount(), 0);
@@ -29,10 +32,12 @@ private slots:
     void cellsAreTheRowsFiveColumns()
     {
         EventListModel model;
-        model.SetRows(
-            {ShownRow{"15.03.2005", "День рождения", "2005.03.15_00:00:00:000", "/tmp/a.evt", "3"}});
-        const QStringList expected{"15.03.2005", "День рождения", "2005.03.15_00:00:00:000", "/tmp/a.evt",
-                                   "3"};
+        // The row is data; the model makes the texts of its five columns.
+        std::vector<ShownRow> rows;
+        AddShownRow(rows, "2005.03.15_09:05:61:1000", "День рождения", "/tmp/a.evt", 3);
+        model.SetRows(rows);
+        const QStringList expected{"15.03.2005 9:05", "День рождения", "2005.03.15_09:05:61:1000",
+                                   "/tmp/a.evt", "3"};
         for (int column = 0; column < 5; ++column) {
             QCOMPARE(model.index(0, column).data().toString(), expected[column]);
             QVERIFY(!(model.flags(model.index(0, column)) & Qt::ItemIsEditable));

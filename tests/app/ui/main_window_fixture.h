@@ -8,6 +8,7 @@
 #include "app/ui/calendar_window.h"
 #include "app/ui/main_window.h"
 #include "app/ui/status_window.h"
+#include "app/ui/windows.h"
 #include "config/ui/form_options.h"
 #include "editors/ui/event_editor_window.h"
 #include "ui_test_support.h"
@@ -106,22 +107,16 @@ public:
         env.autostartDir = folder.path() + "autostart";
         env.clock = FixedClock(FixedNow);
         env.changeCurrentFolder = false;
-        window = std::make_unique<TFormMain>(env, prompt);
-        status = std::make_unique<TFormStatus>(window->GetSession().GetJournal());
-        about = std::make_unique<TFormAbout>(QString::fromStdString(env.programFolder));
-        calendar = std::make_unique<TFormCalendar>();
-        Session& session = window->GetSession();
-        options = std::make_unique<TFormOptions>(session.Config(), QString::fromStdString(env.programFolder),
-                                                 QString::fromStdString(env.autostartDir),
-                                                 QString::fromStdString(env.programPath),
-                                                 session.GetJournal(), prompt);
-        editor = std::make_unique<TFormEvtEdit>(QString::fromStdString(env.programFolder),
-                                                session.GetJournal(), prompt);
-        window->SetWindows(status.get(), about.get(), calendar.get());
-        window->SetEditorWindows(editor.get(), options.get());
+        windows = std::make_unique<Windows>(env, prompt);
+        window = &windows->Main();
+        status = &windows->Status();
+        about = &windows->About();
+        calendar = &windows->Calendar();
+        options = &windows->Options();
+        editor = &windows->Editor();
         window->SetUrlOpener([this](const QUrl& url) { opened.push_back(url); });
         window->show();
-        QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+        QVERIFY(QTest::qWaitForWindowExposed(window));
     }
 
     template <typename T> T* Find(const char* name) const
@@ -145,15 +140,16 @@ public:
     std::string Path(const std::string& name) const { return folder.path() + name; }
 
     TempProgramFolder folder;
-    ScriptedPrompt prompt;
+    ScriptedQuestions prompt;
     std::vector<QUrl> opened;
-    // Destroyed in reverse order: the journal window before the main window.
-    std::unique_ptr<TFormMain> window;
-    std::unique_ptr<TFormStatus> status;
-    std::unique_ptr<TFormAbout> about;
-    std::unique_ptr<TFormCalendar> calendar;
-    std::unique_ptr<TFormOptions> options;
-    std::unique_ptr<TFormEvtEdit> editor;
+    // The windows as the program creates and wires them.
+    std::unique_ptr<Windows> windows;
+    TFormMain* window = nullptr;
+    TFormStatus* status = nullptr;
+    TFormAbout* about = nullptr;
+    TFormCalendar* calendar = nullptr;
+    TFormOptions* options = nullptr;
+    TFormEvtEdit* editor = nullptr;
 };
 
 } // namespace orvenda::test

@@ -89,8 +89,9 @@ private slots:
         QCOMPARE(f.Label("LTdDate").toStdString(), view.DateLabel);
         for (int row = 0; row < f.RowCount(); ++row) {
             const ShownRow& shown = view.Events[static_cast<std::size_t>(row)];
-            const std::array<std::string, 5> cells{shown.DateText, shown.Text, shown.FullDate, shown.FilePath,
-                                                   shown.Ordinal};
+            const std::array<std::string, 5> cells{DateColumnText(shown), shown.Text, FullDateText(shown),
+                                                   shown.FilePath,
+                                                   shown.IsEvent() ? std::to_string(shown.Ordinal) : ""};
             for (int column = 0; column < 5; ++column)
                 QCOMPARE(f.Cell(row, column).toStdString(), cells[static_cast<std::size_t>(column)]);
         }
@@ -250,10 +251,10 @@ private slots:
             QStringLiteral("Отключить событие?\n Событие помечается как не активное, но из "
                            "файла не удаляется \n Впредь оно не будет обрабатываться.");
         const QString remove = QStringLiteral("Удалить событие из файла? Восстановление будет не возможно");
-        QTest::newRow("switch off, OK") << "NSwitchOff" << int(Prompt::Answer::Ok) << switchOff << 5 << 0;
-        QTest::newRow("switch off, No") << "NSwitchOff" << int(Prompt::Answer::No) << switchOff << 5 << 1;
-        QTest::newRow("delete, OK") << "NDelete" << int(Prompt::Answer::Ok) << remove << 4 << -1;
-        QTest::newRow("delete, No") << "NDelete" << int(Prompt::Answer::No) << remove << 5 << 1;
+        QTest::newRow("switch off, OK") << "NSwitchOff" << int(Questions::Answer::Ok) << switchOff << 5 << 0;
+        QTest::newRow("switch off, No") << "NSwitchOff" << int(Questions::Answer::No) << switchOff << 5 << 1;
+        QTest::newRow("delete, OK") << "NDelete" << int(Questions::Answer::Ok) << remove << 4 << -1;
+        QTest::newRow("delete, No") << "NDelete" << int(Questions::Answer::No) << remove << 5 << 1;
     }
     void rowCommandsAskAndRewriteTheFile()
     {
@@ -266,13 +267,13 @@ private slots:
         f.Start();
         f.ClickRow(6); // 16.03.2001, tomorrow: the fifth record of family.evt
         QCOMPARE(f.Cell(6, 1), QStringLiteral("Первый рабочий день"));
-        f.prompt.answers.push_back(Prompt::Answer(answer));
+        f.prompt.answers.push_back(Questions::Answer(answer));
         f.Action(qPrintable(command))->trigger();
-        QCOMPARE(f.prompt.asked, QStringList{QStringLiteral("Орвенда|") + question});
+        QCOMPARE(Asked(f.prompt), QStringList{QStringLiteral("Орвенда|") + question});
 
         const std::vector<TEventRec> loaded = LoadFile(f, "family.evt");
         QCOMPARE(static_cast<int>(loaded.size()), records);
-        const bool changed = answer == int(Prompt::Answer::Ok);
+        const bool changed = answer == int(Questions::Answer::Ok);
         if (records == 5) {
             QCOMPARE(loaded[4].Text, std::string("Первый рабочий день"));
             QCOMPARE(loaded[4].Active, active);
@@ -322,7 +323,7 @@ private slots:
         content.settings = {Setting("AdjustFormSize", adjust.toStdString())};
         MainWindowFixture f(content);
         QVERIFY(f.folder.Write("empty.evt", {"[fixed events]"}));
-        f.window.reset();
+        f.windows.reset();
         f.Start();
         f.window->resize(720, f.window->height());
         f.Action("NRefresh")->trigger();
@@ -362,9 +363,9 @@ private slots:
         QTest::addColumn<int>("answer");
         QTest::addColumn<int>("questions");
         QTest::addColumn<int>("exits");
-        QTest::newRow("confirmed") << "True" << int(Prompt::Answer::Ok) << 1 << 1;
-        QTest::newRow("cancelled") << "True" << int(Prompt::Answer::Cancel) << 1 << 0;
-        QTest::newRow("no question") << "False" << int(Prompt::Answer::Cancel) << 0 << 1;
+        QTest::newRow("confirmed") << "True" << int(Questions::Answer::Ok) << 1 << 1;
+        QTest::newRow("cancelled") << "True" << int(Questions::Answer::Cancel) << 1 << 0;
+        QTest::newRow("no question") << "False" << int(Questions::Answer::Cancel) << 0 << 1;
     }
     void exitAsksWhenConfirmExitIsSet()
     {
@@ -376,11 +377,11 @@ private slots:
         content.settings = {Setting("ConfirmExit", confirm.toStdString())};
         MainWindowFixture f(content);
         f.Start();
-        QSignalSpy exited(f.window.get(), &TFormMain::exitAccepted);
+        QSignalSpy exited(f.window, &TFormMain::exitAccepted);
         if (questions)
-            f.prompt.answers.push_back(Prompt::Answer(answer));
+            f.prompt.answers.push_back(Questions::Answer(answer));
         f.Action("NExit")->trigger();
-        QCOMPARE(f.prompt.asked,
+        QCOMPARE(Asked(f.prompt),
                  questions ? QStringList{QStringLiteral("Выходим...|Уже пора?")} : QStringList{});
         QCOMPARE(exited.count(), exits);
         QVERIFY(f.window->isVisible());
@@ -388,7 +389,7 @@ private slots:
         // Closing by the title bar ends without a question.
         f.window->close();
         QCOMPARE(exited.count(), exits + 1);
-        QCOMPARE(f.prompt.asked.size(), questions);
+        QCOMPARE(Asked(f.prompt).size(), questions);
     }
 
     void journalWindowShowsTheJournal()
@@ -465,7 +466,7 @@ private slots:
         f.Start();
         f.Action("NShowCaptions")->trigger();
         f.Action("NSaveConfig")->trigger();
-        QVERIFY(f.prompt.asked.isEmpty());
+        QVERIFY(Asked(f.prompt).isEmpty());
         const std::optional<TextFile> saved = ReadTextFile(f.Path("Orvenda.cfg"));
         QVERIFY(saved);
         QVERIFY(saved->text.find("ToolBarShowTXT  = True\r\n") != std::string::npos);
@@ -480,10 +481,10 @@ private slots:
         QVERIFY(QFile::remove(f.folder.qpath() + QStringLiteral("Orvenda.cfg")));
         QVERIFY(QDir(f.folder.qpath()).mkdir(QStringLiteral("Orvenda.cfg")));
         f.Action("NSaveConfig")->trigger();
-        QCOMPARE(f.prompt.asked.size(), 1);
-        QVERIFY(
-            f.prompt.asked[0].startsWith(QStringLiteral("Орвенда|Невозможно сохранить файл конфигурации в ") +
-                                         f.folder.qpath() + QStringLiteral("Orvenda.cfg")));
+        QCOMPARE(Asked(f.prompt).size(), 1);
+        QVERIFY(Asked(f.prompt)[0].startsWith(
+            QStringLiteral("Орвенда|Невозможно сохранить файл конфигурации в ") + f.folder.qpath() +
+            QStringLiteral("Orvenda.cfg")));
     }
 
     void looksOfTheSchemeReachTheTextAreas()
@@ -532,7 +533,7 @@ private slots:
     {
         MainWindowFixture f;
         f.Start();
-        f.Action("NRefresh")->showStatusText(f.window.get());
+        f.Action("NRefresh")->showStatusText(f.window);
         QCOMPARE(f.Label("StatusPanel0"), f.Action("NRefresh")->statusTip());
         QCOMPARE(f.Label("StatusPanel2"), QStringLiteral("7"));
     }

@@ -95,13 +95,13 @@ private slots:
         TempProgramFolder delivered;
         CopyDeliveredFiles(delivered.path());
         f.Start(delivered.path());
-        QVERIFY(SaveScreenshot(f.window.get(), "main_delivered.png"));
+        QVERIFY(SaveScreenshot(f.window, "main_delivered.png"));
         CheckCaptionsAreWhole(*f.window);
         f.ClickRow(1);
-        QVERIFY(SaveScreenshot(f.window.get(), "main_delivered_row.png"));
+        QVERIFY(SaveScreenshot(f.window, "main_delivered_row.png"));
         CheckCaptionsAreWhole(*f.window);
         f.Action("NShowCaptions")->trigger();
-        QVERIFY(SaveScreenshot(f.window.get(), "main_delivered_captions.png"));
+        QVERIFY(SaveScreenshot(f.window, "main_delivered_captions.png"));
         for (QAction* action : f.Find<QToolBar>("ToolBar1")->actions()) {
             const auto* button =
                 qobject_cast<const QToolButton*>(f.Find<QToolBar>("ToolBar1")->widgetForAction(action));
@@ -119,7 +119,7 @@ private slots:
         QVERIFY(f.folder.Write("many.evt", ManyEvents()));
         f.Start();
         QVERIFY(f.RowCount() > 40);
-        QVERIFY(SaveScreenshot(f.window.get(), "main_long_list.png"));
+        QVERIFY(SaveScreenshot(f.window, "main_long_list.png"));
         CheckCaptionsAreWhole(*f.window);
     }
 
@@ -128,11 +128,11 @@ private slots:
         MainWindowFixture f;
         f.Start();
         f.Action("NStatus")->trigger();
-        QVERIFY(SaveScreenshot(f.status.get(), "status.png"));
+        QVERIFY(SaveScreenshot(f.status, "status.png"));
         f.Action("NCalendar")->trigger();
-        QVERIFY(SaveScreenshot(f.calendar.get(), "calendar.png"));
+        QVERIFY(SaveScreenshot(f.calendar, "calendar.png"));
         f.Action("NAbout")->trigger();
-        QVERIFY(SaveScreenshot(f.about.get(), "about.png"));
+        QVERIFY(SaveScreenshot(f.about, "about.png"));
     }
 };
 

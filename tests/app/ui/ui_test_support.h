@@ -1,10 +1,10 @@
 #pragma once
 
-// Shared pieces of the main window's tests: the test registry, a prompt that
+// Shared pieces of the main window's tests: the test registry, questions that
 // answers in advance, and a temporary program folder with its files.
 
+#include "engine/scripted_questions.h"
 #include "engine/textfile.h"
-#include "engine/ui/scripted_prompt.h"
 #include "tests/support/test_files.h"
 #include "tests/support/ui_test_registry.h"
 
@@ -18,6 +18,15 @@
 #include <vector>
 
 namespace orvenda::test {
+
+// What was asked, as "caption|text".
+inline QStringList Asked(const ScriptedQuestions& questions)
+{
+    QStringList texts;
+    for (const std::string& text : questions.asked)
+        texts << QString::fromStdString(text);
+    return texts;
+}
 
 // A program folder of its own for one test, removed afterwards.
 class TempProgramFolder {

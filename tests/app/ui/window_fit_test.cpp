@@ -19,12 +19,17 @@ int SevenPerCharacter(const std::string& text)
 
 ShownRow Heading(const char* text)
 {
-    return ShownRow{"", text, "", "", ""};
+    std::vector<ShownRow> rows;
+    AddShownRow(rows, "", text, "", 0);
+    return rows[0];
 }
 
-ShownRow Event(const char* date, const char* text)
+// `fullDate` in the "z" form.
+ShownRow Event(const char* fullDate, const char* text)
 {
-    return ShownRow{date, text, "2005.03.15_00:00:00:000", "/tmp/a.evt", "1"};
+    std::vector<ShownRow> rows;
+    AddShownRow(rows, fullDate, text, "/tmp/a.evt", 1);
+    return rows[0];
 }
 
 } // namespace
@@ -49,8 +54,9 @@ private slots:
         QFETCH(int, w0);
         QFETCH(int, w1);
         QFETCH(int, textWidth);
-        const std::vector<ShownRow> rows{Heading(" ---- Послезавтра ----"), Event("17.03", "Годовщина"),
-                                         Event("15.03.2005", "Ане 3 года")};
+        const std::vector<ShownRow> rows{Heading(" ---- Послезавтра ----"),
+                                         Event("0.03.17_25:61:61:1000", "Годовщина"),
+                                         Event("2005.03.15_25:61:61:1000", "Ане 3 года")};
         const ColumnWidths widths = FitColumns(rows, dateInLine, 500, SevenPerCharacter);
         QCOMPARE(widths.w0, w0);
         QCOMPARE(widths.w1, w1);

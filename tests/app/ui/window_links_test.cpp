@@ -1,5 +1,6 @@
-// The main window opens the event editor and the options window, and what is
-// applied in the options window reaches the main window.
+// The main window asks for the other windows through its requests, which the
+// owner of the windows answers: the event editor, the options window, what is
+// applied in the options window reaching the main window.
 
 #include "config/ui/form_options.h"
 #include "editors/ui/event_editor_window.h"
@@ -26,7 +27,7 @@ std::string FileBytes(const std::string& path)
     return std::string(std::istreambuf_iterator<char>(in), {});
 }
 
-const QString SaveChanges = QStringLiteral("Орвенда|Текущий файл не был сохранён! Сохранить?");
+const std::string SaveChanges = "Орвенда|Текущий файл не был сохранён! Сохранить?";
 
 // The editor holds family.evt with the text of its first record changed.
 void EditFamilyInTheEditor(MainWindowFixture& f)
@@ -44,6 +45,76 @@ void EditFamilyInTheEditor(MainWindowFixture& f)
 class WindowLinksTest : public QObject {
     Q_OBJECT
 private slots:
+    // Every entry that opens another window only emits its request, and an
+    // entry whose request nobody answers stays disabled.
+    void entriesEmitTheirRequests_data()
+    {
+        QTest::addColumn<QString>("entry");
+        QTest::addColumn<QByteArray>("request");
+        QTest::addColumn<bool>("enabledAlone");
+        const std::pair<const char*, const char*> requests[] = {
+            {"NPeriod", "periodRequested()"},          {"TBPeriod", "periodRequested()"},
+            {"NEditor", "editorRequested()"},          {"TBEditor", "editorRequested()"},
+            {"NEvtEditor", "editorRequested()"},       {"NEvtList", "eventListRequested()"},
+            {"TBEvtList", "eventListRequested()"},     {"NTables", "tablesRequested()"},
+            {"TBTables", "tablesRequested()"},         {"NCalculator", "calculatorRequested()"},
+            {"TBCalculator", "calculatorRequested()"}, {"NTextEditor", "textEditorRequested()"},
+            {"TBTextEditor", "textEditorRequested()"}, {"NOptions", "optionsRequested()"},
+            {"TBOptions", "optionsRequested()"},       {"NEvtOptions", "optionsRequested()"},
+            {"NStatus", "journalRequested()"},         {"NAbout", "aboutRequested()"},
+            {"TBAbout", "aboutRequested()"},           {"NCalendar", "calendarRequested(QDate)"}};
+        for (const auto& [entry, request] : requests) {
+            // The journal, the about window and the calendar are always there.
+            const bool always = QByteArray(request).startsWith("journal") ||
+                                QByteArray(request).startsWith("about") ||
+                                QByteArray(request).startsWith("calendar");
+            QTest::newRow(entry) << QString::fromLatin1(entry) << QByteArray("2") + request << always;
+        }
+    }
+    void entriesEmitTheirRequests()
+    {
+        QFETCH(QString, entry);
+        QFETCH(QByteArray, request);
+        QFETCH(bool, enabledAlone);
+        ScriptedQuestions questions;
+        SessionEnvironment env;
+        env.programFolder = "/nonexistent/";
+        env.clock = FixedClock(FixedNow);
+        env.changeCurrentFolder = false;
+        TFormMain window(env, questions);
+        auto* action = window.findChild<QAction*>(entry);
+        QVERIFY(action);
+        QCOMPARE(action->isEnabled(), enabledAlone);
+        QSignalSpy spy(&window, request.constData());
+        QVERIFY(action->isEnabled());
+        action->trigger();
+        QCOMPARE(spy.count(), 1);
+        QVERIFY(questions.asked.empty());
+    }
+
+    // "Добавить в список" hands the chosen event's date and text on.
+    void addToListGivesTheChosenEvent()
+    {
+        MainWindowFixture f;
+        f.Start();
+        QVERIFY(!f.Action("NAddToList")->isEnabled());
+        std::vector<std::pair<TDateRec, QString>> added;
+        QObject::connect(
+            f.window, &TFormMain::addToListRequested, f.window,
+            [&added](const TDateRec& date, const QString& text) { added.emplace_back(date, text); });
+        QVERIFY(f.Action("NAddToList")->isEnabled());
+        f.ClickRow(2); // a heading: nothing to add
+        f.Action("NAddToList")->trigger();
+        QVERIFY(added.empty());
+        f.ClickRow(3);
+        f.Action("NAddToList")->trigger();
+        QCOMPARE(added.size(), std::size_t(1));
+        QCOMPARE(added[0].first.Year, 2005);
+        QCOMPARE(added[0].first.Month, 3);
+        QCOMPARE(added[0].first.Day, 15);
+        QCOMPARE(added[0].second, QStringLiteral("День рождения Ани"));
+    }
+
     void editingARowOpensItsFileAtItsRecord()
     {
         MainWindowFixture f;
@@ -106,19 +177,19 @@ private slots:
         f.ClickRow(6); // the fifth record of family.evt
         QCOMPARE(f.Cell(6, 1), QStringLiteral("Первый рабочий день"));
 
-        f.prompt.answers = {Prompt::Answer::Ok, Prompt::Answer::Cancel};
+        f.prompt.answers = {Questions::Answer::Ok, Questions::Answer::Cancel};
         f.Action("NSwitchOff")->trigger();
-        QCOMPARE(f.prompt.asked.size(), 2);
+        QCOMPARE(f.prompt.asked.size(), std::size_t(2));
         QCOMPARE(f.prompt.asked.back(), SaveChanges);
         QCOMPARE(FileBytes(f.Path("family.evt")), before);
         QVERIFY(f.editor->Controller().Model().IsModified());
         QCOMPARE(f.Cell(6, 1), QStringLiteral("Первый рабочий день"));
 
         f.prompt.asked.clear();
-        f.prompt.answers = {Prompt::Answer::Ok, Prompt::Answer::No};
+        f.prompt.answers = {Questions::Answer::Ok, Questions::Answer::No};
         f.ClickRow(6);
         f.Action("NSwitchOff")->trigger();
-        QCOMPARE(f.prompt.asked.size(), 2);
+        QCOMPARE(f.prompt.asked.size(), std::size_t(2));
         std::string expected = before;
         const std::string on = "   3   0 1 ";
         const std::size_t last = expected.rfind(on);
@@ -137,24 +208,24 @@ private slots:
         f.Start();
         const std::string before = FileBytes(f.Path("family.evt"));
         EditFamilyInTheEditor(f);
-        QSignalSpy exit(f.window.get(), &TFormMain::exitAccepted);
+        QSignalSpy exit(f.window, &TFormMain::exitAccepted);
 
-        f.prompt.answers = {Prompt::Answer::Cancel};
+        f.prompt.answers = {Questions::Answer::Cancel};
         QVERIFY(!f.window->close());
         QVERIFY(f.window->isVisible());
         QCOMPARE(exit.count(), 0);
-        QCOMPARE(f.prompt.asked, QStringList{SaveChanges});
+        QCOMPARE(f.prompt.asked, std::vector<std::string>{SaveChanges});
         QVERIFY(f.editor->Controller().Model().IsModified());
 
         // "Выход" asks "Уже пора?" first, then the editor.
         f.prompt.asked.clear();
-        f.prompt.answers = {Prompt::Answer::Ok, Prompt::Answer::Cancel};
+        f.prompt.answers = {Questions::Answer::Ok, Questions::Answer::Cancel};
         f.Action("NExit")->trigger();
         QCOMPARE(exit.count(), 0);
-        QCOMPARE(f.prompt.asked.size(), 2);
+        QCOMPARE(f.prompt.asked.size(), std::size_t(2));
         QCOMPARE(f.prompt.asked.back(), SaveChanges);
 
-        f.prompt.answers = {Prompt::Answer::Ok};
+        f.prompt.answers = {Questions::Answer::Ok};
         QVERIFY(f.window->close());
         QCOMPARE(exit.count(), 1);
         QVERIFY(FileBytes(f.Path("family.evt")) != before);

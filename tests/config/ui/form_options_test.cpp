@@ -8,8 +8,8 @@
 #include "config/schemes.h"
 #include "config/ui/form_options.h"
 #include "config/ui/qt_looks.h"
+#include "engine/scripted_questions.h"
 #include "engine/text.h"
-#include "engine/ui/scripted_prompt.h"
 #include "tests/support/ui_test_registry.h"
 
 #include <QAbstractButton>
@@ -87,7 +87,15 @@ private:
     std::unique_ptr<QTemporaryDir> m_dir;
     std::unique_ptr<TConfigRec> m_config;
     std::unique_ptr<Journal> m_journal;
-    std::unique_ptr<ScriptedPrompt> m_prompt;
+    std::unique_ptr<ScriptedQuestions> m_prompt;
+    // What was asked, as "caption|text".
+    QStringList asked() const
+    {
+        QStringList texts;
+        for (const std::string& text : m_prompt->asked)
+            texts << QString::fromStdString(text);
+        return texts;
+    }
     std::unique_ptr<TFormOptions> m_form;
 };
 
@@ -97,7 +105,7 @@ void FormOptionsTest::init()
     QVERIFY(m_dir->isValid());
     m_config = std::make_unique<TConfigRec>();
     m_journal = std::make_unique<Journal>();
-    m_prompt = std::make_unique<ScriptedPrompt>();
+    m_prompt = std::make_unique<ScriptedQuestions>();
     m_form = std::make_unique<TFormOptions>(*m_config, QString::fromStdString(folder()),
                                             m_dir->filePath(QStringLiteral("autostart")),
                                             QStringLiteral("/opt/orvenda/orvenda"), *m_journal, *m_prompt);
@@ -135,7 +143,7 @@ void FormOptionsTest::okWithoutChangesClosesWithoutAsking()
              QStringLiteral("Файлы"));
     click("ok");
     QVERIFY(!m_form->isVisible());
-    QVERIFY(m_prompt->asked.isEmpty());
+    QVERIFY(asked().isEmpty());
     QVERIFY(!QFile::exists(m_dir->filePath(QStringLiteral("Orvenda.cfg"))));
 }
 
@@ -150,13 +158,12 @@ void FormOptionsTest::okAfterAChangeAsksToRemember()
 {
     QFETCH(bool, confirm);
     m_form->Show();
-    m_prompt->fileNames.push_back(makeFile(QStringLiteral("events/birthdays.evt")));
+    m_prompt->fileNames.push_back(makeFile(QStringLiteral("events/birthdays.evt")).toStdString());
     click("eventAdd");
-    m_prompt->answers.push_back(confirm ? Prompt::Answer::Ok : Prompt::Answer::Cancel);
+    m_prompt->answers.push_back(confirm ? Questions::Answer::Ok : Questions::Answer::Cancel);
     click("ok");
 
-    QCOMPARE(m_prompt->asked,
-             QStringList{QStringLiteral("Настройки изменены|Запомнить текущую конфигурацию?")});
+    QCOMPARE(asked(), QStringList{QStringLiteral("Настройки изменены|Запомнить текущую конфигурацию?")});
     QVERIFY(!m_form->isVisible());
     QCOMPARE(QFile::exists(m_dir->filePath(QStringLiteral("Orvenda.cfg"))), confirm);
     if (confirm) {
@@ -167,19 +174,19 @@ void FormOptionsTest::okAfterAChangeAsksToRemember()
     m_prompt->asked.clear();
     m_form->Show();
     click("ok");
-    QVERIFY(m_prompt->asked.isEmpty());
+    QVERIFY(asked().isEmpty());
 }
 
 void FormOptionsTest::cancelKeepsChangesWithoutWriting()
 {
     m_form->Show();
-    m_prompt->fileNames.push_back(makeFile(QStringLiteral("a.evt")));
+    m_prompt->fileNames.push_back(makeFile(QStringLiteral("a.evt")).toStdString());
     click("eventAdd");
     child<QCheckBox>("confirmExit")->click();
     click("cancel");
 
     QVERIFY(!m_form->isVisible());
-    QVERIFY(m_prompt->asked.isEmpty());
+    QVERIFY(asked().isEmpty());
     QVERIFY(!QFile::exists(m_dir->filePath(QStringLiteral("Orvenda.cfg"))));
     // In effect while the program runs.
     QCOMPARE(m_config->EventFiles.size(), std::size_t{1});
@@ -191,7 +198,7 @@ void FormOptionsTest::colourAloneDoesNotMarkAChange()
 {
     m_form->Show();
     QVERIFY(!child<QPushButton>("applyLooks")->isEnabled());
-    m_prompt->colours.push_back(QColor(255, 0, 0));
+    m_prompt->colours.push_back(Questions::Rgb{255, 0, 0});
     click("backgroundSwatch");
     QCOMPARE(m_config->Looks[LcToday].Color, TColor{0x0000FF});
     QVERIFY(child<QPushButton>("applyLooks")->isEnabled());
@@ -203,7 +210,7 @@ void FormOptionsTest::colourAloneDoesNotMarkAChange()
     QCOMPARE(m_config->Looks[LcToday].FontColor, clWindowText);
 
     click("ok");
-    QVERIFY(m_prompt->asked.isEmpty());
+    QVERIFY(asked().isEmpty());
 }
 
 void FormOptionsTest::sameFileTwiceGivesOneRow()
@@ -211,7 +218,7 @@ void FormOptionsTest::sameFileTwiceGivesOneRow()
     m_form->Show();
     const QString path = makeFile(QStringLiteral("a/same.evt"));
     const QString other = makeFile(QStringLiteral("b/same.evt"));
-    m_prompt->fileNames = {path, path, other};
+    m_prompt->fileNames = {path.toStdString(), path.toStdString(), other.toStdString()};
     auto* view = child<QTableView>("eventFiles");
     click("eventAdd");
     click("eventAdd");
@@ -244,7 +251,7 @@ void FormOptionsTest::removingTheLastRowShowsTheNoneRow()
     QCOMPARE(view->model()->index(0, 0).data().toString(), QString());
     QCOMPARE(view->model()->index(0, 1).data().toString(), QStringLiteral("Нет"));
 
-    m_prompt->answers.push_back(Prompt::Answer::Ok);
+    m_prompt->answers.push_back(Questions::Answer::Ok);
     click("ok");
     QVERIFY(reread().EventFiles == std::vector<TListedFile>{TListedFile{}});
 }
@@ -335,10 +342,7 @@ void FormOptionsTest::fontDialogSetsTheLookAndMarksAChange()
     m_form->Show();
     child<QTabWidget>("tabs")->setCurrentIndex(0);
     QTest::mouseClick(child<QLabel>("sampleLcWis"), Qt::LeftButton);
-    QFont font(QStringLiteral("DejaVu Serif"), 14);
-    font.setItalic(true);
-    font.setUnderline(true);
-    m_prompt->fonts.push_back(font);
+    m_prompt->fonts.push_back(Questions::Font{"DejaVu Serif", 14, false, true, true, false});
     click("fontButton");
 
     const TObjectLook& look = m_config->Looks[LcWis];
@@ -351,9 +355,9 @@ void FormOptionsTest::fontDialogSetsTheLookAndMarksAChange()
     QVERIFY(child<QLabel>("sampleLcWis")->height() >=
             3 * QFontMetrics(child<QLabel>("sampleLcWis")->font()).height());
 
-    m_prompt->answers.push_back(Prompt::Answer::Cancel);
+    m_prompt->answers.push_back(Questions::Answer::Cancel);
     click("ok");
-    QCOMPARE(m_prompt->asked.size(), 1);
+    QCOMPARE(asked().size(), 1);
 }
 
 void FormOptionsTest::schemeSavedAndChosenAgain()
@@ -425,9 +429,9 @@ void FormOptionsTest::deletingASchemeAsksFirst()
     emit box->activated(0);
 
     click("deleteScheme"); // the question is not answered with OK
-    QCOMPARE(m_prompt->asked, QStringList{QStringLiteral("Настройки|Удалить цветовую схему «Старая»?")});
+    QCOMPARE(asked(), QStringList{QStringLiteral("Настройки|Удалить цветовую схему «Старая»?")});
     QCOMPARE(box->count(), 1);
-    m_prompt->answers.push_back(Prompt::Answer::Ok);
+    m_prompt->answers.push_back(Questions::Answer::Ok);
     click("deleteScheme");
     QCOMPARE(box->count(), 0);
     QCOMPARE(box->currentText(), QString());
@@ -452,9 +456,9 @@ void FormOptionsTest::applyHandsTheLooksToTheMainWindow()
     m_form->ApplyLooks(m_config->Looks);
     QCOMPARE(applied.size(), std::size_t{1});
 
-    m_prompt->answers.push_back(Prompt::Answer::Cancel);
+    m_prompt->answers.push_back(Questions::Answer::Cancel);
     click("ok"); // "Применить" marks a change
-    QCOMPARE(m_prompt->asked.size(), 1);
+    QCOMPARE(asked().size(), 1);
 }
 
 void FormOptionsTest::autostartWritesTheEntryAtOnce()

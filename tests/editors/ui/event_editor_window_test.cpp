@@ -3,7 +3,7 @@
 #include "editors/event_commands.h"
 #include "editors/ui/event_editor_window.h"
 #include "editors/ui/new_file_dialog.h"
-#include "engine/ui/scripted_prompt.h"
+#include "engine/scripted_questions.h"
 
 #include <QAction>
 #include <QCalendarWidget>
@@ -28,41 +28,34 @@ namespace {
 
 using test::FormField;
 
-// The scripted prompt, which also keeps the button set of every question and
-// the filters of every file dialog.
-class RecordingPrompt final : public Prompt {
-public:
-    ScriptedPrompt script;
-    std::vector<Buttons> buttons;
-    QStringList filters; // "filter|selected" of every file dialog
+// The scripted questions, with what the window tests read in Qt's terms:
+// the texts asked and the filters the file dialogs get ("filter|selected").
+struct RecordingPrompt {
+    ScriptedQuestions script;
 
-    Answer Ask(QWidget* parent, const QString& caption, const QString& text, Buttons set) override
+    QStringList asked() const
     {
-        buttons.push_back(set);
-        return script.Ask(parent, caption, text, set);
+        QStringList texts;
+        for (const std::string& text : script.asked)
+            texts << QString::fromStdString(text);
+        return texts;
     }
-    void ShowError(QWidget* parent, const QString& caption, const QString& text) override
+    QStringList filters() const
     {
-        script.ShowError(parent, caption, text);
+        QStringList texts;
+        for (const auto* choices : {&script.openChoices, &script.saveChoices})
+            for (const Questions::FileChoice& choice : *choices) {
+                const ToolkitFilter filter = ToToolkitFilter(choice.filter);
+                texts << QString::fromStdString(filter.filter + "|" + filter.selected);
+            }
+        return texts;
     }
-    void Inform(QWidget* parent, const QString& caption, const QString& text) override
+    void SetFileNames(const QStringList& names)
     {
-        script.Inform(parent, caption, text);
+        script.fileNames.clear();
+        for (const QString& name : names)
+            script.fileNames.push_back(name.toStdString());
     }
-    QString OpenFileName(QWidget* parent, const QString& caption, const QString& folder,
-                         const QString& filter, const QString& selected) override
-    {
-        filters << filter + QLatin1Char('|') + selected;
-        return script.OpenFileName(parent, caption, folder, filter, selected);
-    }
-    QString SaveFileName(QWidget* parent, const QString& caption, const QString& folder,
-                         const QString& filter, const QString& selected) override
-    {
-        filters << filter + QLatin1Char('|') + selected;
-        return script.SaveFileName(parent, caption, folder, filter, selected);
-    }
-    std::optional<QColor> PickColour(QWidget*, const QColor&) override { return std::nullopt; }
-    std::optional<QFont> PickFont(QWidget*, const QFont&) override { return std::nullopt; }
 };
 
 const QString SupportedFilter = QStringLiteral(
@@ -180,7 +173,7 @@ private slots:
     {
         prompt = RecordingPrompt();
         journal = Journal();
-        window = std::make_unique<TFormEvtEdit>(QStringLiteral(ORVENDA_PROGRAM_DIR), journal, prompt);
+        window = std::make_unique<TFormEvtEdit>(QStringLiteral(ORVENDA_PROGRAM_DIR), journal, prompt.script);
         window->show();
         QVERIFY(QTest::qWaitForWindowExposed(window.get()));
     }
@@ -215,17 +208,17 @@ private slots:
         QCOMPARE(window->findChild<QTableView*>(QStringLiteral("GridRecords"))->model()->index(0, 8).data(),
                  QVariant(QStringLiteral("Год")));
 
-        prompt.script.answers = {Prompt::Answer::Cancel};
+        prompt.script.answers = {Questions::Answer::Cancel};
         action("NClose")->trigger();
-        QCOMPARE(prompt.script.asked,
+        QCOMPARE(prompt.asked(),
                  QStringList{QStringLiteral("Орвенда|Текущий файл не был сохранён! Сохранить?")});
-        QCOMPARE(prompt.buttons, std::vector<Prompt::Buttons>{Prompt::Buttons::NoOkCancel});
+        QCOMPARE(prompt.script.buttons, std::vector<Questions::Buttons>{Questions::Buttons::NoOkCancel});
         QVERIFY(tabs()->isVisible());
         QCOMPARE(panelText(0), QStringLiteral("Изменён"));
 
-        prompt.script.answers = {Prompt::Answer::No};
+        prompt.script.answers = {Questions::Answer::No};
         action("TBClose")->trigger();
-        QCOMPARE(prompt.script.asked.size(), 2);
+        QCOMPARE(prompt.asked().size(), 2);
         QVERIFY(!tabs()->isVisible());
         QCOMPARE(window->windowTitle(), QStringLiteral("Редактор"));
         QCOMPARE(panelText(0), QString());
@@ -238,7 +231,7 @@ private slots:
         QVERIFY(window->OpenFile(folder.Write("a.evt", "[fixed events]\n1 1 2000 3 1 1 x\n")));
         field<QSpinBox>(*window, "FormFixed", "EDay")->setValue(2);
         QSignalSpy saved(window.get(), &TFormEvtEdit::fileSaved);
-        prompt.script.answers = {Prompt::Answer::Ok};
+        prompt.script.answers = {Questions::Answer::Ok};
         QVERIFY(window->CloseFile());
         QCOMPARE(folder.Read("a.evt"), std::string("[fixed events]\r\n 2  1 2000   3   1 1 x\r\n"));
         QCOMPARE(saved.count(), 1);
@@ -248,18 +241,18 @@ private slots:
     {
         QVERIFY(window->OpenFile(folder.Write("a.evt", "[wisdom]\nS\nA\n")));
         field<QLineEdit>(*window, "FormSaying", "EAuthor")->setText(QStringLiteral("B"));
-        prompt.script.fileNames = {folder.Write("b.evt", "[wisdom]\nT\nC\n")};
+        prompt.SetFileNames({folder.Write("b.evt", "[wisdom]\nT\nC\n")});
         action("TBOpen")->trigger();
         action("NOpen")->trigger();
         QCOMPARE(prompt.script.fileNames.size(), std::size_t(1));
-        QVERIFY(prompt.script.asked.isEmpty());
+        QVERIFY(prompt.asked().isEmpty());
         QCOMPARE(window->windowTitle(), QStringLiteral("Редактор - a.evt"));
 
         // Unmodified, the open dialog offers the supported files first.
-        prompt.script.answers = {Prompt::Answer::No};
+        prompt.script.answers = {Questions::Answer::No};
         QVERIFY(window->CloseFile());
         action("NOpen")->trigger();
-        QCOMPARE(prompt.filters,
+        QCOMPARE(prompt.filters(),
                  QStringList{SupportedFilter + QStringLiteral("|Поддерживаемые файлы (*.evt *.wis)")});
         QCOMPARE(window->windowTitle(), QStringLiteral("Редактор - b.evt"));
     }
@@ -315,7 +308,7 @@ private slots:
             shown.erase(at, 1);
         QCOMPARE(window->findChild<QPlainTextEdit*>(QStringLiteral("MSource"))->toPlainText().toStdString(),
                  shown);
-        QVERIFY(prompt.script.asked.isEmpty());
+        QVERIFY(prompt.asked().isEmpty());
     }
 
     void unknownFormatIsRefused()
@@ -323,9 +316,8 @@ private slots:
         QVERIFY(window->OpenFile(folder.Write("a.evt", "[fixed events]\n")));
         const QString list = folder.Write("list.evl", "[fixed events list]\n2000.01.01 x\n");
         QVERIFY(!window->OpenFile(list));
-        QCOMPARE(prompt.script.asked,
-                 QStringList{QStringLiteral("Ошибка!|Неизвестный формат файла.\n Файл = ") + list +
-                             QStringLiteral("\n Формат = [fixed events list]")});
+        QCOMPARE(prompt.asked(), QStringList{QStringLiteral("Ошибка!|Неизвестный формат файла.\n Файл = ") +
+                                             list + QStringLiteral("\n Формат = [fixed events list]")});
         QCOMPARE(window->windowTitle(), QStringLiteral("Редактор"));
         QVERIFY(!tabs()->isVisible());
     }
@@ -393,9 +385,9 @@ private slots:
         chooseKey(field<QComboBox>(*window, "FormFloat", "CBMonth"), 3);
 
         const QString target = folder.path(QStringLiteral("new.evt"));
-        prompt.script.fileNames = {target};
+        prompt.SetFileNames({target});
         action("TBSave")->trigger();
-        QCOMPARE(prompt.filters, QStringList{SupportedFilter + QStringLiteral("|Cобытия (*.evt)")});
+        QCOMPARE(prompt.filters(), QStringList{SupportedFilter + QStringLiteral("|Cобытия (*.evt)")});
         QCOMPARE(folder.Read("new.evt"),
                  std::string("[float events]\r\n  0  7  5  3    0   1   0 1 Пасха\r\n"));
         QCOMPARE(window->windowTitle(), QStringLiteral("Редактор событий"));
@@ -408,11 +400,12 @@ private slots:
         QVERIFY(window->OpenFile(folder.Write("a.wis", "[wisdom by]\nАвтор\nСлово\n")));
         action("NSaveAs")->trigger(); // cancelled: nothing changes
         QCOMPARE(window->windowTitle(), QStringLiteral("Редактор - a.wis"));
-        prompt.filters.clear();
+        prompt.script.openChoices.clear();
+        prompt.script.saveChoices.clear();
         const QString target = folder.path(QStringLiteral("copy.evt"));
-        prompt.script.fileNames = {target};
+        prompt.SetFileNames({target});
         action("NSaveAs")->trigger();
-        QCOMPARE(prompt.filters,
+        QCOMPARE(prompt.filters(),
                  QStringList{QStringLiteral("Файлы событий (*.evt);;Все файлы (*)|Файлы событий (*.evt)")});
         QCOMPARE(folder.Read("copy.evt"), std::string("[wisdom by]\r\nАвтор\r\nСлово\r\n"));
         QCOMPARE(window->windowTitle(), QStringLiteral("Редактор - copy.evt"));

@@ -1,4 +1,4 @@
-#include "editors/file_filter.h"
+#include "engine/file_filter.h"
 
 namespace orvenda {
 

@@ -1,0 +1,101 @@
+#include "app/ui/windows.h"
+
+#include "app/ui/about_window.h"
+#include "app/ui/calendar_key.h"
+#include "app/ui/calendar_window.h"
+#include "app/ui/main_window.h"
+#include "app/ui/status_window.h"
+#include "config/ui/form_options.h"
+#include "editors/ui/event_editor_window.h"
+#include "events/ui/period_window.h"
+
+namespace orvenda {
+
+namespace {
+
+void ShowWindow(QWidget& window)
+{
+    window.show();
+    window.raise();
+    window.activateWindow();
+}
+
+} // namespace
+
+Windows::Windows(SessionEnvironment env, Questions& questions)
+{
+    const QString programFolder = QString::fromStdString(env.programFolder);
+    const QString autostartDir = QString::fromStdString(env.autostartDir);
+    const QString programPath = QString::fromStdString(env.programPath);
+    // Pictures, templates and help come from the data folder; without one
+    // they lie beside the program.
+    const QString dataFolder =
+        env.dataFolder.empty() ? programFolder : QString::fromStdString(env.dataFolder);
+    m_main = std::make_unique<TFormMain>(std::move(env), questions);
+    Session& session = m_main->GetSession();
+    m_options = std::make_unique<TFormOptions>(session.Config(), programFolder, autostartDir, programPath,
+                                               session.GetJournal(), questions);
+    m_status = std::make_unique<TFormStatus>(session.GetJournal());
+    m_about = std::make_unique<TFormAbout>(programFolder, dataFolder);
+    // The editor's lookup lists are delivered templates.
+    m_editor = std::make_unique<TFormEvtEdit>(dataFolder, session.GetJournal(), questions);
+    m_calendar = std::make_unique<TFormCalendar>();
+    // Both pickers start at today.
+    m_evtOnPeriod = std::make_unique<TFormEvtOnPeriod>(session.Environment().clock.now(),
+                                                       [&session] { return session.CurrentDay().Year; });
+    Connect();
+}
+
+Windows::~Windows() = default;
+
+void Windows::Connect()
+{
+    TFormMain* main = m_main.get();
+    TFormOptions* options = m_options.get();
+    TFormStatus* status = m_status.get();
+    TFormEvtEdit* editor = m_editor.get();
+    TFormCalendar* calendar = m_calendar.get();
+
+    // What reading the configuration does to the options window.
+    main->SetConfigPartner(options);
+    QObject::connect(main, &TFormMain::started, calendar, &TFormCalendar::SetDate);
+    QObject::connect(main, &TFormMain::started, editor, &TFormEvtEdit::SetCalendarDate);
+    QObject::connect(main, &TFormMain::journalChanged, status, &TFormStatus::ShowJournal);
+
+    QObject::connect(main, &TFormMain::journalRequested, status, [status] { ShowWindow(*status); });
+    QObject::connect(main, &TFormMain::aboutRequested, m_about.get(),
+                     [about = m_about.get()] { ShowWindow(*about); });
+    QObject::connect(main, &TFormMain::calendarRequested, calendar, [calendar](QDate date) {
+        calendar->SetCallerKey(MainCallerKey);
+        calendar->SetDate(date);
+        ShowWindow(*calendar);
+    });
+    QObject::connect(calendar, &TFormCalendar::mainDatePicked, main, &TFormMain::ShowPickedDate);
+
+    QObject::connect(main, &TFormMain::editorRequested, editor, &TFormEvtEdit::ShowWithoutFileCommands);
+    QObject::connect(main, &TFormMain::recordEditRequested, editor, &TFormEvtEdit::ShowRecord);
+    // "Отключить" and "Удалить" go through the editor, so that it never
+    // keeps a copy of the file that a later save would write back.
+    main->GetSession().SetEventEditor(
+        [editor](const std::string& path, int ordinal, EventChange change, const std::string& text) {
+            return editor->ChangeEvent(QString::fromStdString(path), ordinal, change,
+                                       QString::fromStdString(text));
+        });
+    // Unsaved typing in the editor is not dropped without its close question.
+    main->SetQuitCheck([editor] { return editor->QueryQuit(); });
+    QObject::connect(main, &TFormMain::optionsRequested, options, &TFormOptions::Show);
+    QObject::connect(options, &TFormOptions::looksApplied, main, &TFormMain::ApplyOwnLooks);
+    QObject::connect(options, &TFormOptions::astroPanelToggled, main, &TFormMain::ShowAstroPanelChanged);
+    QObject::connect(options, &TFormOptions::openInEditor, editor, [editor](const QString& path) {
+        ShowWindow(*editor);
+        editor->OpenFile(path);
+        editor->RefreshStatus();
+    });
+
+    // "Показать" lays out the main window's list over the period.
+    TFormEvtOnPeriod* period = m_evtOnPeriod.get();
+    QObject::connect(main, &TFormMain::periodRequested, period, &TFormEvtOnPeriod::ShowWindow);
+    QObject::connect(period, &TFormEvtOnPeriod::periodChosen, main, &TFormMain::ShowPeriod);
+}
+
+} // namespace orvenda

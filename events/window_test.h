@@ -1,0 +1,187 @@
+#pragma once
+
+// The first test of the upcoming events, for one record at a time: whether
+// its notice window covers the current day, and whether its day count is a
+// notable one. The refresh runs it for every loaded record (a million, for
+// some users), so what depends on the current day alone is worked out once.
+// Not shared between threads: each keeps its own copy.
+
+#include "engine/date.h"
+#include "engine/text.h"
+#include "events/records.h"
+
+#include <array>
+#include <cstdint>
+#include <cstdlib>
+#include <limits>
+#include <optional>
+
+namespace orvenda {
+
+// There is no year 0: the year after -1 is 1. No year past the 32-bit range.
+inline std::optional<std::int32_t> yearAfter(std::int32_t year)
+{
+    if (year == -1) {
+        return 1;
+    }
+    if (year == std::numeric_limits<std::int32_t>::max()) {
+        return std::nullopt;
+    }
+    return year + 1;
+}
+
+inline std::optional<std::int32_t> yearBefore(std::int32_t year)
+{
+    if (year == 1) {
+        return -1;
+    }
+    if (year == std::numeric_limits<std::int32_t>::min()) {
+        return std::nullopt;
+    }
+    return year - 1;
+}
+
+// The day number of the event's month and day in `year`. Going through the
+// day number places 29 February of a common year on 1 March and Day 0 on the
+// last day of the previous month.
+inline std::int64_t occurrenceDay(const TEventRec& record, std::int32_t year)
+{
+    return DayNumber(MakeDate(year, record.Date.Month, record.Date.Day));
+}
+
+// d > 0: the occurrence lies d days ahead of the current day.
+inline bool insideWindow(std::int64_t d, const TEventRec& record)
+{
+    const std::int64_t before = record.DaysBefore;
+    const std::int64_t after = record.DaysAfter;
+    return (0 <= d && d <= before) || (-after <= d && d <= 0);
+}
+
+// The first pass for every loaded event, with what depends on the current day
+// alone worked out once: the records are many (a refresh may see a million),
+// the current day is one. Each answer is the one the date functions give for
+// the same arguments; they are only remembered, for the small values that
+// almost every record has.
+class WindowTest {
+public:
+    explicit WindowTest(TDateRec today) : m_today(today), m_todayNumber(DayNumber(today))
+    {
+        m_years[0] = today.Year;
+        m_years[1] = yearAfter(today.Year);
+        m_years[2] = yearBefore(today.Year);
+        for (std::size_t y = 0; y < m_years.size(); ++y) {
+            if (!m_years[y]) {
+                continue;
+            }
+            for (int month = 0; month < kMonths; ++month) {
+                for (int day = 0; day < kDays; ++day) {
+                    m_occurrences[y][static_cast<std::size_t>(month)][static_cast<std::size_t>(day)] =
+                        DayNumber(MakeDate(*m_years[y], month, day));
+                }
+            }
+        }
+        m_reachesNext.fill(kUnknown);
+        m_reachesPrevious.fill(kUnknown);
+    }
+
+    std::int64_t TodayNumber() const noexcept { return m_todayNumber; }
+
+    // Days between the current day and the record's date with its stored
+    // year as it is, also 0 (no year).
+    std::int64_t DayCount(const TEventRec& record) const noexcept
+    {
+        return std::abs(DayNumber(record.Date) - m_todayNumber);
+    }
+    // A non-zero multiple of 1000.
+    static bool IsThousands(std::int64_t n) noexcept { return n >= 1000 && n % 1000 == 0; }
+    // Above 100 with all digits equal; most counts differ in their last two digits already.
+    static bool IsSameDigits(std::int64_t n) noexcept
+    {
+        return n > 100 && n % 10 == n / 10 % 10 && AllDigitsSame(n);
+    }
+
+    // Whether the record goes into any of the three lists of the upcoming
+    // events: active and inside its window, or a notable count of days away.
+    bool Listed(const TEventRec& record)
+    {
+        if (record.Active == 1 && OccurrenceInWindow(record)) {
+            return true;
+        }
+        const std::int64_t n = DayCount(record);
+        return IsThousands(n) || IsSameDigits(n);
+    }
+
+    // The day number of the occurrence whose notice window covers the current
+    // day: the current year's first, then the next year's when the window
+    // reaches past the year's end, then the previous year's when it reaches
+    // back before its start.
+    std::optional<std::int64_t> OccurrenceInWindow(const TEventRec& record)
+    {
+        const std::array<bool, 3> tried{true, reachesNextYear(record.DaysBefore),
+                                        reachesPreviousYear(record.DaysAfter)};
+        for (std::size_t y = 0; y < tried.size(); ++y) {
+            if (!tried[y] || !m_years[y]) {
+                continue;
+            }
+            const std::int64_t occurrence = dayIn(record, y);
+            if (insideWindow(occurrence - m_todayNumber, record)) {
+                return occurrence;
+            }
+        }
+        return std::nullopt;
+    }
+
+private:
+    static constexpr int kMonths = 13; // 0..12; other months are worked out each time
+    static constexpr int kDays = 32;   // 0..31
+    static constexpr std::size_t kRemembered = 512;
+    static constexpr signed char kUnknown = -1;
+
+    // AddDays(today, daysBefore) lies in a later year.
+    bool reachesNextYear(int daysBefore)
+    {
+        const auto work = [&] { return AddDays(m_today, daysBefore).Year > m_today.Year; };
+        return remembered(m_reachesNext, daysBefore, work);
+    }
+
+    // SubtractDays(today, daysAfter) lies in an earlier year.
+    bool reachesPreviousYear(int daysAfter)
+    {
+        const auto work = [&] { return SubtractDays(m_today, daysAfter).Year < m_today.Year; };
+        return remembered(m_reachesPrevious, daysAfter, work);
+    }
+
+    template <typename Work>
+    static bool remembered(std::array<signed char, kRemembered>& answers, int days, const Work& work)
+    {
+        if (days < 0 || static_cast<std::size_t>(days) >= answers.size()) {
+            return work();
+        }
+        signed char& answer = answers[static_cast<std::size_t>(days)];
+        if (answer == kUnknown) {
+            answer = work() ? 1 : 0;
+        }
+        return answer == 1;
+    }
+
+    // occurrenceDay in candidate year y.
+    std::int64_t dayIn(const TEventRec& record, std::size_t y) const
+    {
+        const std::uint16_t month = record.Date.Month;
+        const std::uint16_t day = record.Date.Day;
+        if (month < kMonths && day < kDays) {
+            return m_occurrences[y][month][day];
+        }
+        return occurrenceDay(record, *m_years[y]);
+    }
+
+    TDateRec m_today;
+    std::int64_t m_todayNumber;
+    // The current year, the next one and the one before (none past the 32-bit range).
+    std::array<std::optional<std::int32_t>, 3> m_years;
+    std::array<std::array<std::array<std::int64_t, kDays>, kMonths>, 3> m_occurrences{};
+    std::array<signed char, kRemembered> m_reachesNext;
+    std::array<signed char, kRemembered> m_reachesPrevious;
+};
+
+} // namespace orvenda

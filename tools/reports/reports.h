@@ -1,0 +1,43 @@
+#pragma once
+
+// The three spreadsheet reports, each filled into a copy of its template
+// from the program folder's Template/: the birthday principle table for a
+// range of years, the day principle calendar of a year, and the personal
+// event list with the Kalachakra characteristics of every entry and their
+// counts. The result is a workbook in memory; report_file.h saves it.
+
+#include "engine/principle_colours.h"
+#include "engine/spreadsheet/workbook.h"
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace orvenda::reports {
+
+struct ReportResult {
+    std::optional<sheet::Workbook> Book;
+    std::string Error;                 // Russian, for a message box, when Book is empty
+    std::vector<std::string> Warnings; // entries that could not be described
+};
+
+// One entry of the personal event list as the list holds it: the date as
+// "d.m.Y", followed by two blanks and "H:M" when it has a time, and the text.
+struct ListEntry {
+    std::string DateTime;
+    std::string Event;
+};
+
+// `programFolder` ends with a separator; the templates and pictures are
+// found beneath it.
+ReportResult BirthdayReport(const std::string& programFolder, std::int32_t fromYear, std::int32_t toYear);
+ReportResult CalendarReport(const std::string& programFolder, std::int32_t year,
+                            const PrincipleColours& colours);
+ReportResult ListReport(const std::string& programFolder, const std::vector<ListEntry>& entries);
+
+// The first value of the birthday table (the day principle row of 1 January
+// of `year` in the table of 24 principles), 1..24.
+int BirthdayStartValue(std::int32_t year) noexcept;
+
+} // namespace orvenda::reports

@@ -1,0 +1,37 @@
+#pragma once
+
+// Showing a report: it is saved into the program folder's Report/ and opened
+// in the desktop's program for .xlsx files. Every failure reaches the user
+// through the prompt, and a saved report that no program opens is named, so
+// the work is not lost.
+
+#include "engine/date.h"
+#include "tools/reports/reports.h"
+
+#include <QString>
+
+#include <functional>
+#include <string>
+#include <string_view>
+
+namespace orvenda {
+
+class Questions;
+
+// Opens a file in the desktop's program for it; false when none did. The
+// default asks QDesktopServices; tests pass their own.
+using FileOpener = std::function<bool(const QString& path)>;
+FileOpener DesktopOpener();
+
+// Saves and opens `report` under `name` and the moment `now`. Returns the
+// saved file, or an empty text when nothing was saved.
+QString ShowReport(Questions& questions, const reports::ReportResult& report,
+                   const std::string& programFolder, std::string_view name, TDateRec now,
+                   const FileOpener& open = DesktopOpener());
+
+// "Открыть шаблон": the day calendar's template itself, for the user to look
+// at or recolour; false (after the message) when it cannot be opened.
+bool OpenDayTemplate(Questions& questions, const std::string& programFolder,
+                     const FileOpener& open = DesktopOpener());
+
+} // namespace orvenda
