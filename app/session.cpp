@@ -277,8 +277,16 @@ CommandResult Session::RewriteRow(int row, bool remove)
     const std::string path = shown->FilePath;
     const std::int32_t ordinal = shown->Ordinal;
     const std::string text = shown->Text;
-    const EventCommandResult done =
-        remove ? DeleteEvent(path, ordinal, m_journal, text) : SwitchOffEvent(path, ordinal, m_journal, text);
+    const EventChange change = remove ? EventChange::Delete : EventChange::SwitchOff;
+    EventCommandResult done;
+    if (m_editor) {
+        done = m_editor(path, ordinal, change, text);
+        if (done.cancelled)
+            return {};
+    } else {
+        done = remove ? DeleteEvent(path, ordinal, m_journal, text)
+                      : SwitchOffEvent(path, ordinal, m_journal, text);
+    }
     CommandResult refreshed = Refresh();
     if (!done.ok)
         return {false, done.error};

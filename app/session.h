@@ -9,12 +9,14 @@
 #include "app/system_clock.h"
 #include "config/config.h"
 #include "config/config_file.h"
+#include "editors/event_commands.h"
 #include "engine/journal.h"
 #include "engine/questions.h"
 #include "events/records.h"
 #include "events/upcoming.h"
 
 #include <array>
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -93,7 +95,8 @@ public:
     void ShowCurrentDayPanel();
 
     // "Отключить" and "Удалить" on a row: the file is rewritten, then refreshed.
-    // A row without a file path does nothing.
+    // A row without a file path does nothing, and neither does a command the
+    // user cancelled in the editor's close question.
     CommandResult SwitchOffRow(int row);
     CommandResult DeleteRow(int row);
     // The same on the event row chosen last, after the user confirmed;
@@ -117,6 +120,14 @@ public:
     void SetToolBarShown(bool on) { m_config.ToolBarShow = on; }
     void SetToolBarCaptions(bool on) { m_config.ToolBarShowTXT = on; }
     void SetDateInRow(bool on) { m_config.ViewDateInStr = on; }
+
+    // The event editor that carries out "Отключить" and "Удалить", so that it
+    // never holds a stale copy of the file it could save back over the
+    // change. Without one (the terminal companion has no editor) the file is
+    // changed directly.
+    using EventEditorService = std::function<EventCommandResult(
+        const std::string& path, int ordinal, EventChange change, const std::string& expectedText)>;
+    void SetEventEditor(EventEditorService editor) { m_editor = std::move(editor); }
 
     const MainView& View() const noexcept { return m_view; }
     const Journal& GetJournal() const noexcept { return m_journal; }
@@ -164,6 +175,8 @@ private:
     UpcomingResult m_upcoming;
     MainView m_view;
     int m_selectedRow = -1;
+
+    EventEditorService m_editor;
 };
 
 } // namespace orvenda

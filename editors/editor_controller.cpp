@@ -1,5 +1,8 @@
 #include "editors/editor_controller.h"
 
+#include "engine/file_lock.h"
+
+#include <algorithm>
 #include <utility>
 
 namespace orvenda {
@@ -17,7 +20,8 @@ std::string reasonOf(const SaveResult& result)
 } // namespace
 
 EditorController::EditorController(std::string templateFolder, Journal& journal, Questions& questions)
-    : m_journal(journal), m_questions(questions), m_model(std::move(templateFolder))
+    : m_templateFolder(templateFolder), m_journal(journal), m_questions(questions),
+      m_model(std::move(templateFolder))
 {
     RefreshStatus();
 }
@@ -92,6 +96,22 @@ bool EditorController::SaveAs()
 
 bool EditorController::write(const std::string& path, bool rename)
 {
+    // Another writer of the program (a switch-off from the terminal, say)
+    // finishes first; the file is not written under its hands.
+    FileLock lock = FileLock::Acquire(path);
+    if (!lock.ok()) {
+        const std::string text = LockFailureText(lock, path);
+        m_journal.Add("Не удалось сохранить файл: " + path + " (" + text + ")");
+        m_questions.ShowError(std::string(ErrorCaption), text);
+        return false;
+    }
+    // Another program's change is not overwritten unasked; Save as names
+    // its file in the save dialog, which asks on its own.
+    if (!rename && !m_model.Path().empty() && m_model.ChangedOnDisk() &&
+        m_questions.Ask(std::string(ProgramName), std::string(OverwriteQuestion),
+                        Questions::Buttons::OverwriteCancel) != Questions::Answer::Ok) {
+        return false;
+    }
     SaveResult result;
     if (rename) {
         result = m_model.SaveAs(path);
@@ -106,6 +126,17 @@ bool EditorController::write(const std::string& path, bool rename)
             m_saved(m_model.Path());
         }
         return true;
+    }
+    if (result.status == SaveResult::ReadOnly) {
+        m_journal.Add(ReadOnlyText(path));
+        m_questions.ShowError(std::string(ErrorCaption), ReadOnlyText(path));
+        // The text is kept under another name the user chooses; a file
+        // chosen in "Сохранить как" that is read-only too is only reported.
+        if (rename) {
+            return false;
+        }
+        lock.Release();
+        return SaveAs();
     }
     const std::string reason = reasonOf(result);
     m_journal.Add("Не удалось сохранить файл: " + path + " (" + reason + ")");
@@ -132,6 +163,60 @@ bool EditorController::Close()
     }
     m_model.Close();
     m_fileCommands = false;
+    RefreshStatus();
+    return true;
+}
+
+EventCommandResult EditorController::ChangeEvent(const std::string& path, int ordinal, EventChange change,
+                                                 const std::optional<std::string>& expectedText)
+{
+    EventCommandResult result;
+    if (!Close()) {
+        result.cancelled = true;
+        return result;
+    }
+    // The lock comes after the close: saving the closed file took its own.
+    const FileLock lock = FileLock::Acquire(path);
+    if (!lock.ok()) {
+        return {false, LockFailureText(lock, path)};
+    }
+    const EventFileModel::OpenResult opened = m_model.Open(path, m_journal);
+    if (opened.status == EventFileModel::OpenResult::Opened) {
+        result = ApplyEventChange(m_model, ordinal, change, expectedText);
+        if (result.ok) {
+            const SaveResult saved = m_model.Save();
+            if (saved.ok() && m_saved) {
+                m_saved(path);
+            } else if (!saved.ok()) {
+                result = {false, FileNotSavedText(path, saved)};
+            }
+        }
+    } else {
+        result = {false, opened.message};
+    }
+    // A change that was not saved is dropped with the file: the command
+    // failed and the file stays as it was.
+    m_model.Close();
+    m_fileCommands = false;
+    RefreshStatus();
+    return result;
+}
+
+bool EditorController::ReloadIfChangedOnDisk()
+{
+    if (!m_model.IsLoaded() || m_model.IsModified() || !m_model.ChangedOnDisk() ||
+        !StampOfFile(m_model.Path()).exists) {
+        return false;
+    }
+    // Read into a fresh model first: a file that is gone or no longer
+    // readable leaves the table as it is.
+    EventFileModel fresh(m_templateFolder);
+    if (fresh.Open(m_model.Path(), m_journal).status != EventFileModel::OpenResult::Opened) {
+        return false;
+    }
+    const int current = m_model.CurrentNumber();
+    m_model = std::move(fresh);
+    m_model.Select(std::min(current, m_model.Count()));
     RefreshStatus();
     return true;
 }

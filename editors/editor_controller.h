@@ -6,6 +6,7 @@
 // when it only shows the window, the record navigator and the status bar
 // texts. The window forwards its commands here and shows the result.
 
+#include "editors/event_commands.h"
 #include "editors/event_file.h"
 #include "engine/journal.h"
 #include "engine/questions.h"
@@ -17,6 +18,7 @@
 namespace orvenda {
 
 inline constexpr std::string_view SaveChangesQuestion = "Текущий файл не был сохранён! Сохранить?";
+inline constexpr std::string_view OverwriteQuestion = "Файл был изменён другой программой. Перезаписать?";
 // Open, and Save of a file that has no name yet. The "C" of "Cобытия" is Latin.
 inline constexpr std::string_view EditorFilePairs =
     "Поддерживаемые файлы|*.evt;*.wis|Cобытия (*.evt)|*.evt|Высказываний (*.wis)|*.wis|Все файлы|*.*";
@@ -68,7 +70,12 @@ public:
     bool New(EventFileFormat kind);
     // Writes the file. An unnamed file is named through the save dialog
     // first; false when that is cancelled or writing fails (an error box and
-    // a journal line; the modified mark stays and nothing is lost).
+    // a journal line; the modified mark stays and nothing is lost). A
+    // read-only file is reported and "Сохранить как" offered instead. The
+    // file is locked while it is written, against the other writers of the
+    // program, and a file that another program changed since it was read
+    // here is overwritten only when the user says so ("Отмена" keeps both
+    // the file and the table).
     bool Save();
     // Writes the file under a name chosen in the save dialog, which becomes
     // its path and caption; false when cancelled or when writing fails.
@@ -77,6 +84,19 @@ public:
     // (and the file stays open when that save does not happen), No drops the
     // changes, Cancel keeps everything. False when the file stays.
     bool Close();
+    // The main window's "Отключить" and "Удалить": the editor closes its
+    // file (asking first when it is modified; `cancelled` when the user
+    // keeps it, and then nothing changes), opens `path`, selects record
+    // `ordinal`, changes it, saves and closes, holding the file's lock from
+    // reading to writing. `expectedText` as for ApplyEventChange.
+    EventCommandResult ChangeEvent(const std::string& path, int ordinal, EventChange change,
+                                   const std::optional<std::string>& expectedText);
+    // Reads the file again when another program changed it on disk and the
+    // editor holds no unsaved change, keeping the current record number
+    // where the file still has it. True when it was read again; with unsaved
+    // changes the question comes when they are saved.
+    bool ReloadIfChangedOnDisk();
+
     // The "Выход" command: the window hides; the file stays loaded with its
     // modified mark, only the file commands are disabled.
     void Exit();
@@ -113,6 +133,7 @@ public:
 private:
     bool write(const std::string& path, bool rename);
 
+    std::string m_templateFolder;
     Journal& m_journal;
     Questions& m_questions;
     EventFileModel m_model;

@@ -1,15 +1,46 @@
 #include "editors/event_commands.h"
 
 #include "editors/event_file.h"
+#include "engine/file_lock.h"
 
 namespace orvenda {
 
 namespace {
 
-enum class Change { SwitchOff, Delete };
-
-std::string saveError(const std::string& path, const SaveResult& result)
+EventCommandResult changeEvent(const std::string& path, int ordinal, EventChange change, Journal& journal,
+                               const std::optional<std::string>& expectedText)
 {
+    // From reading to writing no other writer of the program may change the
+    // file: a second command waits for the first and then changes the first
+    // one's result, so neither change is lost.
+    const FileLock lock = FileLock::Acquire(path);
+    if (!lock.ok()) {
+        return {false, LockFailureText(lock, path)};
+    }
+    EventFileModel model;
+    const EventFileModel::OpenResult opened = model.Open(path, journal);
+    if (opened.status != EventFileModel::OpenResult::Opened) {
+        return {false, opened.message};
+    }
+    EventCommandResult applied = ApplyEventChange(model, ordinal, change, expectedText);
+    if (!applied.ok) {
+        return applied;
+    }
+    const SaveResult saved = model.Save();
+    model.Close();
+    if (!saved.ok()) {
+        return {false, FileNotSavedText(path, saved)};
+    }
+    return applied;
+}
+
+} // namespace
+
+std::string FileNotSavedText(const std::string& path, const SaveResult& result)
+{
+    if (result.status == SaveResult::ReadOnly) {
+        return ReadOnlyText(path);
+    }
     if (result.status == SaveResult::Unencodable) {
         return "Файл " + path + " не сохранён: кодировка файла не может передать символы " +
                result.unmappable;
@@ -17,14 +48,10 @@ std::string saveError(const std::string& path, const SaveResult& result)
     return "Файл " + path + " не сохранён: " + result.error;
 }
 
-EventCommandResult changeEvent(const std::string& path, int ordinal, Change change, Journal& journal,
-                               const std::optional<std::string>& expectedText)
+EventCommandResult ApplyEventChange(EventFileModel& model, int ordinal, EventChange change,
+                                    const std::optional<std::string>& expectedText)
 {
-    EventFileModel model;
-    const EventFileModel::OpenResult opened = model.Open(path, journal);
-    if (opened.status != EventFileModel::OpenResult::Opened) {
-        return {false, opened.message};
-    }
+    const std::string& path = model.Path();
     if (!IsEventFormat(model.Format())) {
         return {false, "Файл " + path + " не является файлом событий"};
     }
@@ -41,31 +68,24 @@ EventCommandResult changeEvent(const std::string& path, int ordinal, Change chan
                            std::to_string(ordinal) + " теперь \"" + model.Current()->event +
                            "\". Файл не изменён; обновите список и повторите команду."};
     }
-    if (change == Change::SwitchOff) {
+    if (change == EventChange::SwitchOff) {
         model.SetCurrentInactive();
     } else {
         model.DeleteCurrent();
     }
-    const SaveResult saved = model.Save();
-    model.Close();
-    if (!saved.ok()) {
-        return {false, saveError(path, saved)};
-    }
     return {true, {}};
 }
-
-} // namespace
 
 EventCommandResult SwitchOffEvent(const std::string& path, int ordinal, Journal& journal,
                                   const std::optional<std::string>& expectedText)
 {
-    return changeEvent(path, ordinal, Change::SwitchOff, journal, expectedText);
+    return changeEvent(path, ordinal, EventChange::SwitchOff, journal, expectedText);
 }
 
 EventCommandResult DeleteEvent(const std::string& path, int ordinal, Journal& journal,
                                const std::optional<std::string>& expectedText)
 {
-    return changeEvent(path, ordinal, Change::Delete, journal, expectedText);
+    return changeEvent(path, ordinal, EventChange::Delete, journal, expectedText);
 }
 
 } // namespace orvenda

@@ -211,6 +211,9 @@ EventFileModel::EventFileModel(std::string templateFolder)
 EventFileModel::OpenResult EventFileModel::Open(const std::string& path, Journal& journal)
 {
     Close();
+    // Taken before reading: a change made while the file is read then shows
+    // as a change, never the other way round.
+    const FileStamp stamp = StampOfFile(path);
     std::optional<TextFile> file = ReadTextFile(path);
     if (!file) {
         OpenResult result{OpenResult::CannotOpen, CannotOpenMessage + path};
@@ -245,6 +248,7 @@ EventFileModel::OpenResult EventFileModel::Open(const std::string& path, Journal
     m_current = m_records.empty() ? 0 : 1;
     m_path = path;
     m_encoding = file->encoding;
+    m_diskStamp = stamp;
     m_caption = "Редактор - " + fileNameOf(path);
     m_modified = false;
     return OpenResult{OpenResult::Opened, {}};
@@ -273,6 +277,7 @@ void EventFileModel::Close()
     m_current = 0;
     m_fileAuthor.clear();
     m_hasFileAuthor = false;
+    m_diskStamp = {};
 }
 
 void EventFileModel::setUp(EventFileFormat format, Journal& journal)
@@ -332,6 +337,7 @@ SaveResult EventFileModel::write(const std::string& path)
     if (result.ok()) {
         m_modified = false;
         m_source = joined(lines, "\n") + "\n";
+        m_diskStamp = result.stamp;
     }
     return result;
 }
@@ -372,6 +378,11 @@ std::vector<std::string> EventFileModel::ComposeLines() const
         break;
     }
     return lines;
+}
+
+bool EventFileModel::ChangedOnDisk() const
+{
+    return IsLoaded() && !m_path.empty() && StampOfFile(m_path) != m_diskStamp;
 }
 
 std::string EventFileModel::ModifiedText() const

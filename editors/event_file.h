@@ -118,6 +118,10 @@ public:
     EventFileFormat Format() const noexcept { return m_format; }
     EditorLayout Layout() const noexcept { return m_layout; }
     bool IsModified() const noexcept { return m_modified; }
+    // Whether the file at the current path is no longer the one last read or
+    // written here: another program saved, replaced or removed it.
+    bool ChangedOnDisk() const;
+
     // The encoding the file is written in: as it was read, Windows-1251 for a
     // new file.
     TextEncoding Encoding() const noexcept { return m_encoding; }
@@ -205,6 +209,8 @@ private:
     // no record to take it from.
     std::string m_fileAuthor;
     bool m_hasFileAuthor = false;
+    // The file as last read or written here.
+    FileStamp m_diskStamp;
     LookupLists m_lookups;
 };
 

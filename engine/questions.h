@@ -22,8 +22,9 @@ inline constexpr std::string_view ProgramName = "Орвенда";
 class Questions {
 public:
     enum class Answer { Ok, No, Cancel };
-    // The buttons of a question, in the order shown.
-    enum class Buttons { OkCancel, OkNo, NoOkCancel };
+    // The buttons of a question, in the order shown. OverwriteCancel:
+    // "Перезаписать" (answered Ok) and "Отмена".
+    enum class Buttons { OkCancel, OkNo, NoOkCancel, OverwriteCancel };
 
     // A file dialog: its caption (empty for the toolkit's own), the folder it
     // starts in (empty for the current folder) and its filter.

@@ -4,6 +4,7 @@
 
 #include "engine/codec.h"
 #include "engine/file_bytes.h"
+#include "engine/file_save.h"
 
 #include <optional>
 #include <string>
@@ -21,21 +22,10 @@ struct TextFile {
 // MaxReadBytes are read (file_bytes.h).
 std::optional<TextFile> ReadTextFile(const std::string& path, ReadFailure* failure = nullptr);
 
-struct SaveResult {
-    enum Status { Ok, Unencodable, WriteFailed };
-    Status status = Ok;
-    // Unencodable: the characters the encoding cannot hold (nothing was written).
-    std::string unmappable;
-    // WriteFailed: what the system said.
-    std::string error;
-
-    bool ok() const noexcept { return status == Ok; }
-};
-
-// Writes every line followed by CR LF. The text goes to a temporary file in
-// the same folder, which is then renamed over `path`, so a failure never
-// leaves a half-written file; on failure the old file stays as it was. A
-// Windows-1251 file that would lose characters is not written.
+// Writes every line followed by CR LF, by the rules of SaveBytes
+// (engine/file_save.h): a failure never leaves a half-written file, links,
+// mode and owner stay, a read-only file is refused. A Windows-1251 file that
+// would lose characters is not written.
 SaveResult SaveTextFile(const std::string& path, const std::vector<std::string>& lines,
                         TextEncoding encoding);
 // The same for text that already holds its line ends.

@@ -16,6 +16,7 @@
 #include "events/period.h"
 #include "tools/calculator/characteristics.h"
 
+#include <cerrno>
 #include <clocale>
 #include <cstdio>
 #include <cstdlib>
@@ -24,6 +25,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <system_error>
 #include <vector>
 
 namespace {
@@ -31,6 +33,8 @@ namespace {
 using namespace orvenda;
 
 constexpr int kExitUsage = 2;
+// Standard output could not be written (a full disk, a closed pipe).
+constexpr int kExitOutput = 1;
 
 const char* const kUsage =
     "Использование:\n"
@@ -52,6 +56,22 @@ const char* const kUsage =
     "  orvenda-cli --help         эта справка\n"
     "  orvenda-cli --version      версия и папки программы\n"
     "Подробно: man orvenda-cli\n";
+
+// Every command ends here: what it printed may still sit in a buffer, and a
+// full disk or a closed pipe shows only when that is written. A command whose
+// output did not arrive must not report success.
+int FinishOutput(int code)
+{
+    errno = 0;
+    const bool flushed = std::fflush(stdout) == 0;
+    const int error = errno;
+    std::cout.flush();
+    if (flushed && !std::ferror(stdout) && std::cout.good())
+        return code;
+    std::cerr << "orvenda-cli: не удалось записать стандартный вывод"
+              << (error != 0 ? ": " + std::system_category().message(error) : std::string()) << '\n';
+    return code == 0 ? kExitOutput : code;
+}
 
 int Usage()
 {
@@ -173,6 +193,18 @@ int CommandDay(const std::vector<std::string>& args)
             return Usage();
         }
     }
+    // A mistyped folder would otherwise look like a first start there.
+    if (folder) {
+        std::error_code ec;
+        const auto kind = std::filesystem::status(folder->empty() ? "." : *folder, ec).type();
+        if (kind != std::filesystem::file_type::directory) {
+            std::cerr << "orvenda-cli: "
+                      << (kind == std::filesystem::file_type::not_found ? "папка не найдена: "
+                                                                        : "не является папкой: ")
+                      << *folder << '\n';
+            return kExitUsage;
+        }
+    }
     SessionEnvironment env;
     if (folder) {
         // A folder given by hand is used as a portable program folder.
@@ -200,13 +232,10 @@ int CommandDay(const std::vector<std::string>& args)
     if (period)
         session.ShowPeriod(period->from, period->to);
     PrintView(session, details);
-    std::cout.flush();
-    if (!std::cout)
-        return 1;
-    // Everything is written. With a million events, handing their memory back
-    // one text at a time would take longer than the whole refresh; the
-    // system takes it back at once when the process ends.
-    std::_Exit(0);
+    // With a million events, handing their memory back one text at a time
+    // would take longer than the whole refresh; the system takes it back at
+    // once when the process ends.
+    std::_Exit(FinishOutput(0));
 }
 
 // The text that saving the file unchanged would write, line ends included.
@@ -247,11 +276,8 @@ int CommandChangeEvent(const std::vector<std::string>& args, bool remove)
     return 0;
 }
 
-} // namespace
-
-int main(int argc, char** argv)
+int RunCommand(int argc, char** argv)
 {
-    std::setlocale(LC_ALL, "");
     if (argc < 2)
         return Usage();
     const std::string command = argv[1];
@@ -283,4 +309,12 @@ int main(int argc, char** argv)
     if (command == "report")
         return cli::CommandReport(args);
     return Usage();
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    std::setlocale(LC_ALL, "");
+    return FinishOutput(RunCommand(argc, argv));
 }

@@ -10,9 +10,12 @@
 #include "app/ui/program_icon.h"
 #include "app/ui/windows.h"
 #include "config/autostart.h"
+#include "editors/ui/event_editor_window.h"
 #include "engine/ui/prompt.h"
 #include "engine/ui/qt_translation.h"
 #include "tools/eventlist/ui/event_list_window.h"
+
+#include <QSessionManager>
 
 #include <clocale>
 
@@ -41,14 +44,19 @@ int main(int argc, char** argv)
     env.clock = orvenda::SystemClock();
 
     orvenda::Windows windows(env, prompt);
-    // Unsaved entries of the personal event list are offered for saving
-    // first; Cancel keeps the program running.
-    QObject::connect(&windows.Main(), &orvenda::TFormMain::exitAccepted, &app, [&windows] {
-        if (windows.MayQuit())
-            QCoreApplication::quit();
-        else
-            windows.Main().show();
+    QObject::connect(&windows.Main(), &orvenda::TFormMain::exitAccepted, &app, &QCoreApplication::quit);
+#ifndef QT_NO_SESSIONMANAGER
+    // The desktop session ending: the editor's and the event list's unsaved
+    // changes get their questions, and Cancel asks the session to stay.
+    QObject::connect(&app, &QGuiApplication::commitDataRequest, &app, [&windows](QSessionManager& manager) {
+        if (manager.allowsInteraction()) {
+            const bool quit = windows.MayQuit();
+            manager.release();
+            if (!quit)
+                manager.cancel();
+        }
     });
+#endif
 
     windows.Main().show();
     return QApplication::exec();

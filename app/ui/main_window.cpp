@@ -7,6 +7,7 @@
 #include "app/ui/today_panel.h"
 
 #include <QAction>
+#include <QCloseEvent>
 #include <QDesktopServices>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -422,6 +423,10 @@ void TFormMain::showEvent(QShowEvent* event)
 
 void TFormMain::closeEvent(QCloseEvent* event)
 {
+    if (!MayQuit()) {
+        event->ignore();
+        return;
+    }
     QMainWindow::closeEvent(event);
     emit exitAccepted();
 }

@@ -46,6 +46,10 @@ public:
     // How files are opened with the desktop's handler (help, Kalachakra picture).
     using UrlOpener = std::function<void(const QUrl&)>;
     void SetUrlOpener(UrlOpener opener) { m_openUrl = std::move(opener); }
+    // Asked before the program ends ("Выход", closing the window): false
+    // keeps it running. The editor's close question for unsaved changes.
+    using QuitCheck = std::function<bool()>;
+    void SetQuitCheck(QuitCheck check) { m_quitCheck = std::move(check); }
 
     Session& GetSession() noexcept { return m_session; }
     const ColumnWidths& Widths() const noexcept { return m_widths; }
@@ -131,12 +135,15 @@ private:
     void SwitchOffRow();
     void DeleteRow();
     void ExitCommand();
+    // Whether the program may end: asks the quit check when one is set.
+    bool MayQuit();
     void SaveSettings();
     void OpenProgramFile(const char* relativePath);
 
     Session m_session;
     ConfigObserver* m_configPartner = nullptr;
     UrlOpener m_openUrl;
+    QuitCheck m_quitCheck;
     MainActions m_actions;
     TodayPanel* m_today = nullptr;
     QTextEdit* m_saying = nullptr;

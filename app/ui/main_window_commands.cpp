@@ -66,8 +66,13 @@ void TFormMain::DeleteRow()
 
 void TFormMain::ExitCommand()
 {
-    if (m_session.ConfirmExit())
+    if (m_session.ConfirmExit() && MayQuit())
         emit exitAccepted();
+}
+
+bool TFormMain::MayQuit()
+{
+    return !m_quitCheck || m_quitCheck();
 }
 
 void TFormMain::SaveSettings()

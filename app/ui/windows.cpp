@@ -62,7 +62,7 @@ Windows::~Windows() = default;
 
 bool Windows::MayQuit()
 {
-    return m_evtList->AskToSaveChanges();
+    return m_editor->QueryQuit() && m_evtList->AskToSaveChanges();
 }
 
 void Windows::Connect()
@@ -91,6 +91,15 @@ void Windows::Connect()
 
     QObject::connect(main, &TFormMain::editorRequested, editor, &TFormEvtEdit::ShowWithoutFileCommands);
     QObject::connect(main, &TFormMain::recordEditRequested, editor, &TFormEvtEdit::ShowRecord);
+    // "Отключить" and "Удалить" go through the editor, so that it never
+    // keeps a copy of the file that a later save would write back.
+    main->GetSession().SetEventEditor(
+        [editor](const std::string& path, int ordinal, EventChange change, const std::string& text) {
+            return editor->ChangeEvent(QString::fromStdString(path), ordinal, change,
+                                       QString::fromStdString(text));
+        });
+    // Unsaved typing in the editor is not dropped without its close question.
+    main->SetQuitCheck([this] { return MayQuit(); });
     QObject::connect(main, &TFormMain::optionsRequested, options, &TFormOptions::Show);
     QObject::connect(options, &TFormOptions::looksApplied, main, &TFormMain::ApplyOwnLooks);
     QObject::connect(options, &TFormOptions::astroPanelToggled, main, &TFormMain::ShowAstroPanelChanged);

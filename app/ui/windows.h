@@ -48,8 +48,8 @@ public:
     TFormTextEditor& TextEditor() noexcept { return *m_textEditor; }
     TFormTables& Tables() noexcept { return *m_tables; }
     TFormEvtList& EvtList() noexcept { return *m_evtList; }
-    // Before the program ends: true when the personal event list may be
-    // dropped (saved, or the user said so).
+    // Before the program ends: true when the editor's file and the personal
+    // event list may be dropped (saved, or the user said so).
     bool MayQuit();
     // The ten colours of the day calendar report, as the colour window left them.
     const PrincipleColours& Colours() const noexcept { return m_colours; }

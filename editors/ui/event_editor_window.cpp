@@ -8,6 +8,8 @@
 #include "editors/ui/source_view.h"
 
 #include <QAction>
+#include <QFileInfo>
+#include <QFileSystemWatcher>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QMenuBar>
@@ -17,6 +19,8 @@
 #include <QTabWidget>
 #include <QToolBar>
 #include <QToolButton>
+
+#include <algorithm>
 
 namespace orvenda {
 
@@ -63,6 +67,10 @@ TFormEvtEdit::TFormEvtEdit(QString programFolder, Journal& journal, Questions& q
     statusBar()->addPermanentWidget(m_pathPanel);
 
     m_newFileDialog = new TFormNewEvtFile(*this, this);
+
+    m_watcher = new QFileSystemWatcher(this);
+    connect(m_watcher, &QFileSystemWatcher::fileChanged, this, &TFormEvtEdit::fileChangedOnDisk);
+    connect(m_watcher, &QFileSystemWatcher::directoryChanged, this, &TFormEvtEdit::fileChangedOnDisk);
 
     resize(700, 520);
     if (const QScreen* screen = QGuiApplication::primaryScreen())
@@ -250,6 +258,33 @@ bool TFormEvtEdit::CloseFile()
     return closed;
 }
 
+EventCommandResult TFormEvtEdit::ChangeEvent(const QString& path, int ordinal, EventChange change,
+                                             const QString& expectedText)
+{
+    // The close question is about the editor's file: the user sees which.
+    if (m_controller.Model().IsModified()) {
+        show();
+        raise();
+        activateWindow();
+    }
+    const EventCommandResult result =
+        m_controller.ChangeEvent(path.toStdString(), ordinal, change, expectedText.toStdString());
+    showFile(false);
+    return result;
+}
+
+bool TFormEvtEdit::QueryQuit()
+{
+    if (!m_controller.Model().IsModified())
+        return true;
+    show();
+    raise();
+    activateWindow();
+    const bool closed = m_controller.Close();
+    showFile(false);
+    return closed;
+}
+
 void TFormEvtEdit::SetCalendarDate(const QDate& date)
 {
     m_fixedForm->SetCalendarDate(date);
@@ -345,6 +380,36 @@ void TFormEvtEdit::showFile(bool formTab)
     }
     m_source->ShowSource(q(model.SourceText()));
     showTable();
+    watchFile();
+}
+
+void TFormEvtEdit::watchFile()
+{
+    const QString path = q(m_controller.Model().Path());
+    QStringList wanted;
+    if (!path.isEmpty()) {
+        wanted << QFileInfo(path).absolutePath();
+        if (QFileInfo::exists(path))
+            wanted << path;
+    }
+    QStringList watched = m_watcher->files() + m_watcher->directories();
+    std::sort(watched.begin(), watched.end());
+    std::sort(wanted.begin(), wanted.end());
+    if (watched == wanted)
+        return;
+    if (!watched.isEmpty())
+        m_watcher->removePaths(watched);
+    if (!wanted.isEmpty())
+        m_watcher->addPaths(wanted);
+}
+
+void TFormEvtEdit::fileChangedOnDisk()
+{
+    // Its own saves change the file too; the controller tells them apart.
+    if (m_controller.ReloadIfChangedOnDisk())
+        showFile(false);
+    else
+        watchFile();
 }
 
 void TFormEvtEdit::showTable()

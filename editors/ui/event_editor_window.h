@@ -18,6 +18,7 @@
 
 class QAction;
 class QDate;
+class QFileSystemWatcher;
 class QLabel;
 class QTabWidget;
 
@@ -62,6 +63,14 @@ public:
     bool SaveFile();
     bool SaveFileAs();
     bool CloseFile();
+    // The main window's "Отключить" and "Удалить" through the editor (see
+    // EditorController::ChangeEvent); the window shows the outcome.
+    EventCommandResult ChangeEvent(const QString& path, int ordinal, EventChange change,
+                                   const QString& expectedText);
+    // Before the program ends: a file with unsaved changes gets the close
+    // question, the window shown so the user sees which file it is about.
+    // False when the user keeps the file (the program goes on).
+    bool QueryQuit();
     // The date the calendar of the fixed-date form shows (today at start-up).
     void SetCalendarDate(const QDate& date);
     // Rewrites the three status panels.
@@ -94,6 +103,10 @@ private:
     void showTable();
     void showRecord();
     void updateActions();
+    // Watches the file being edited (and its folder, where another
+    // program's save renames a new file over it).
+    void watchFile();
+    void fileChangedOnDisk();
 
     EditorController m_controller;
 
@@ -122,6 +135,7 @@ private:
     QLabel* m_pathPanel = nullptr;
 
     TFormNewEvtFile* m_newFileDialog = nullptr;
+    QFileSystemWatcher* m_watcher = nullptr;
 };
 
 } // namespace orvenda

@@ -9,6 +9,7 @@
 #include <QFontDialog>
 #include <QFontInfo>
 #include <QMessageBox>
+#include <QPushButton>
 
 #include <algorithm>
 #include <cmath>
@@ -32,6 +33,16 @@ QWidget* parentWindow()
 
 Questions::Answer MessageBoxPrompt::Ask(const std::string& caption, const std::string& text, Buttons buttons)
 {
+    if (buttons == Buttons::OverwriteCancel) {
+        QMessageBox box(QMessageBox::NoIcon, q(caption), q(text), QMessageBox::NoButton, parentWindow());
+        QPushButton* overwrite = box.addButton(QStringLiteral("Перезаписать"), QMessageBox::AcceptRole);
+        QPushButton* cancel = box.addButton(QStringLiteral("Отмена"), QMessageBox::RejectRole);
+        // Enter must not overwrite another program's change by accident.
+        box.setDefaultButton(cancel);
+        box.setEscapeButton(cancel);
+        box.exec();
+        return box.clickedButton() == overwrite ? Answer::Ok : Answer::Cancel;
+    }
     QMessageBox::StandardButtons set = QMessageBox::Ok;
     QMessageBox::StandardButton escape = QMessageBox::Cancel;
     switch (buttons) {
@@ -44,6 +55,8 @@ Questions::Answer MessageBoxPrompt::Ask(const std::string& caption, const std::s
         break;
     case Buttons::NoOkCancel:
         set |= QMessageBox::No | QMessageBox::Cancel;
+        break;
+    case Buttons::OverwriteCancel:
         break;
     }
     QMessageBox box(QMessageBox::NoIcon, q(caption), q(text), set, parentWindow());

@@ -218,6 +218,41 @@ TEST_F(ProgramFolderTest, SwitchingOffAndDeletingRewriteOnlyThatEvent)
     EXPECT_EQ(ReadBytes("a.evt"), before);
 }
 
+// The desktop program's commands go through its editor; a command the user
+// cancelled there changes nothing and is not followed by a refresh.
+TEST_F(ProgramFolderTest, RowCommandsGoThroughTheEditorWhenThereIsOne)
+{
+    Write("Orvenda.cfg", Config({"a.evt"}));
+    Write("a.evt", {"[fixed events]", "14  3    0   3   0 1 Первое", "15  3    0   3   0 1 Второе"});
+    Session session = MakeSession({2008, 3, 14, 9, 0, 0, 0});
+    session.StartUp();
+    ASSERT_TRUE(session.Refresh().ok);
+    std::vector<std::string> calls;
+    bool cancel = true;
+    session.SetEventEditor(
+        [&](const std::string& path, int ordinal, EventChange change, const std::string& text) {
+            calls.push_back(std::to_string(ordinal) + (change == EventChange::Delete ? " delete " : " off ") +
+                            text);
+            if (cancel) {
+                EventCommandResult cancelled;
+                cancelled.cancelled = true;
+                return cancelled;
+            }
+            return DeleteEvent(path, ordinal, session.GetJournal(), text);
+        });
+    const std::string before = ReadBytes("a.evt");
+    const std::size_t journalLines = session.GetJournal().Lines().size();
+    ASSERT_TRUE(session.DeleteRow(3).ok);
+    EXPECT_EQ(ReadBytes("a.evt"), before);
+    EXPECT_EQ(session.GetJournal().Lines().size(), journalLines);
+
+    cancel = false;
+    ASSERT_TRUE(session.DeleteRow(3).ok);
+    EXPECT_EQ(calls, (std::vector<std::string>{"2 delete Второе", "2 delete Второе"}));
+    EXPECT_EQ(Cp1251ToUtf8(ReadBytes("a.evt")), "[fixed events]\r\n14  3    0   3   0 1 Первое\r\n");
+    EXPECT_EQ(session.AllEvents().size(), 1u);
+}
+
 TEST_F(ProgramFolderTest, AFullDateLineWithoutNumbersEndsTheRefreshAndTheNextOneStartsOver)
 {
     Write("Orvenda.cfg", Config({"full.evt"}));

@@ -1,4 +1,5 @@
 #include "editors/editor_controller.h"
+#include "editors/event_commands.h"
 #include "engine/scripted_questions.h"
 #include "tests/support/test_files.h"
 
@@ -240,6 +241,27 @@ TEST_F(EditorControllerTest, FailedWriteIsReportedAndKeepsTheMark)
     EXPECT_TRUE(saved.empty());
 }
 
+// A read-only file is not written; "Сохранить как" keeps the text under
+// another name, and cancelling it keeps the change in the editor.
+TEST_F(EditorControllerTest, ReadOnlyFileIsRefusedAndSaveAsOffered)
+{
+    const std::string file = openModified();
+    fs::permissions(file, fs::perms(0444));
+    ASSERT_FALSE(controller.Save());
+    EXPECT_EQ(questions.errors, std::vector<std::string>{"Ошибка!|Файл только для чтения: " + file});
+    ASSERT_EQ(questions.saveChoices.size(), 1u);
+    EXPECT_EQ(questions.saveChoices[0].filter.pairs, SaveAsFilePairs);
+    EXPECT_TRUE(controller.Model().IsModified());
+    EXPECT_EQ(ReadBytes(file), FixedFile);
+
+    questions.fileNames = {path("copy.evt")};
+    ASSERT_TRUE(controller.Save());
+    EXPECT_EQ(ReadBytes(file), FixedFile);
+    EXPECT_EQ(ReadBytes(path("copy.evt")).substr(0, 22), "[fixed events]\r\n 2  1 ");
+    EXPECT_EQ(controller.Model().Path(), path("copy.evt"));
+    EXPECT_FALSE(controller.Model().IsModified());
+}
+
 TEST_F(EditorControllerTest, TextOutsideWindows1251IsNotWrittenAndNamesTheCharacters)
 {
     const std::string file = openModified();
@@ -312,6 +334,131 @@ TEST_F(EditorControllerTest, PositionKeepsItsTextWhenTheFileIsClosed)
     ASSERT_TRUE(controller.Close());
     EXPECT_EQ(controller.StatusTexts().position, "2/2");
     EXPECT_EQ(controller.StatusTexts().path, "");
+}
+
+// ---- The editor and the other writers of the file ----
+
+const std::string Holidays = "[fixed events]\r\n"
+                             " 1  1 2000   3   1 1 New year\r\n"
+                             " 9  5    0   7   0 1 Victory\r\n"
+                             " 9 12    0   3   1 1 Heroes\r\n";
+
+// The main window's switch-off goes through the editor: a modified file is
+// closed with the question first, and the command works on what is on disk
+// after that.
+TEST_F(EditorControllerTest, MainWindowCommandClosesTheEditorsFileFirst)
+{
+    struct Case {
+        const char* name;
+        Answer answer;
+        bool cancelled;
+        std::string bytes; // the file after the command
+    };
+    const Case cases[] = {
+        {"Cancel keeps the editor and the file", Answer::Cancel, true, Holidays},
+        {"No drops the editor's change", Answer::No, false,
+         "[fixed events]\r\n 1  1 2000   3   1 1 New year\r\n 9  5    0   7   0 1 Victory\r\n"
+         " 9 12    0   3   1 0 Heroes\r\n"},
+        {"OK saves it first", Answer::Ok, false,
+         "[fixed events]\r\n 1  1 2000   3   1 1 New year\r\n 9  5    0   1   0 1 Victory\r\n"
+         " 9 12    0   3   1 0 Heroes\r\n"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        const std::string file = write("holidays.evt", Holidays);
+        ASSERT_TRUE(controller.Open(file));
+        ASSERT_TRUE(controller.Select(2));
+        ASSERT_TRUE(controller.Model().SetDBefore(1));
+        questions.answers = {c.answer};
+        questions.questions.clear();
+
+        const EventCommandResult done = controller.ChangeEvent(file, 3, EventChange::SwitchOff, "Heroes");
+        EXPECT_EQ(questions.questions, std::vector<std::string>{std::string(SaveChangesQuestion)});
+        EXPECT_EQ(done.cancelled, c.cancelled);
+        EXPECT_EQ(done.ok, !c.cancelled) << done.error;
+        EXPECT_EQ(ReadBytes(file), c.bytes);
+        // Cancelled, the editor still holds its change; otherwise it holds no
+        // file that a later save could write back.
+        EXPECT_EQ(controller.Model().IsLoaded(), c.cancelled);
+        EXPECT_EQ(controller.Model().IsModified(), c.cancelled);
+        controller.Model().Close();
+    }
+
+    // An unmodified file is closed without a question; a record that no
+    // longer holds the event shown changes nothing.
+    const std::string file = write("holidays.evt", Holidays);
+    ASSERT_TRUE(controller.Open(file));
+    questions.questions.clear();
+    const EventCommandResult moved = controller.ChangeEvent(file, 2, EventChange::Delete, "Heroes");
+    EXPECT_FALSE(moved.ok);
+    EXPECT_FALSE(moved.cancelled);
+    EXPECT_TRUE(questions.questions.empty());
+    EXPECT_EQ(ReadBytes(file), Holidays);
+    EXPECT_FALSE(controller.Model().IsLoaded());
+    ASSERT_TRUE(controller.ChangeEvent(file, 2, EventChange::Delete, "Victory").ok);
+    EXPECT_EQ(ReadBytes(file),
+              "[fixed events]\r\n 1  1 2000   3   1 1 New year\r\n 9 12    0   3   1 1 Heroes\r\n");
+}
+
+// The issue's own steps: the editor holds a change of record 2, another
+// writer switches off record 3; saving asks before it would undo that.
+TEST_F(EditorControllerTest, FileChangedByAnotherWriterIsOverwrittenOnlyWhenAsked)
+{
+    const std::string file = write("holidays.evt", Holidays);
+    ASSERT_TRUE(controller.Open(file));
+    ASSERT_TRUE(controller.Select(2));
+    ASSERT_TRUE(controller.Model().SetDBefore(1));
+    ASSERT_TRUE(SwitchOffEvent(file, 3, journal).ok);
+    const std::string switchedOff = ReadBytes(file);
+    ASSERT_NE(switchedOff, Holidays);
+
+    EXPECT_FALSE(controller.Save());
+    EXPECT_EQ(questions.questions, std::vector<std::string>{std::string(OverwriteQuestion)});
+    EXPECT_EQ(questions.buttons, std::vector<Questions::Buttons>{Questions::Buttons::OverwriteCancel});
+    EXPECT_EQ(ReadBytes(file), switchedOff);
+    EXPECT_TRUE(controller.Model().IsModified());
+    EXPECT_EQ(controller.Model().Records()[1].dbefore, 1);
+
+    questions.answers = {Answer::Ok};
+    ASSERT_TRUE(controller.Save());
+    EXPECT_EQ(ReadBytes(file), "[fixed events]\r\n 1  1 2000   3   1 1 New year\r\n"
+                               " 9  5    0   1   0 1 Victory\r\n 9 12    0   3   1 1 Heroes\r\n");
+    // Its own save is no change by another program.
+    ASSERT_TRUE(controller.Model().SetDBefore(2));
+    ASSERT_TRUE(controller.Save());
+    EXPECT_EQ(questions.questions.size(), 2u);
+}
+
+TEST_F(EditorControllerTest, UnmodifiedFileIsReadAgainWhenChangedOnDisk)
+{
+    const std::string file = write("holidays.evt", Holidays);
+    ASSERT_TRUE(controller.Open(file));
+    EXPECT_FALSE(controller.ReloadIfChangedOnDisk());
+    ASSERT_TRUE(controller.Select(3));
+
+    // Record 3 is still there after the first delete, and is the last one
+    // after the second.
+    ASSERT_TRUE(DeleteEvent(file, 1, journal).ok);
+    ASSERT_TRUE(controller.ReloadIfChangedOnDisk());
+    EXPECT_EQ(controller.Model().Count(), 2);
+    EXPECT_EQ(controller.Model().CurrentNumber(), 2);
+    EXPECT_EQ(controller.StatusTexts().position, "2/2");
+
+    // With a change of its own, the editor keeps its table; saving asks.
+    ASSERT_TRUE(controller.Model().SetDBefore(9));
+    ASSERT_TRUE(SwitchOffEvent(file, 1, journal).ok);
+    const std::string switchedOff = ReadBytes(file);
+    EXPECT_FALSE(controller.ReloadIfChangedOnDisk());
+    EXPECT_EQ(controller.Model().Records()[1].dbefore, 9);
+    EXPECT_FALSE(controller.Save());
+    EXPECT_EQ(ReadBytes(file), switchedOff);
+
+    // A file that is gone leaves the table as it is.
+    questions.answers = {Answer::No};
+    ASSERT_TRUE(controller.Open(file));
+    fs::remove(file);
+    EXPECT_FALSE(controller.ReloadIfChangedOnDisk());
+    EXPECT_EQ(controller.Model().Count(), 2);
 }
 
 } // namespace

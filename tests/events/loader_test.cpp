@@ -426,7 +426,7 @@ TEST(LoadEventFiles, EventsKeptForADayGiveTheSameList)
             ASSERT_EQ(got.Shown.size(), want.Shown.size());
             for (std::size_t i = 0; i < want.Shown.size(); ++i) {
                 EXPECT_EQ(got.Shown[i].Text, want.Shown[i].Text);
-                EXPECT_EQ(got.Shown[i].FullDate, want.Shown[i].FullDate);
+                EXPECT_EQ(FullDateText(got.Shown[i]), FullDateText(want.Shown[i]));
                 EXPECT_EQ(got.Shown[i].Ordinal, want.Shown[i].Ordinal);
             }
         }

@@ -8,12 +8,39 @@
 
 #include <QAbstractButton>
 #include <QFont>
+#include <QLineEdit>
 #include <QSignalSpy>
 #include <QTest>
 #include <QToolButton>
 
+#include <fstream>
+#include <iterator>
+
 using namespace orvenda;
 using namespace orvenda::test;
+
+namespace {
+
+std::string FileBytes(const std::string& path)
+{
+    std::ifstream in(path, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), {});
+}
+
+const std::string SaveChanges = "Орвенда|Текущий файл не был сохранён! Сохранить?";
+
+// The editor holds family.evt with the text of its first record changed.
+void EditFamilyInTheEditor(MainWindowFixture& f)
+{
+    QVERIFY(f.editor->OpenFile(QString::fromStdString(f.Path("family.evt"))));
+    auto* text = f.editor->findChild<QWidget*>(QStringLiteral("FormFixed"))
+                     ->findChild<QLineEdit*>(QStringLiteral("EEvent"));
+    QVERIFY(text);
+    text->setText(QStringLiteral("Изменено в редакторе"));
+    QVERIFY(f.editor->Controller().Model().IsModified());
+}
+
+} // namespace
 
 class WindowLinksTest : public QObject {
     Q_OBJECT
@@ -149,6 +176,73 @@ private slots:
         apply->click();
         QVERIFY(today->font().bold());
         QVERIFY(!apply->isEnabled());
+    }
+
+    // The main window's switch-off runs through the editor: the editor's
+    // unsaved change gets its close question first, Cancel stops the command,
+    // and the editor never keeps a copy that would undo the switch-off.
+    void switchOffAsksTheEditorFirst()
+    {
+        MainWindowFixture f;
+        f.Start();
+        const std::string before = FileBytes(f.Path("family.evt"));
+        EditFamilyInTheEditor(f);
+        f.ClickRow(6); // the fifth record of family.evt
+        QCOMPARE(f.Cell(6, 1), QStringLiteral("Первый рабочий день"));
+
+        f.prompt.answers = {Questions::Answer::Ok, Questions::Answer::Cancel};
+        f.Action("NSwitchOff")->trigger();
+        QCOMPARE(f.prompt.asked.size(), std::size_t(2));
+        QCOMPARE(f.prompt.asked.back(), SaveChanges);
+        QCOMPARE(FileBytes(f.Path("family.evt")), before);
+        QVERIFY(f.editor->Controller().Model().IsModified());
+        QCOMPARE(f.Cell(6, 1), QStringLiteral("Первый рабочий день"));
+
+        f.prompt.asked.clear();
+        f.prompt.answers = {Questions::Answer::Ok, Questions::Answer::No};
+        f.ClickRow(6);
+        f.Action("NSwitchOff")->trigger();
+        QCOMPARE(f.prompt.asked.size(), std::size_t(2));
+        std::string expected = before;
+        const std::string on = "   3   0 1 ";
+        const std::size_t last = expected.rfind(on);
+        QVERIFY(last != std::string::npos);
+        expected.replace(last, on.size(), "   3   0 0 ");
+        QCOMPARE(FileBytes(f.Path("family.evt")), expected);
+        QVERIFY(!f.editor->Controller().Model().IsLoaded());
+        // A later save in the editor has nothing to write back.
+        QVERIFY(!f.editor->SaveFile());
+        QCOMPARE(FileBytes(f.Path("family.evt")), expected);
+    }
+
+    void closingTheMainWindowAsksForTheEditorsChanges()
+    {
+        MainWindowFixture f;
+        f.Start();
+        const std::string before = FileBytes(f.Path("family.evt"));
+        EditFamilyInTheEditor(f);
+        QSignalSpy exit(f.window, &TFormMain::exitAccepted);
+
+        f.prompt.answers = {Questions::Answer::Cancel};
+        QVERIFY(!f.window->close());
+        QVERIFY(f.window->isVisible());
+        QCOMPARE(exit.count(), 0);
+        QCOMPARE(f.prompt.asked, std::vector<std::string>{SaveChanges});
+        QVERIFY(f.editor->Controller().Model().IsModified());
+
+        // "Выход" asks "Уже пора?" first, then the editor.
+        f.prompt.asked.clear();
+        f.prompt.answers = {Questions::Answer::Ok, Questions::Answer::Cancel};
+        f.Action("NExit")->trigger();
+        QCOMPARE(exit.count(), 0);
+        QCOMPARE(f.prompt.asked.size(), std::size_t(2));
+        QCOMPARE(f.prompt.asked.back(), SaveChanges);
+
+        f.prompt.answers = {Questions::Answer::Ok};
+        QVERIFY(f.window->close());
+        QCOMPARE(exit.count(), 1);
+        QVERIFY(FileBytes(f.Path("family.evt")) != before);
+        QVERIFY(!f.editor->Controller().Model().IsModified());
     }
 };
 

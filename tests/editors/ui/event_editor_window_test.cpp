@@ -1,5 +1,6 @@
 #include "editor_ui_test_support.h"
 
+#include "editors/event_commands.h"
 #include "editors/ui/event_editor_window.h"
 #include "editors/ui/new_file_dialog.h"
 #include "engine/scripted_questions.h"
@@ -482,6 +483,22 @@ private slots:
         action("NavDelete")->trigger();
         QCOMPARE(panelText(1), QStringLiteral("2/2"));
         QCOMPARE(field<QLineEdit>(*window, "FormFixed", "EEvent")->text(), QStringLiteral("c"));
+    }
+
+    // Another program's saves reach an editor that holds no change of its
+    // own, each time: the watch survives the file being replaced.
+    void fileChangedOnDiskIsReadAgain()
+    {
+        const QString path = folder.Write("a.evt", "[fixed events]\n1 1 2000 3 1 1 a\n2 2 2000 3 1 1 b\n");
+        QVERIFY(window->OpenFile(path));
+        window->SelectRecord(2);
+        QVERIFY(SwitchOffEvent(path.toStdString(), 1, journal).ok);
+        QTRY_VERIFY(!window->Controller().Model().Records()[0].active);
+        QCOMPARE(panelText(1), QStringLiteral("2/2"));
+        QVERIFY(DeleteEvent(path.toStdString(), 1, journal).ok);
+        QTRY_COMPARE(window->Controller().Model().Count(), 1);
+        QCOMPARE(panelText(1), QStringLiteral("1/1"));
+        QCOMPARE(field<QLineEdit>(*window, "FormFixed", "EEvent")->text(), QStringLiteral("b"));
     }
 
     void tableEditsTheRecord()
