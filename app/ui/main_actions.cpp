@@ -90,7 +90,7 @@ void CreateMenus(QMainWindow* w, MainActions& a)
                           QKeySequence(Qt::CTRL | Qt::Key_S));
     a.NHelp = Entry(w, "NHelp", QStringLiteral("Справка"), {}, QKeySequence(Qt::Key_F1));
     a.NAbout = Entry(w, "NAbout", QStringLiteral("О программе"));
-    Disable({a.NPeriod, a.NEditor, a.NEvtList, a.NTables, a.NCalculator, a.NOptions});
+    Disable({a.NPeriod, a.NEditor, a.NEvtList, a.NTables, a.NCalculator, a.NTextEditor, a.NOptions});
 
     QMenuBar* bar = w->menuBar();
     QMenu* events = bar->addMenu(QStringLiteral("&События"));
@@ -142,7 +142,7 @@ void CreateToolBar(QMainWindow* w, MainActions& a)
                          Icon("preferences-system", QStyle::SP_DriveHDIcon));
     a.TBAbout = Button(w, "TBAbout", QString(), QStringLiteral("О программе"),
                        Icon("help-about", QStyle::SP_MessageBoxInformation));
-    Disable({a.TBPeriod, a.TBEditor, a.TBEvtList, a.TBTables, a.TBCalculator, a.TBOptions});
+    Disable({a.TBPeriod, a.TBEditor, a.TBEvtList, a.TBTables, a.TBCalculator, a.TBTextEditor, a.TBOptions});
 
     QToolBar* bar = a.ToolBar1;
     bar->addAction(a.TBRefresh);
@@ -174,7 +174,7 @@ void CreateEventsMenu(QMainWindow* w, MainActions& a)
     a.NDelete = Entry(w, "NDelete", QStringLiteral("Удалить"));
     a.NEvtEditor = Entry(w, "NEvtEditor", QStringLiteral("Редактор событий"));
     a.NEvtOptions = Entry(w, "NEvtOptions", QStringLiteral("Настройки"));
-    Disable({a.NEvtEdit, a.NSwitchOff, a.NDelete, a.NEvtEditor, a.NEvtOptions});
+    Disable({a.NEvtEdit, a.NAddToList, a.NSwitchOff, a.NDelete, a.NEvtEditor, a.NEvtOptions});
     a.EventsMenu = new QMenu(w);
     a.EventsMenu->addActions({a.NEvtEdit, a.NAddToList, a.NSwitchOff, a.NDelete});
     a.EventsMenu->addSeparator();
