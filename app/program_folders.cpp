@@ -81,8 +81,8 @@ ProgramFolders DecideProgramFolders(const FolderFacts& facts)
         const fs::path prefix = fs::path(executableFolder).parent_path().parent_path();
         folders.dataFolder = WithSlash((prefix / "share" / "orvenda").lexically_normal().string());
     }
-    // The base directory specification: a relative $XDG_CONFIG_HOME is invalid
-    // and is ignored.
+    // XDG base directories must be absolute: a relative $XDG_CONFIG_HOME is
+    // ignored.
     std::string configHome = facts.xdgConfigHome;
     if (configHome.empty() || configHome.front() != '/')
         configHome = facts.home.empty() ? std::string() : WithSlash(facts.home) + ".config";

@@ -41,8 +41,8 @@ def main(argv):
         return 2
     runs = int(argv[1])
     commands = []
-    for spec in argv[2:]:
-        name, _, command = spec.partition("=")
+    for named in argv[2:]:
+        name, _, command = named.partition("=")
         commands.append((name, shlex.split(command)))
     times = {name: [] for name, _ in commands}
     cpu = {name: [] for name, _ in commands}

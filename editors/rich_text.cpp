@@ -43,28 +43,6 @@ char32_t nextCodePoint(std::string_view text, std::size_t& pos)
     return cp;
 }
 
-void appendUtf8(std::string& out, char32_t cp)
-{
-    if (cp >= 0xD800 && cp <= 0xDFFF) {
-        cp = kReplacement;
-    }
-    if (cp < 0x80) {
-        out += static_cast<char>(cp);
-    } else if (cp < 0x800) {
-        out += static_cast<char>(0xC0 | (cp >> 6));
-        out += static_cast<char>(0x80 | (cp & 0x3F));
-    } else if (cp < 0x10000) {
-        out += static_cast<char>(0xE0 | (cp >> 12));
-        out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (cp & 0x3F));
-    } else {
-        out += static_cast<char>(0xF0 | (cp >> 18));
-        out += static_cast<char>(0x80 | ((cp >> 12) & 0x3F));
-        out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (cp & 0x3F));
-    }
-}
-
 // ---------------------------------------------------------------- writing
 
 void writeUnicodeEscape(std::string& out, char32_t unit)
@@ -451,8 +429,11 @@ private:
 
     void text(char32_t cp)
     {
+        // Lone surrogates from \uN have no UTF-8 form.
+        if (cp >= 0xD800 && cp <= 0xDFFF)
+            cp = kReplacement;
         std::string utf8;
-        appendUtf8(utf8, cp);
+        AppendUtf8(utf8, cp);
         textBytes(utf8);
     }
 

@@ -32,6 +32,9 @@ struct EncodedText {
 
 EncodedText Utf8ToCp1251(std::string_view utf8);
 
+// Appends the UTF-8 bytes of one code point.
+void AppendUtf8(std::string& out, char32_t cp);
+
 bool IsValidUtf8(std::string_view bytes) noexcept;
 // Utf8Bom when the bytes start with a byte-order mark; Utf8 when they are
 // valid UTF-8 with at least one non-ASCII character; else Windows1251.

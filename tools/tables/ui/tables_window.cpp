@@ -22,11 +22,11 @@ const QString kCaption = QStringLiteral("Таблицы");
 const QString kShow = QStringLiteral("Показать");
 
 // The pages in the order of the tree's nodes: object name and title.
-struct PageSpec {
+struct PageInfo {
     const char* name;
     const char* title;
 };
-constexpr PageSpec kPages[] = {
+constexpr PageInfo kPages[] = {
     {"TSKala", "Калачакра"},
     {"TSKalaCentury", "Век"},
     {"TSKalaYear", "Год"},
@@ -128,12 +128,12 @@ TFormTables::TFormTables(Questions& questions, TextOutput& output, QWidget* pare
     PageControl1 = new QStackedWidget(this);
     PageControl1->setObjectName(QStringLiteral("PageControl1"));
     std::vector<QVBoxLayout*> pages;
-    for (const PageSpec& spec : kPages) {
+    for (const PageInfo& info : kPages) {
         auto* page = new QWidget(PageControl1);
-        page->setObjectName(QLatin1String(spec.name));
+        page->setObjectName(QLatin1String(info.name));
         auto* layout = new QVBoxLayout(page);
-        auto* title = new QLabel(QString::fromUtf8(spec.title), page);
-        title->setObjectName(QLatin1String(spec.name) + QStringLiteral("Title"));
+        auto* title = new QLabel(QString::fromUtf8(info.title), page);
+        title->setObjectName(QLatin1String(info.name) + QStringLiteral("Title"));
         QFont font = title->font();
         font.setBold(true);
         font.setPixelSize(16);
