@@ -13,7 +13,7 @@ shift $(($# < 2 ? $# : 2))
 here=$(cd "$(dirname "$0")" && pwd)
 targets=("$@")
 if [ ${#targets[@]} -eq 0 ]; then
-  targets=(read_date codec event_file editor config scheme colour_text)
+  targets=(read_date codec event_file editor config scheme colour_text event_list template)
 fi
 
 work=$(mktemp -d "${TMPDIR:-/tmp}/orvenda-fuzz.XXXXXX")
@@ -22,7 +22,10 @@ status=0
 for target in "${targets[@]}"; do
   mkdir -p "$work/$target"
   log="$work/$target.log"
-  if (cd "$work" && "$build/fuzz/fuzz_$target" -max_total_time="$seconds" -max_len=4096 -timeout=10 \
+  # A template is a workbook's XML, far longer than the lines of a text file.
+  max_len=4096
+  if [ "$target" = template ]; then max_len=65536; fi
+  if (cd "$work" && "$build/fuzz/fuzz_$target" -max_total_time="$seconds" -max_len="$max_len" -timeout=10 \
       -dict="$here/orvenda.dict" -artifact_prefix="$work/$target-" \
       "$work/$target" "$here/corpus/$target") >"$log" 2>&1; then
     result=ok
