@@ -26,9 +26,9 @@ using namespace orvenda;
 
 namespace {
 
-constexpr std::array<const char*, 5> kPartNames = {
-    "xl/worksheets/sheet1.xml", "xl/sharedStrings.xml", "xl/styles.xml", "xl/workbook.xml",
-    "xl/_rels/workbook.xml.rels"};
+constexpr std::array<const char*, 5> kPartNames = {"xl/worksheets/sheet1.xml", "xl/sharedStrings.xml",
+                                                   "xl/styles.xml", "xl/workbook.xml",
+                                                   "xl/_rels/workbook.xml.rels"};
 
 constexpr std::array<const char*, 5> kDefaultParts = {
     R"(<worksheet xmlns="http://schemas.openxmlformats.org/spreadsheetml/2006/main"><sheetData/></worksheet>)",
