@@ -1,7 +1,7 @@
 #include "app/astro_panel.h"
 
 #include "engine/principles.h"
-#include "engine/text.h"
+#include "engine/utf8.h"
 #include "engine/zodiac.h"
 
 namespace orvenda {
@@ -32,7 +32,8 @@ AstroRows FillAstroPanel(TDateRec date)
                year != 0 ? std::to_string(date.Year) : std::string()};
 
     const int month = MonthPrinciple(date);
-    rows[2] = {"Месяц", PictureFileName("principle", month), PrincipleName(month), MonthName(date.Month, 5)};
+    rows[2] = {"Месяц", PictureFileName("principle", month), PrincipleName(month),
+               MonthName(date.Month, MonthForm::Russian)};
 
     const int decade = DecadeOfDate(date);
     const int energy = DecadeEnergy(decade);

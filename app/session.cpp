@@ -3,7 +3,7 @@
 #include "app/program_folders.h"
 #include "app/run_log.h"
 #include "editors/event_commands.h"
-#include "engine/text.h"
+#include "engine/date_format.h"
 #include "events/loader.h"
 #include "events/sayings.h"
 
@@ -126,7 +126,7 @@ std::string Session::DataFile(std::string_view relativePath) const
 void Session::ShowCurrentDay()
 {
     m_view.DateLabel = FormatDate(m_currentDay, "D");
-    m_view.WeekdayLabel = WeekdayName(m_currentDay, 2);
+    m_view.WeekdayLabel = WeekdayName(m_currentDay, WeekdayForm::Russian);
     if (m_config.ShowAstroPanel)
         m_view.Astro = FillAstroPanel(m_currentDay);
 }

@@ -2,8 +2,8 @@
 // and one in year 100000: the closed formulas should cost the same for both.
 
 #include "engine/date.h"
+#include "engine/date_format.h"
 #include "engine/principles.h"
-#include "engine/text.h"
 
 #include <benchmark/benchmark.h>
 

@@ -1,6 +1,6 @@
 #include "config/autostart.h"
 
-#include "engine/text.h"
+#include "config/settings_text.h"
 #include "engine/textfile.h"
 
 #include <cstdlib>

@@ -1,6 +1,7 @@
 #include "config/colour_text.h"
 
-#include "engine/text.h"
+#include "engine/numbers.h"
+#include "engine/utf8.h"
 
 #include <array>
 #include <cstdint>

@@ -1,7 +1,7 @@
 #include "config/config.h"
 
 #include "config/colour_text.h"
-#include "engine/text.h"
+#include "config/settings_text.h"
 
 namespace orvenda {
 

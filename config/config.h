@@ -26,11 +26,11 @@ using TColor = std::uint32_t;
 
 struct TObjectLook {
     TColor Color = 0;
-    int Alignment = 2; // AlignLeft, AlignRight or AlignCenter (engine/text.h)
+    int Alignment = 2; // AlignLeft, AlignRight or AlignCenter (config/settings_text.h)
     std::string FontName;
     int FontSize = 8; // whole points
     TColor FontColor = 0;
-    unsigned FontStyle = 0; // FontStyleFlag bits (engine/text.h)
+    unsigned FontStyle = 0; // FontStyleFlag bits (config/settings_text.h)
 
     friend bool operator==(const TObjectLook&, const TObjectLook&) = default;
 };

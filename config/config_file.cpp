@@ -3,8 +3,9 @@
 #include "config/autostart.h"
 #include "config/keep_encoding.h"
 #include "config/schemes.h"
+#include "config/settings_text.h"
 #include "engine/codec.h"
-#include "engine/text.h"
+#include "engine/utf8.h"
 
 #include <optional>
 

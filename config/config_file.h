@@ -45,7 +45,7 @@ struct ConfigEnvironment {
     std::string timeText;      // system long time, for the journal line
 };
 
-struct LoadConfigResult {
+struct [[nodiscard]] LoadConfigResult {
     bool found = false; // the file was read
 };
 

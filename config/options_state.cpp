@@ -3,7 +3,7 @@
 #include "config/autostart.h"
 #include "config/config_file.h"
 #include "config/schemes.h"
-#include "engine/text.h"
+#include "config/settings_text.h"
 
 #include <algorithm>
 #include <filesystem>

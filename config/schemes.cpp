@@ -3,8 +3,10 @@
 #include "config/colour_text.h"
 #include "config/config_file.h"
 #include "config/keep_encoding.h"
+#include "config/settings_text.h"
 #include "engine/codec.h"
-#include "engine/text.h"
+#include "engine/numbers.h"
+#include "engine/utf8.h"
 
 #include <algorithm>
 #include <filesystem>

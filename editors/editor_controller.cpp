@@ -1,23 +1,12 @@
 #include "editors/editor_controller.h"
 
+#include "engine/file_failure.h"
 #include "engine/file_lock.h"
 
 #include <algorithm>
 #include <utility>
 
 namespace orvenda {
-
-namespace {
-
-std::string reasonOf(const SaveResult& result)
-{
-    if (result.status == SaveResult::Unencodable) {
-        return "этих знаков нет в кодировке Windows-1251: " + result.unmappable;
-    }
-    return result.error;
-}
-
-} // namespace
 
 EditorController::EditorController(std::string templateFolder, Journal& journal, Questions& questions)
     : m_templateFolder(templateFolder), m_journal(journal), m_questions(questions),
@@ -100,9 +89,9 @@ bool EditorController::write(const std::string& path, bool rename)
     // finishes first; the file is not written under its hands.
     FileLock lock = FileLock::Acquire(path);
     if (!lock.ok()) {
-        const std::string text = LockFailureText(lock, path);
-        m_journal.Add("Не удалось сохранить файл: " + path + " (" + text + ")");
-        m_questions.ShowError(std::string(ErrorCaption), text);
+        const FileFailure failure = FailureOf(lock, path);
+        m_journal.Add(FailureText(failure, FailureWording::SaveFailedLine));
+        m_questions.ShowError(std::string(ErrorCaption), FailureText(failure, FailureWording::Command));
         return false;
     }
     // Another program's change is not overwritten unasked; Save as names
@@ -127,9 +116,10 @@ bool EditorController::write(const std::string& path, bool rename)
         }
         return true;
     }
-    if (result.status == SaveResult::ReadOnly) {
-        m_journal.Add(ReadOnlyText(path));
-        m_questions.ShowError(std::string(ErrorCaption), ReadOnlyText(path));
+    const FileFailure failure = FailureOf(result, path);
+    if (failure.code == FileFailureCode::ReadOnly) {
+        m_journal.Add(FailureText(failure, FailureWording::Command));
+        m_questions.ShowError(std::string(ErrorCaption), FailureText(failure, FailureWording::Command));
         // The text is kept under another name the user chooses; a file
         // chosen in "Сохранить как" that is read-only too is only reported.
         if (rename) {
@@ -138,9 +128,8 @@ bool EditorController::write(const std::string& path, bool rename)
         lock.Release();
         return SaveAs();
     }
-    const std::string reason = reasonOf(result);
-    m_journal.Add("Не удалось сохранить файл: " + path + " (" + reason + ")");
-    m_questions.ShowError(std::string(ErrorCaption), "Не удалось сохранить файл: " + path + "\n" + reason);
+    m_journal.Add(FailureText(failure, FailureWording::SaveFailedLine));
+    m_questions.ShowError(std::string(ErrorCaption), FailureText(failure, FailureWording::SaveFailed));
     return false;
 }
 

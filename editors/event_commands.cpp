@@ -1,6 +1,7 @@
 #include "editors/event_commands.h"
 
 #include "editors/event_file.h"
+#include "engine/file_failure.h"
 #include "engine/file_lock.h"
 
 namespace orvenda {
@@ -38,14 +39,7 @@ EventCommandResult changeEvent(const std::string& path, int ordinal, EventChange
 
 std::string FileNotSavedText(const std::string& path, const SaveResult& result)
 {
-    if (result.status == SaveResult::ReadOnly) {
-        return ReadOnlyText(path);
-    }
-    if (result.status == SaveResult::Unencodable) {
-        return "Файл " + path + " не сохранён: кодировка файла не может передать символы " +
-               result.unmappable;
-    }
-    return "Файл " + path + " не сохранён: " + result.error;
+    return FailureText(FailureOf(result, path), FailureWording::Command);
 }
 
 EventCommandResult ApplyEventChange(EventFileModel& model, int ordinal, EventChange change,
@@ -64,9 +58,10 @@ EventCommandResult ApplyEventChange(EventFileModel& model, int ordinal, EventCha
         return {false, "Строка " + std::to_string(ordinal) + " файла " + path + " не является событием"};
     }
     if (expectedText && model.Current()->event != *expectedText) {
-        return {false, "Файл " + path + " изменился после того, как был прочитан: событие номер " +
-                           std::to_string(ordinal) + " теперь \"" + model.Current()->event +
-                           "\". Файл не изменён; обновите список и повторите команду."};
+        const FileFailure changed{FileFailureCode::ChangedElsewhere, path,
+                                  "событие номер " + std::to_string(ordinal) + " теперь \"" +
+                                      model.Current()->event + "\""};
+        return {false, FailureText(changed, FailureWording::Command)};
     }
     if (change == EventChange::SwitchOff) {
         model.SetCurrentInactive();

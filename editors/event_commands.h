@@ -14,7 +14,7 @@ namespace orvenda {
 
 class EventFileModel;
 
-struct EventCommandResult {
+struct [[nodiscard]] EventCommandResult {
     bool ok = false;
     // When not ok: what went wrong, for a message to the user. The file is
     // then unchanged.

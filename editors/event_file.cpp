@@ -1,6 +1,8 @@
 #include "editors/event_file.h"
 
-#include "engine/text.h"
+#include "engine/date_format.h"
+#include "engine/numbers.h"
+#include "engine/utf8.h"
 
 #include <algorithm>
 #include <utility>

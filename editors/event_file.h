@@ -80,7 +80,7 @@ LookupLists ReadLookupLists(const std::string& templateFolder, Journal& journal)
 
 class EventFileModel {
 public:
-    struct OpenResult {
+    struct [[nodiscard]] OpenResult {
         enum Status { Opened, CannotOpen, UnknownFormat };
         Status status = Opened;
         // UnknownFormat: the text of the message box (caption "Ошибка!").

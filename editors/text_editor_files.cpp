@@ -1,6 +1,7 @@
 #include "editors/text_editor_files.h"
 
 #include "engine/codec.h"
+#include "engine/file_failure.h"
 
 #include <filesystem>
 #include <system_error>
@@ -128,12 +129,12 @@ SaveResult SaveRichText(const std::string& path, const RichText& text)
 
 std::string SaveFailureMessage(const std::string& path, const SaveResult& result)
 {
-    if (result.status == SaveResult::Unencodable) {
-        return "Файл " + path +
-               " не сохранён: этих знаков нет в кодировке Windows-1251: " + result.unmappable +
-               "\nСохраните текст в файл RTF (*.rtf), он хранит любые знаки.";
+    const FileFailure failure = FailureOf(result, path);
+    std::string text = FailureText(failure, FailureWording::NotSaved);
+    if (failure.code == FileFailureCode::Unencodable) {
+        text += "\nСохраните текст в файл RTF (*.rtf), он хранит любые знаки.";
     }
-    return "Файл " + path + " не сохранён: " + result.error;
+    return text;
 }
 
 } // namespace orvenda

@@ -40,7 +40,7 @@ struct ReportFolder {
 };
 ReportFolder PrepareReportFolder(const std::string& programFolder);
 
-struct LoadedText {
+struct [[nodiscard]] LoadedText {
     enum Status { Plain, Rich, Failed };
     Status status = Failed;
     // Plain: the text with "\n" line ends.

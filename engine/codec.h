@@ -20,7 +20,7 @@ enum class TextEncoding {
 
 std::string Cp1251ToUtf8(std::string_view bytes);
 
-struct EncodedText {
+struct [[nodiscard]] EncodedText {
     std::string bytes;
     // The distinct characters (UTF-8, in order of first appearance) that the
     // encoding cannot hold; in `bytes` each stands as "?". Invalid UTF-8 input

@@ -440,16 +440,18 @@ int WeekdayIndex(TDateRec date) noexcept
     return static_cast<int>(((sinceMonday % 7) + 7) % 7);
 }
 
-std::string WeekdayName(TDateRec date, int set)
+std::string WeekdayName(TDateRec date, WeekdayForm form)
 {
+    const int set = static_cast<int>(form);
     if (set < 0 || set > 3) {
         return {};
     }
     return kWeekdayNames[set][WeekdayIndex(date)];
 }
 
-std::string MonthName(int month, int set)
+std::string MonthName(int month, MonthForm form)
 {
+    const int set = static_cast<int>(form);
     if (set < 1 || set > 5 || month < 1 || month > 12) {
         return {};
     }

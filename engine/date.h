@@ -108,11 +108,23 @@ std::int64_t JulianDayNumber(TDateRec date) noexcept;
 // 0 = Monday .. 6 = Sunday. Before year 1 the weekdays run on without a break
 // from the engine's own day count (31.12.-1 is the Sunday before 1.1.1).
 int WeekdayIndex(TDateRec date) noexcept;
-// set 0 "Monday", 1 "Mon", 2 "Понедельник", 3 "Пн"; another set gives "".
-std::string WeekdayName(TDateRec date, int set);
-// set 1 "January", 2 "Jan", 3 "Января", 4 "Янв", 5 "Январь"; month 1..12,
-// anything else gives "".
-std::string MonthName(int month, int set);
+enum class WeekdayForm {
+    English,      // "Monday"
+    EnglishShort, // "Mon"
+    Russian,      // "Понедельник"
+    RussianShort, // "Пн"
+};
+// A value outside the forms gives "".
+std::string WeekdayName(TDateRec date, WeekdayForm form);
+enum class MonthForm {
+    English = 1,  // "January"
+    EnglishShort, // "Jan"
+    Genitive,     // "Января"
+    RussianShort, // "Янв"
+    Russian,      // "Январь"
+};
+// Month 1..12; another month or a value outside the forms gives "".
+std::string MonthName(int month, MonthForm form);
 // "monday": Monday 1 .. Sunday 7; "sunday": Sunday 1 .. Saturday 7 (compared
 // in lower case); any other text gives -1.
 int WeekdayNumber(TDateRec date, std::string_view firstDay);

@@ -17,7 +17,7 @@ namespace orvenda {
 
 inline constexpr std::uint64_t MaxReadBytes = std::uint64_t{256} << 20;
 
-enum class ReadFailure {
+enum class [[nodiscard]] ReadFailure{
     None,
     CannotOpen, // missing, no permission, an empty name
     NotRegular, // a folder, pipe, socket or device

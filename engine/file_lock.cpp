@@ -1,5 +1,7 @@
 #include "engine/file_lock.h"
 
+#include "engine/file_failure.h"
+
 #include <algorithm>
 #include <cerrno>
 #include <system_error>
@@ -149,10 +151,7 @@ FileLock FileLock::Acquire(const std::string& path, std::chrono::milliseconds pa
 
 std::string LockFailureText(const FileLock& lock, const std::string& path)
 {
-    if (lock.status() == FileLock::Status::Busy) {
-        return "Файл занят другой программой: " + path;
-    }
-    return "Файл " + path + " недоступен: " + lock.error();
+    return FailureText(FailureOf(lock, path), FailureWording::Command);
 }
 
 } // namespace orvenda

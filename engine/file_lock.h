@@ -36,7 +36,7 @@ FileStamp StampOfFile(const std::string& path);
 // waited on the old file's lock would then hold a lock on a file that is no
 // longer at the path: after locking, the file is checked to be the one at the
 // path, and the lock is taken again on the new file when it is not.
-class FileLock {
+class [[nodiscard]] FileLock {
 public:
     enum class Status {
         Locked, // the lock is held

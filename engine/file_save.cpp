@@ -1,5 +1,7 @@
 #include "engine/file_save.h"
 
+#include "engine/file_failure.h"
+
 #include <atomic>
 #include <cerrno>
 #include <chrono>
@@ -392,7 +394,7 @@ SaveResult Replace(const std::string& target, std::string_view bytes, const stru
 
 std::string ReadOnlyText(const std::string& path)
 {
-    return "Файл только для чтения: " + path;
+    return FailureText({FileFailureCode::ReadOnly, path, {}}, FailureWording::Command);
 }
 
 SaveResult SaveBytes(const std::string& path, std::string_view bytes)

@@ -26,7 +26,7 @@
 
 namespace orvenda {
 
-struct SaveResult {
+struct [[nodiscard]] SaveResult {
     enum Status {
         Ok,
         Unencodable, // nothing was written

@@ -1,6 +1,7 @@
 #include "engine/principles.h"
 
-#include "engine/text.h"
+#include "engine/date_format.h"
+#include "engine/numbers.h"
 #include "engine/zodiac.h"
 
 #include <array>

@@ -12,7 +12,7 @@
 
 namespace orvenda {
 
-struct TextFile {
+struct [[nodiscard]] TextFile {
     std::string text; // UTF-8
     TextEncoding encoding = TextEncoding::Windows1251;
 };
@@ -20,7 +20,7 @@ struct TextFile {
 // The whole file, decoded; nullopt when it cannot be read, and then
 // `failure`, when given, says why. Only regular files of at most
 // MaxReadBytes are read (file_bytes.h).
-std::optional<TextFile> ReadTextFile(const std::string& path, ReadFailure* failure = nullptr);
+[[nodiscard]] std::optional<TextFile> ReadTextFile(const std::string& path, ReadFailure* failure = nullptr);
 
 // Writes every line followed by CR LF, by the rules of SaveBytes
 // (engine/file_save.h): a failure never leaves a half-written file, links,

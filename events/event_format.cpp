@@ -1,6 +1,7 @@
 #include "events/event_format.h"
 
-#include "engine/text.h"
+#include "engine/date_format.h"
+#include "engine/utf8.h"
 
 #include <algorithm>
 #include <array>

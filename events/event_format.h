@@ -153,7 +153,7 @@ private:
     int m_ordinal = 0;
 };
 
-struct SayingFileContent {
+struct [[nodiscard]] SayingFileContent {
     std::string header;
     EventFileFormat format = EventFileFormat::Unknown;
     // "[wisdom by]": whether the file has an author line, and the author (it

@@ -1,8 +1,9 @@
 #include "events/loader.h"
 
 #include "engine/file_bytes.h"
-#include "engine/text.h"
+#include "engine/file_failure.h"
 #include "engine/textfile.h"
+#include "engine/utf8.h"
 #include "events/event_format.h"
 
 #include "events/window_test.h"
@@ -288,18 +289,8 @@ std::string skippedLinesMessage(const std::string& path, int skipped)
 std::string unreadFileMessage(ReadFailure failure, std::string_view kind, const TListedFile& file)
 {
     const std::string where = EscapeControls(file.Name) + "   Искали в: " + EscapeControls(file.Folder);
-    const std::string what = "Файл " + std::string(kind);
-    switch (failure) {
-    case ReadFailure::NotRegular:
-        return what + " не прочитан: это не обычный файл: " + where;
-    case ReadFailure::TooLarge:
-        return what + " не прочитан: он больше " + std::to_string(MaxReadBytes >> 20) + " МБ: " + where;
-    case ReadFailure::ReadError:
-        return what + " не прочитан: ошибка чтения: " + where;
-    default:
-        break;
-    }
-    return {};
+    return "Файл " + std::string(kind) +
+           " не прочитан: " + FailureReason(FailureOf(failure, file.Folder + file.Name)) + ": " + where;
 }
 
 } // namespace

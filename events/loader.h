@@ -14,7 +14,7 @@
 
 namespace orvenda {
 
-struct EventLoadResult {
+struct [[nodiscard]] EventLoadResult {
     // All records of all files: files in list order, records in file order.
     std::vector<TEventRec> events;
     // A listed file could not be opened (the main window shows "?").
@@ -42,7 +42,7 @@ struct EventLoadResult {
 EventLoadResult LoadEventFiles(const std::vector<TListedFile>& files, TDateRec clockNow, Journal& journal,
                                std::optional<TDateRec> shownOn = std::nullopt);
 
-struct SayingLoadResult {
+struct [[nodiscard]] SayingLoadResult {
     // The sayings of the fixed saying file first, then those of the listed
     // files in list order, each in file order.
     std::vector<TSayingRec> sayings;

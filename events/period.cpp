@@ -1,7 +1,8 @@
 #include "events/period.h"
 
+#include "engine/date_format.h"
 #include "engine/day_count.h"
-#include "engine/text.h"
+#include "engine/numbers.h"
 
 #include <algorithm>
 #include <charconv>

@@ -21,7 +21,7 @@ inline constexpr int kStartPrecision = 3;
 std::string PrecisionHint(int precision);
 
 // The figures as the labels show them.
-struct PeriodFigures {
+struct [[nodiscard]] PeriodFigures {
     std::string Years = "0";
     std::string Months = "0";
     std::string Weeks = "0";
@@ -63,7 +63,7 @@ private:
 // The figures of the period from..to (from not later than to, both valid).
 PeriodFigures PeriodFiguresOf(TDateRec from, TDateRec to, int precision, std::string_view decimalSeparator);
 
-struct PeriodDays {
+struct [[nodiscard]] PeriodDays {
     TDateRec from;
     TDateRec to;
 };

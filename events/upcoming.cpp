@@ -1,6 +1,7 @@
 #include "events/upcoming.h"
 
-#include "engine/text.h"
+#include "engine/date_format.h"
+#include "engine/utf8.h"
 #include "events/window_test.h"
 
 #include <algorithm>
@@ -239,7 +240,7 @@ EventDetails ShowEventDetails(const ShownRow& row, TDateRec today)
     }
     const TDateRec date = ReadYMD(FullDateText(row));
     details.isEvent = true;
-    details.text = std::to_string(date.Day) + " " + MonthName(date.Month, 3) + " ";
+    details.text = std::to_string(date.Day) + " " + MonthName(date.Month, MonthForm::Genitive) + " ";
     if (date.Year != 0) {
         const std::int64_t years = std::int64_t{today.Year} - date.Year;
         const std::int64_t days = DaysBetween(date, today);

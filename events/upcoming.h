@@ -75,7 +75,7 @@ enum class DayLayout {
 UpcomingResult ComputeUpcoming(const std::vector<TEventRec>& all, TDateRec today, TDateRec from, TDateRec to,
                                bool group, DayLayout layout);
 
-struct EventDetails {
+struct [[nodiscard]] EventDetails {
     bool isEvent = false;
     // Day, month and year of the event and the years, weeks and days from it
     // to the current day; empty for a heading row.

@@ -7,7 +7,7 @@
 // Not shared between threads: each keeps its own copy.
 
 #include "engine/date.h"
-#include "engine/text.h"
+#include "engine/numbers.h"
 #include "events/records.h"
 
 #include <array>

@@ -3,7 +3,7 @@
 // character and its limit.
 
 #include "engine/codec.h"
-#include "engine/text.h"
+#include "engine/utf8.h"
 #include "fuzz/fuzz_check.h"
 
 #include <cstddef>

@@ -2,7 +2,7 @@
 // looks, and what is read is saved and read back the same.
 
 #include "config/config_file.h"
-#include "engine/text.h"
+#include "engine/utf8.h"
 #include "fuzz/fuzz_check.h"
 #include "fuzz/random_input.h"
 

@@ -3,7 +3,7 @@
 // never lose count of them.
 
 #include "engine/codec.h"
-#include "engine/text.h"
+#include "engine/utf8.h"
 #include "events/event_format.h"
 #include "events/loader.h"
 #include "fuzz/fuzz_check.h"

@@ -3,7 +3,8 @@
 // back to that record.
 
 #include "engine/date.h"
-#include "engine/text.h"
+#include "engine/date_format.h"
+#include "engine/numbers.h"
 #include "fuzz/fuzz_check.h"
 
 #include <cstddef>
@@ -15,7 +16,7 @@ using namespace orvenda;
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
     const std::string_view text(reinterpret_cast<const char*>(data), size);
-    for (int order : {DayFirst, YearFirst}) {
+    for (const DateOrder order : {DayFirst, YearFirst}) {
         for (TDateRec def : {DefaultDate, ZeroDate, UnsetDateTime}) {
             const TDateRec date = ReadDate(text, order, def);
             ORVENDA_FUZZ_CHECK(ReadDate(FormatDate(date, "z"), YearFirst, ZeroDate) == date);

@@ -3,7 +3,7 @@
 
 #include "config/schemes.h"
 #include "engine/codec.h"
-#include "engine/text.h"
+#include "engine/utf8.h"
 #include "fuzz/fuzz_check.h"
 #include "fuzz/random_input.h"
 

@@ -12,7 +12,8 @@
 #include "editors/event_commands.h"
 #include "editors/event_file.h"
 #include "engine/date.h"
-#include "engine/text.h"
+#include "engine/date_format.h"
+#include "engine/numbers.h"
 #include "events/period.h"
 #include "tools/calculator/characteristics.h"
 

@@ -1,9 +1,11 @@
 #include "app/cli/report_command.h"
 
 #include "engine/date.h"
+#include "engine/date_format.h"
+#include "engine/numbers.h"
 #include "engine/principle_colours.h"
-#include "engine/text.h"
 #include "engine/textfile.h"
+#include "engine/utf8.h"
 #include "tools/reports/report_file.h"
 #include "tools/reports/reports.h"
 

@@ -2,7 +2,8 @@
 // same functions.
 
 #include "app/cli/cli_commands.h"
-#include "engine/text.h"
+#include "engine/date_format.h"
+#include "engine/numbers.h"
 #include "engine/text_output.h"
 #include "tools/tables/tables.h"
 

@@ -1,6 +1,6 @@
 #include "app/ui/calendar_key.h"
 
-#include "engine/text.h"
+#include "engine/utf8.h"
 
 namespace orvenda {
 

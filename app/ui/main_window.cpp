@@ -66,17 +66,17 @@ TFormMain::TFormMain(SessionEnvironment env, Questions& questions, QWidget* pare
     auto* layout = new QVBoxLayout(central);
     layout->setContentsMargins(2, 2, 2, 0);
     layout->setSpacing(2);
-    layout->addWidget(CreateTopPanel());
+    layout->addWidget(createTopPanel());
     m_astro = new AstroPanelWidget(QString::fromStdString(m_session.DataFolder()), central);
     layout->addWidget(m_astro);
-    layout->addWidget(CreateEventList(), 1);
+    layout->addWidget(createEventList(), 1);
     setCentralWidget(central);
-    CreateStatusBar();
-    ConnectCommands();
+    createStatusBar();
+    connectCommands();
     m_astro->Show(m_session.View().Astro);
     // The looks that hold until a configuration names a scheme; without a
     // configuration file they are never applied otherwise.
-    ApplyOwnLooks(m_session.Config().Looks);
+    applyOwnLooks(m_session.Config().Looks);
 }
 
 TFormMain::~TFormMain()
@@ -87,7 +87,7 @@ TFormMain::~TFormMain()
     disconnect(m_list, nullptr, this, nullptr);
 }
 
-QWidget* TFormMain::CreateTopPanel()
+QWidget* TFormMain::createTopPanel()
 {
     auto* top = new QWidget(this);
     top->setObjectName(QStringLiteral("PTop"));
@@ -114,7 +114,7 @@ QWidget* TFormMain::CreateTopPanel()
     return top;
 }
 
-QTableView* TFormMain::CreateEventList()
+QTableView* TFormMain::createEventList()
 {
     m_model = new EventListModel(this);
     m_list = new QTableView(this);
@@ -138,7 +138,7 @@ QTableView* TFormMain::CreateEventList()
     return m_list;
 }
 
-void TFormMain::CreateStatusBar()
+void TFormMain::createStatusBar()
 {
     QStatusBar* bar = statusBar();
     bar->setObjectName(QStringLiteral("StatusBar"));
@@ -159,13 +159,13 @@ void TFormMain::CreateStatusBar()
     m_statusPanels[3]->setAlignment(Qt::AlignCenter);
 }
 
-void TFormMain::ConnectCommands()
+void TFormMain::connectCommands()
 {
     const MainActions& a = m_actions;
-    connect(a.NRefresh, &QAction::triggered, this, [this] { ShowCommandResult(m_session.Refresh()); });
+    connect(a.NRefresh, &QAction::triggered, this, [this] { showCommandResult(m_session.Refresh()); });
     connect(a.TBRefresh, &QAction::triggered, a.NRefresh, &QAction::trigger);
-    connect(a.NCalendar, &QAction::triggered, this, &TFormMain::OpenCalendar);
-    connect(a.NExit, &QAction::triggered, this, &TFormMain::ExitCommand);
+    connect(a.NCalendar, &QAction::triggered, this, &TFormMain::openCalendar);
+    connect(a.NExit, &QAction::triggered, this, &TFormMain::exitCommand);
     connect(a.NToolBar, &QAction::triggered, this, [this](bool on) {
         m_session.SetToolBarShown(on);
         m_actions.ToolBar1->setVisible(on);
@@ -173,7 +173,7 @@ void TFormMain::ConnectCommands()
     connect(a.NAstroPanel, &QAction::triggered, m_astro, &QWidget::setVisible);
     connect(a.NEvtGroup, &QAction::triggered, this, [this](bool on) {
         m_session.SetGrouping(on);
-        ShowView();
+        showView();
         FitColumns();
     });
     connect(a.NDateInStr, &QAction::triggered, this, [this](bool on) {
@@ -181,8 +181,8 @@ void TFormMain::ConnectCommands()
         FitColumns();
     });
     connect(a.NStatus, &QAction::triggered, this, &TFormMain::journalRequested);
-    connect(a.NSaveConfig, &QAction::triggered, this, &TFormMain::SaveSettings);
-    connect(a.NHelp, &QAction::triggered, this, [this] { OpenProgramFile("Orvenda.html"); });
+    connect(a.NSaveConfig, &QAction::triggered, this, &TFormMain::saveSettings);
+    connect(a.NHelp, &QAction::triggered, this, [this] { openProgramFile("Orvenda.html"); });
     connect(a.NAbout, &QAction::triggered, this, &TFormMain::aboutRequested);
     connect(a.TBAbout, &QAction::triggered, a.NAbout, &QAction::trigger);
 
@@ -210,16 +210,16 @@ void TFormMain::ConnectCommands()
     request({a.NCalculator, a.TBCalculator}, &TFormMain::calculatorRequested);
     request({a.NTextEditor, a.TBTextEditor}, &TFormMain::textEditorRequested);
     request({a.NOptions, a.TBOptions, a.NEvtOptions}, &TFormMain::optionsRequested);
-    connect(a.NEvtEdit, &QAction::triggered, this, &TFormMain::EditRow);
-    connect(a.NAddToList, &QAction::triggered, this, &TFormMain::AddRowToList);
+    connect(a.NEvtEdit, &QAction::triggered, this, &TFormMain::editRow);
+    connect(a.NAddToList, &QAction::triggered, this, &TFormMain::addRowToList);
 
-    connect(a.NSwitchOff, &QAction::triggered, this, &TFormMain::SwitchOffRow);
-    connect(a.NDelete, &QAction::triggered, this, &TFormMain::DeleteRow);
+    connect(a.NSwitchOff, &QAction::triggered, this, &TFormMain::switchOffRow);
+    connect(a.NDelete, &QAction::triggered, this, &TFormMain::deleteRow);
     connect(m_list, &QWidget::customContextMenuRequested, this,
             [this](const QPoint& at) { m_actions.EventsMenu->popup(m_list->viewport()->mapToGlobal(at)); });
     connect(m_list, &QAbstractItemView::doubleClicked, a.NEvtEdit, &QAction::trigger);
     connect(m_list, &QAbstractItemView::clicked, this,
-            [this](const QModelIndex& index) { RowChosen(index.row()); });
+            [this](const QModelIndex& index) { rowChosen(index.row()); });
     connect(m_list->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
             [this](const QModelIndex& current) {
                 // Only a current row the user selected: the list also makes
@@ -227,23 +227,23 @@ void TFormMain::ConnectCommands()
                 // back (a menu closes) with none current after a refresh.
                 if (!m_quietSelection && current.isValid() &&
                     m_list->selectionModel()->isRowSelected(current.row(), QModelIndex()))
-                    RowChosen(current.row());
+                    rowChosen(current.row());
             });
 
-    connect(m_today, &TodayPanel::previousDay, this, [this] { ShowCommandResult(m_session.StepDay(-1)); });
-    connect(m_today, &TodayPanel::nextDay, this, [this] { ShowCommandResult(m_session.StepDay(1)); });
-    connect(m_today, &TodayPanel::today, this, [this] { ShowCommandResult(m_session.GoToday()); });
-    connect(m_today, &TodayPanel::dateClicked, this, &TFormMain::DateLabelClicked);
-    connect(m_today, &TodayPanel::dateDoubleClicked, this, &TFormMain::OpenCalendar);
+    connect(m_today, &TodayPanel::previousDay, this, [this] { showCommandResult(m_session.StepDay(-1)); });
+    connect(m_today, &TodayPanel::nextDay, this, [this] { showCommandResult(m_session.StepDay(1)); });
+    connect(m_today, &TodayPanel::today, this, [this] { showCommandResult(m_session.GoToday()); });
+    connect(m_today, &TodayPanel::dateClicked, this, &TFormMain::dateLabelClicked);
+    connect(m_today, &TodayPanel::dateDoubleClicked, this, &TFormMain::openCalendar);
     connect(m_moreSaying, &QPushButton::clicked, this, [this] {
         m_session.MoreSaying();
-        ShowSaying();
+        showSaying();
     });
     connect(m_astro, &AstroPanelWidget::kalachakraClicked, this,
-            [this] { OpenProgramFile("Img/Kalachakra.jpg"); });
+            [this] { openProgramFile("Img/Kalachakra.jpg"); });
 }
 
-void TFormMain::Start()
+void TFormMain::start()
 {
     if (m_started)
         return;
@@ -255,7 +255,7 @@ void TFormMain::Start()
     m_session.StartUp();
     const TDateRec today = m_session.CurrentDay();
     emit started(QDate(today.Year, today.Month, today.Day));
-    ShowCommandResult(m_session.Refresh());
+    showCommandResult(m_session.Refresh());
 }
 
 void TFormMain::ShowCurrentDay()
@@ -285,7 +285,7 @@ void TFormMain::ToolBarShowTXTChanged(bool on)
 
 void TFormMain::ApplyLooks(const TLooks& looks)
 {
-    ApplyOwnLooks(looks);
+    applyOwnLooks(looks);
     if (m_configPartner)
         m_configPartner->ApplyLooks(looks);
 }
@@ -314,36 +314,36 @@ void TFormMain::SchemeObjectLoaded(int object)
         m_configPartner->SchemeObjectLoaded(object);
 }
 
-void TFormMain::ApplyOwnLooks(const TLooks& looks)
+void TFormMain::applyOwnLooks(const TLooks& looks)
 {
     m_today->ApplyLooks(looks);
     orvenda::ApplyLook(m_saying, looks[LcWis]);
     orvenda::ApplyLook(m_list, looks[LcEvt]);
 }
 
-void TFormMain::ShowPeriod(TDateRec from, TDateRec to)
+void TFormMain::showPeriod(TDateRec from, TDateRec to)
 {
     m_session.ShowPeriod(from, to);
-    ShowView();
+    showView();
     FitColumns();
 }
 
-void TFormMain::ShowCommandResult(const CommandResult& result)
+void TFormMain::showCommandResult(const CommandResult& result)
 {
-    SyncMarks();
-    ShowView();
+    syncMarks();
+    showView();
     FitColumns();
     FitWindowWidth();
     emit journalChanged();
     m_session.Report(result);
 }
 
-void TFormMain::ShowView()
+void TFormMain::showView()
 {
     const MainView& view = m_session.View();
     m_today->ShowDay(Text(view.DateLabel), Text(view.WeekdayLabel));
     m_astro->Show(view.Astro);
-    ShowSaying();
+    showSaying();
     m_quietSelection = true;
     m_model->SetRows(view.Events);
     m_quietSelection = false;
@@ -351,11 +351,11 @@ void TFormMain::ShowView()
     m_statusPanels[2]->setMinimumWidth(
         std::max(m_statusPanels[2]->fontMetrics().horizontalAdvance(m_statusPanels[2]->text()) + 10, 24));
     m_statusPanels[3]->setText(Text(view.StatusFiles));
-    ShowDetails(Text(view.StatusDetails));
-    SetRowCommandsEnabled(false);
+    showDetails(Text(view.StatusDetails));
+    setRowCommandsEnabled(false);
 }
 
-void TFormMain::ShowSaying()
+void TFormMain::showSaying()
 {
     const MainView& view = m_session.View();
     m_saying->setPlainText(Text(view.Saying[0]) + QLatin1Char('\n') + Text(view.Saying[1]));
@@ -364,7 +364,7 @@ void TFormMain::ShowSaying()
     m_saying->setTextCursor(cursor);
 }
 
-void TFormMain::SyncMarks()
+void TFormMain::syncMarks()
 {
     const TConfigRec& config = m_session.Config();
     ToolBarShowChanged(config.ToolBarShow);
@@ -381,10 +381,10 @@ void TFormMain::FitColumns()
                                    m_list->viewport()->width(), [&metrics](const std::string& text) {
                                        return metrics.horizontalAdvance(QString::fromStdString(text));
                                    });
-    ApplyColumnWidths();
+    applyColumnWidths();
 }
 
-void TFormMain::ApplyColumnWidths()
+void TFormMain::applyColumnWidths()
 {
     m_list->setColumnHidden(EventListModel::DateColumn, m_widths.w0 == 0);
     m_list->setColumnWidth(EventListModel::DateColumn, m_widths.w0);
@@ -404,10 +404,10 @@ void TFormMain::FitWindowWidth()
     const int fitted = orvenda::FitWindowWidth(m_widths.w0 + m_widths.textWidth, frame / 2, area.width());
     resize(std::max(fitted - frame, minimumWidth()), height());
     move(CentredLeft(area.left(), area.width(), frameGeometry().width()), y());
-    ApplyColumnWidths();
+    applyColumnWidths();
 }
 
-void TFormMain::SetRowCommandsEnabled(bool on)
+void TFormMain::setRowCommandsEnabled(bool on)
 {
     m_actions.NEvtEdit->setEnabled(
         on && isSignalConnected(QMetaMethod::fromSignal(&TFormMain::recordEditRequested)));
@@ -418,12 +418,12 @@ void TFormMain::SetRowCommandsEnabled(bool on)
 void TFormMain::showEvent(QShowEvent* event)
 {
     QMainWindow::showEvent(event);
-    Start();
+    start();
 }
 
 void TFormMain::closeEvent(QCloseEvent* event)
 {
-    if (!MayQuit()) {
+    if (!mayQuit()) {
         event->ignore();
         return;
     }
@@ -434,7 +434,7 @@ void TFormMain::closeEvent(QCloseEvent* event)
 void TFormMain::resizeEvent(QResizeEvent* event)
 {
     QMainWindow::resizeEvent(event);
-    ApplyColumnWidths();
+    applyColumnWidths();
 }
 
 void TFormMain::connectNotify(const QMetaMethod& signal)

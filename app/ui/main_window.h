@@ -42,23 +42,23 @@ public:
 
     // The options window's share of what reading the configuration does
     // (scheme list, log switches, looks); may be null.
-    void SetConfigPartner(ConfigObserver* partner) { m_configPartner = partner; }
+    void setConfigPartner(ConfigObserver* partner) { m_configPartner = partner; }
     // How files are opened with the desktop's handler (help, Kalachakra picture).
     using UrlOpener = std::function<void(const QUrl&)>;
-    void SetUrlOpener(UrlOpener opener) { m_openUrl = std::move(opener); }
+    void setUrlOpener(UrlOpener opener) { m_openUrl = std::move(opener); }
     // Asked before the program ends ("Выход", closing the window): false
     // keeps it running. The editor's close question for unsaved changes.
     using QuitCheck = std::function<bool()>;
-    void SetQuitCheck(QuitCheck check) { m_quitCheck = std::move(check); }
+    void setQuitCheck(QuitCheck check) { m_quitCheck = std::move(check); }
 
-    Session& GetSession() noexcept { return m_session; }
-    const ColumnWidths& Widths() const noexcept { return m_widths; }
+    Session& session() noexcept { return m_session; }
+    const ColumnWidths& widths() const noexcept { return m_widths; }
 
     // StartUp and the first refresh; runs once, when the window is first shown.
-    void Start();
+    void start();
     // The period window's "Показать": the event list laid out over from..to,
     // until the next refresh or grouping command.
-    void ShowPeriod(TDateRec from, TDateRec to);
+    void showPeriod(TDateRec from, TDateRec to);
 
     // What reading the configuration does to this window.
     void ShowCurrentDay() override;
@@ -73,9 +73,9 @@ public:
     void ApplyLooks(const TLooks& looks) override;
 
     // This window's half of the looks ("Применить" of the options window).
-    void ApplyOwnLooks(const TLooks& looks);
+    void applyOwnLooks(const TLooks& looks);
     // A date picked in the month calendar opened from here.
-    void ShowPickedDate(QDate date);
+    void showPickedDate(QDate date);
 
 signals:
     // "&Выход" confirmed, or the window closed by its title bar.
@@ -111,34 +111,34 @@ protected:
     void connectNotify(const QMetaMethod& signal) override;
 
 private:
-    QWidget* CreateTopPanel();
-    QTableView* CreateEventList();
-    void CreateStatusBar();
-    void ConnectCommands();
+    QWidget* createTopPanel();
+    QTableView* createEventList();
+    void createStatusBar();
+    void connectCommands();
 
     // After a command that changed the session's view.
-    void ShowCommandResult(const CommandResult& result);
-    void ShowView();
-    void ShowSaying();
-    void SyncMarks();
+    void showCommandResult(const CommandResult& result);
+    void showView();
+    void showSaying();
+    void syncMarks();
     void FitColumns();
-    void ApplyColumnWidths();
+    void applyColumnWidths();
     void FitWindowWidth();
-    void SetRowCommandsEnabled(bool on);
-    void EditRow();
-    void AddRowToList();
+    void setRowCommandsEnabled(bool on);
+    void editRow();
+    void addRowToList();
 
-    void RowChosen(int row);
-    void ShowDetails(const QString& details);
-    void DateLabelClicked();
-    void OpenCalendar();
-    void SwitchOffRow();
-    void DeleteRow();
-    void ExitCommand();
+    void rowChosen(int row);
+    void showDetails(const QString& details);
+    void dateLabelClicked();
+    void openCalendar();
+    void switchOffRow();
+    void deleteRow();
+    void exitCommand();
     // Whether the program may end: asks the quit check when one is set.
-    bool MayQuit();
-    void SaveSettings();
-    void OpenProgramFile(const char* relativePath);
+    bool mayQuit();
+    void saveSettings();
+    void openProgramFile(const char* relativePath);
 
     Session m_session;
     ConfigObserver* m_configPartner = nullptr;

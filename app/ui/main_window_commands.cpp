@@ -4,7 +4,7 @@
 #include "app/ui/astro_panel_widget.h"
 #include "app/ui/event_list_model.h"
 #include "app/ui/main_window.h"
-#include "engine/text.h"
+#include "engine/date_format.h"
 
 #include <QAction>
 #include <QLabel>
@@ -12,23 +12,23 @@
 
 namespace orvenda {
 
-void TFormMain::RowChosen(int row)
+void TFormMain::rowChosen(int row)
 {
     const bool isEvent = m_session.SelectRow(row);
-    SetRowCommandsEnabled(isEvent);
+    setRowCommandsEnabled(isEvent);
     const MainView& view = m_session.View();
-    ShowDetails(QString::fromStdString(view.StatusDetails));
+    showDetails(QString::fromStdString(view.StatusDetails));
     m_astro->Show(view.Astro);
 }
 
-void TFormMain::ShowDetails(const QString& details)
+void TFormMain::showDetails(const QString& details)
 {
     // A narrow window cuts the details line; its tool tip shows it whole.
     m_statusPanels[4]->setText(details);
     m_statusPanels[4]->setToolTip(details);
 }
 
-void TFormMain::DateLabelClicked()
+void TFormMain::dateLabelClicked()
 {
     m_session.ShowCurrentDayPanel();
     m_astro->Show(m_session.View().Astro);
@@ -39,50 +39,51 @@ void TFormMain::DateLabelClicked()
     }
 }
 
-void TFormMain::OpenCalendar()
+void TFormMain::openCalendar()
 {
     const TDateRec day = m_session.CurrentDay();
     emit calendarRequested(QDate(day.Year, day.Month, day.Day));
 }
 
-void TFormMain::ShowPickedDate(QDate date)
+void TFormMain::showPickedDate(QDate date)
 {
     if (!date.isValid())
         return;
-    ShowCommandResult(m_session.SetCurrentDay(MakeDate(date.year(), date.month(), date.day())));
+    showCommandResult(m_session.SetCurrentDay(MakeDate(date.year(), date.month(), date.day())));
 }
 
-void TFormMain::SwitchOffRow()
+void TFormMain::switchOffRow()
 {
     if (const std::optional<CommandResult> result = m_session.SwitchOffSelected())
-        ShowCommandResult(*result);
+        showCommandResult(*result);
 }
 
-void TFormMain::DeleteRow()
+void TFormMain::deleteRow()
 {
     if (const std::optional<CommandResult> result = m_session.DeleteSelected())
-        ShowCommandResult(*result);
+        showCommandResult(*result);
 }
 
-void TFormMain::ExitCommand()
+void TFormMain::exitCommand()
 {
-    if (m_session.ConfirmExit() && MayQuit())
+    if (m_session.ConfirmExit() && mayQuit())
         emit exitAccepted();
 }
 
-bool TFormMain::MayQuit()
+bool TFormMain::mayQuit()
 {
     return !m_quitCheck || m_quitCheck();
 }
 
-void TFormMain::SaveSettings()
+void TFormMain::saveSettings()
 {
-    // A failure has been shown to the user; the settings stay in force.
-    (void)m_session.SaveSettings();
-    emit journalChanged();
+    // A failure has been shown to the user and written to the journal; the
+    // settings stay in force.
+    if (!m_session.SaveSettings().ok())
+        emit journalChanged();
 }
 
-void TFormMain::OpenProgramFile(const char* relativePath)
+void TFormMain::openProgramFile(const char* relativePath)
 {
     // The help page and the pictures are delivered files: read-only, in the data folder.
     m_openUrl(QUrl::fromLocalFile(QString::fromStdString(m_session.DataFile(relativePath))));
@@ -90,14 +91,14 @@ void TFormMain::OpenProgramFile(const char* relativePath)
 
 // "Редактировать..." and a double click on an event row: the editor opens
 // the row's file at its record.
-void TFormMain::EditRow()
+void TFormMain::editRow()
 {
     const ShownRow* row = m_session.SelectedEvent();
     if (row && !row->FilePath.empty())
         emit recordEditRequested(QString::fromStdString(row->FilePath), row->Ordinal);
 }
 
-void TFormMain::AddRowToList()
+void TFormMain::addRowToList()
 {
     const ShownRow* row = m_session.SelectedEvent();
     if (row && !row->FilePath.empty())

@@ -37,7 +37,7 @@ Windows::Windows(SessionEnvironment env, Questions& questions)
     const QString dataFolder =
         env.dataFolder.empty() ? programFolder : QString::fromStdString(env.dataFolder);
     m_main = std::make_unique<TFormMain>(std::move(env), questions);
-    Session& session = m_main->GetSession();
+    Session& session = m_main->session();
     m_options = std::make_unique<TFormOptions>(session.Config(), programFolder, autostartDir, programPath,
                                                session.GetJournal(), questions);
     m_status = std::make_unique<TFormStatus>(session.GetJournal());
@@ -62,7 +62,7 @@ Windows::~Windows() = default;
 
 bool Windows::MayQuit()
 {
-    return m_editor->QueryQuit() && m_evtList->AskToSaveChanges();
+    return m_editor->queryQuit() && m_evtList->AskToSaveChanges();
 }
 
 void Windows::Connect()
@@ -74,9 +74,9 @@ void Windows::Connect()
     TFormCalendar* calendar = m_calendar.get();
 
     // What reading the configuration does to the options window.
-    main->SetConfigPartner(options);
+    main->setConfigPartner(options);
     QObject::connect(main, &TFormMain::started, calendar, &TFormCalendar::SetDate);
-    QObject::connect(main, &TFormMain::started, editor, &TFormEvtEdit::SetCalendarDate);
+    QObject::connect(main, &TFormMain::started, editor, &TFormEvtEdit::setCalendarDate);
     QObject::connect(main, &TFormMain::journalChanged, status, &TFormStatus::ShowJournal);
 
     QObject::connect(main, &TFormMain::journalRequested, status, [status] { ShowWindow(*status); });
@@ -87,32 +87,33 @@ void Windows::Connect()
         calendar->SetDate(date);
         ShowWindow(*calendar);
     });
-    QObject::connect(calendar, &TFormCalendar::mainDatePicked, main, &TFormMain::ShowPickedDate);
+    QObject::connect(calendar, &TFormCalendar::mainDatePicked, main, &TFormMain::showPickedDate);
 
-    QObject::connect(main, &TFormMain::editorRequested, editor, &TFormEvtEdit::ShowWithoutFileCommands);
-    QObject::connect(main, &TFormMain::recordEditRequested, editor, &TFormEvtEdit::ShowRecord);
+    QObject::connect(main, &TFormMain::editorRequested, editor, &TFormEvtEdit::showWithoutFileCommands);
+    QObject::connect(main, &TFormMain::recordEditRequested, editor, &TFormEvtEdit::showRecord);
     // "Отключить" and "Удалить" go through the editor, so that it never
     // keeps a copy of the file that a later save would write back.
-    main->GetSession().SetEventEditor(
+    main->session().SetEventEditor(
         [editor](const std::string& path, int ordinal, EventChange change, const std::string& text) {
-            return editor->ChangeEvent(QString::fromStdString(path), ordinal, change,
+            return editor->changeEvent(QString::fromStdString(path), ordinal, change,
                                        QString::fromStdString(text));
         });
     // Unsaved typing in the editor is not dropped without its close question.
-    main->SetQuitCheck([this] { return MayQuit(); });
+    main->setQuitCheck([this] { return MayQuit(); });
     QObject::connect(main, &TFormMain::optionsRequested, options, &TFormOptions::Show);
-    QObject::connect(options, &TFormOptions::looksApplied, main, &TFormMain::ApplyOwnLooks);
+    QObject::connect(options, &TFormOptions::looksApplied, main, &TFormMain::applyOwnLooks);
     QObject::connect(options, &TFormOptions::astroPanelToggled, main, &TFormMain::ShowAstroPanelChanged);
+    QObject::connect(options, &TFormOptions::journalChanged, status, &TFormStatus::ShowJournal);
     QObject::connect(options, &TFormOptions::openInEditor, editor, [editor](const QString& path) {
         ShowWindow(*editor);
-        editor->OpenFile(path);
-        editor->RefreshStatus();
+        editor->openFile(path);
+        editor->refreshStatus();
     });
 
     // "Показать" lays out the main window's list over the period.
     TFormEvtOnPeriod* period = m_evtOnPeriod.get();
     QObject::connect(main, &TFormMain::periodRequested, period, &TFormEvtOnPeriod::ShowWindow);
-    QObject::connect(period, &TFormEvtOnPeriod::periodChosen, main, &TFormMain::ShowPeriod);
+    QObject::connect(period, &TFormEvtOnPeriod::periodChosen, main, &TFormMain::showPeriod);
 
     // The text editor, and the calculator that prints into it.
     TFormTextEditor* text = m_textEditor.get();

@@ -93,9 +93,11 @@ void TFormOptions::Show()
 
 void TFormOptions::accept()
 {
-    // A configuration that could not be written has been reported; the
-    // settings stay in force while the program runs.
-    (void)m_state.Accept();
+    // A configuration that could not be written has been shown to the user
+    // and written to the journal; the settings stay in force while the
+    // program runs.
+    if (!m_state.Accept().ok())
+        emit journalChanged();
     hide();
 }
 

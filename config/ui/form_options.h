@@ -49,6 +49,8 @@ signals:
     void looksApplied(const TLooks& looks);
     // "Показывать астрологические характеристики дня" clicked.
     void astroPanelToggled(bool on);
+    // "OK" could not write the configuration: the journal holds a new line.
+    void journalChanged();
 
 private:
     void load();

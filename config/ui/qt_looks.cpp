@@ -1,7 +1,7 @@
 #include "config/ui/qt_looks.h"
 
 #include "config/colour_text.h"
-#include "engine/text.h"
+#include "config/settings_text.h"
 #include "engine/ui/font_style.h"
 
 #include <QFontDatabase>

@@ -152,11 +152,11 @@ void TFormEvtEdit::buildActions()
     connect(tbNew, &QAction::triggered, this, &TFormEvtEdit::newCommand);
     connect(m_open, &QAction::triggered, this, &TFormEvtEdit::openCommand);
     connect(tbOpen, &QAction::triggered, this, &TFormEvtEdit::openCommand);
-    connect(m_save, &QAction::triggered, this, &TFormEvtEdit::SaveFile);
-    connect(tbSave, &QAction::triggered, this, &TFormEvtEdit::SaveFile);
-    connect(m_saveAs, &QAction::triggered, this, &TFormEvtEdit::SaveFileAs);
-    connect(m_close, &QAction::triggered, this, &TFormEvtEdit::CloseFile);
-    connect(tbClose, &QAction::triggered, this, &TFormEvtEdit::CloseFile);
+    connect(m_save, &QAction::triggered, this, &TFormEvtEdit::saveFile);
+    connect(tbSave, &QAction::triggered, this, &TFormEvtEdit::saveFile);
+    connect(m_saveAs, &QAction::triggered, this, &TFormEvtEdit::saveFileAs);
+    connect(m_close, &QAction::triggered, this, &TFormEvtEdit::closeFile);
+    connect(tbClose, &QAction::triggered, this, &TFormEvtEdit::closeFile);
     connect(m_exit, &QAction::triggered, this, &TFormEvtEdit::exitCommand);
     connect(m_first, &QAction::triggered, this, [this] { navigate(EditorController::Move::First); });
     connect(m_prior, &QAction::triggered, this, [this] { navigate(EditorController::Move::Prior); });
@@ -192,73 +192,73 @@ void TFormEvtEdit::buildTabs()
     connect(m_table, &RecordTableView::recordChosen, this, &TFormEvtEdit::recordChosen);
 }
 
-bool TFormEvtEdit::OpenFile(const QString& path)
+bool TFormEvtEdit::openFile(const QString& path)
 {
     const bool opened = m_controller.Open(path.toStdString());
     showFile(true);
     return opened;
 }
 
-void TFormEvtEdit::SelectRecord(int n)
+void TFormEvtEdit::selectRecord(int n)
 {
     m_controller.Select(n);
-    showRecord();
+    showCurrentRecord();
 }
 
-void TFormEvtEdit::EnableFileCommands(bool on)
+void TFormEvtEdit::enableFileCommands(bool on)
 {
     m_controller.EnableFileCommands(on);
     updateActions();
 }
 
-void TFormEvtEdit::ShowWithoutFileCommands()
+void TFormEvtEdit::showWithoutFileCommands()
 {
-    EnableFileCommands(false);
+    enableFileCommands(false);
     show();
     raise();
     activateWindow();
 }
 
-bool TFormEvtEdit::ShowRecord(const QString& path, int ordinal)
+bool TFormEvtEdit::showRecord(const QString& path, int ordinal)
 {
     show();
     raise();
     activateWindow();
-    if (!OpenFile(path))
+    if (!openFile(path))
         return false;
-    SelectRecord(ordinal);
+    selectRecord(ordinal);
     return true;
 }
 
-bool TFormEvtEdit::NewFile(EventFileFormat kind)
+bool TFormEvtEdit::newFile(EventFileFormat kind)
 {
     const bool created = m_controller.New(kind);
     showFile(true);
     return created;
 }
 
-bool TFormEvtEdit::SaveFile()
+bool TFormEvtEdit::saveFile()
 {
     const bool saved = m_controller.Save();
     showFile(false);
     return saved;
 }
 
-bool TFormEvtEdit::SaveFileAs()
+bool TFormEvtEdit::saveFileAs()
 {
     const bool saved = m_controller.SaveAs();
     showFile(false);
     return saved;
 }
 
-bool TFormEvtEdit::CloseFile()
+bool TFormEvtEdit::closeFile()
 {
     const bool closed = m_controller.Close();
     showFile(false);
     return closed;
 }
 
-EventCommandResult TFormEvtEdit::ChangeEvent(const QString& path, int ordinal, EventChange change,
+EventCommandResult TFormEvtEdit::changeEvent(const QString& path, int ordinal, EventChange change,
                                              const QString& expectedText)
 {
     // The close question is about the editor's file: the user sees which.
@@ -273,7 +273,7 @@ EventCommandResult TFormEvtEdit::ChangeEvent(const QString& path, int ordinal, E
     return result;
 }
 
-bool TFormEvtEdit::QueryQuit()
+bool TFormEvtEdit::queryQuit()
 {
     if (!m_controller.Model().IsModified())
         return true;
@@ -285,12 +285,12 @@ bool TFormEvtEdit::QueryQuit()
     return closed;
 }
 
-void TFormEvtEdit::SetCalendarDate(const QDate& date)
+void TFormEvtEdit::setCalendarDate(const QDate& date)
 {
     m_fixedForm->SetCalendarDate(date);
 }
 
-void TFormEvtEdit::RefreshStatus()
+void TFormEvtEdit::refreshStatus()
 {
     const EditorController::Status& status = m_controller.RefreshStatus();
     m_modifiedPanel->setText(q(status.modified));
@@ -300,7 +300,7 @@ void TFormEvtEdit::RefreshStatus()
 
 void TFormEvtEdit::showEvent(QShowEvent* event)
 {
-    RefreshStatus();
+    refreshStatus();
     QMainWindow::showEvent(event);
 }
 
@@ -331,7 +331,7 @@ void TFormEvtEdit::exitCommand()
 void TFormEvtEdit::navigate(EditorController::Move move)
 {
     m_controller.Navigate(move);
-    showRecord();
+    showCurrentRecord();
 }
 
 void TFormEvtEdit::insertRecord()
@@ -349,19 +349,19 @@ void TFormEvtEdit::deleteRecord()
 void TFormEvtEdit::formEdited()
 {
     m_table->Records().RecordChanged(m_controller.Model().CurrentNumber());
-    RefreshStatus();
+    refreshStatus();
 }
 
 void TFormEvtEdit::tableEdited(int number)
 {
     m_controller.Select(number);
-    showRecord();
+    showCurrentRecord();
 }
 
 void TFormEvtEdit::recordChosen(int number)
 {
     m_controller.Select(number);
-    showRecord();
+    showCurrentRecord();
 }
 
 void TFormEvtEdit::showFile(bool formTab)
@@ -415,10 +415,10 @@ void TFormEvtEdit::fileChangedOnDisk()
 void TFormEvtEdit::showTable()
 {
     m_table->Reload();
-    showRecord();
+    showCurrentRecord();
 }
 
-void TFormEvtEdit::showRecord()
+void TFormEvtEdit::showCurrentRecord()
 {
     switch (m_controller.Model().Layout()) {
     case EditorLayout::FixedDate:
@@ -435,7 +435,7 @@ void TFormEvtEdit::showRecord()
     }
     m_table->ShowCurrent(m_controller.Model().CurrentNumber());
     updateActions();
-    RefreshStatus();
+    refreshStatus();
 }
 
 void TFormEvtEdit::updateActions()

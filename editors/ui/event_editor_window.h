@@ -42,42 +42,42 @@ public:
     // Open (path): closes the current file first, asking when it is modified;
     // true when the file was read. Failures are reported as the editor does
     // (journal line, or the unknown-format box).
-    bool OpenFile(const QString& path);
+    bool openFile(const QString& path);
     // Makes record n (from 1) current and refreshes the status bar.
-    void SelectRecord(int n);
+    void selectRecord(int n);
     // "Сохранить", "Сохранить как" and "Закрыть" of the menu; the tool bar
     // buttons stay as they are.
-    void EnableFileCommands(bool on);
+    void enableFileCommands(bool on);
     // How the main window shows the editor from its menus: the file commands
     // disabled, any loaded file kept.
-    void ShowWithoutFileCommands();
+    void showWithoutFileCommands();
     // "Редактировать..." of the main window's event list: shows the window,
     // opens `path` and selects record `ordinal`; false when the file was not
     // opened.
-    bool ShowRecord(const QString& path, int ordinal);
+    bool showRecord(const QString& path, int ordinal);
     // New (kind): an empty unnamed file after closing the current one; used
     // by the new-file dialog. False when the close was refused.
-    bool NewFile(EventFileFormat kind);
+    bool newFile(EventFileFormat kind);
     // Save, Save as and Close with their dialogs and question; false when
     // cancelled or failed.
-    bool SaveFile();
-    bool SaveFileAs();
-    bool CloseFile();
+    bool saveFile();
+    bool saveFileAs();
+    bool closeFile();
     // The main window's "Отключить" and "Удалить" through the editor (see
     // EditorController::ChangeEvent); the window shows the outcome.
-    EventCommandResult ChangeEvent(const QString& path, int ordinal, EventChange change,
+    EventCommandResult changeEvent(const QString& path, int ordinal, EventChange change,
                                    const QString& expectedText);
     // Before the program ends: a file with unsaved changes gets the close
     // question, the window shown so the user sees which file it is about.
     // False when the user keeps the file (the program goes on).
-    bool QueryQuit();
+    bool queryQuit();
     // The date the calendar of the fixed-date form shows (today at start-up).
-    void SetCalendarDate(const QDate& date);
+    void setCalendarDate(const QDate& date);
     // Rewrites the three status panels.
-    void RefreshStatus();
+    void refreshStatus();
 
-    TFormNewEvtFile& NewFileDialog() noexcept { return *m_newFileDialog; }
-    const EditorController& Controller() const noexcept { return m_controller; }
+    TFormNewEvtFile& newFileDialog() noexcept { return *m_newFileDialog; }
+    const EditorController& controller() const noexcept { return m_controller; }
 
 signals:
     // A file was written; the main window reloads what it shows.
@@ -101,7 +101,7 @@ private:
     // What the window shows, after the file, the table or the current record changed.
     void showFile(bool formTab);
     void showTable();
-    void showRecord();
+    void showCurrentRecord();
     void updateActions();
     // Watches the file being edited (and its folder, where another
     // program's save renames a new file over it).

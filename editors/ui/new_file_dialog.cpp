@@ -82,8 +82,8 @@ void TFormNewEvtFile::accept()
 {
     m_editor.show();
     QDialog::accept();
-    m_editor.NewFile(ChosenKind());
-    m_editor.EnableFileCommands(true);
+    m_editor.newFile(ChosenKind());
+    m_editor.enableFileCommands(true);
 }
 
 } // namespace orvenda

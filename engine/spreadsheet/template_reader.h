@@ -12,7 +12,7 @@
 
 namespace orvenda::sheet {
 
-struct OpenResult {
+struct [[nodiscard]] OpenResult {
     std::optional<Workbook> Book; // the first sheet current
     std::string Error;            // why, in Russian, when Book is empty ("файл не найден")
 };

@@ -1,6 +1,6 @@
 #include "engine/spreadsheet/workbook.h"
 
-#include "engine/text.h"
+#include "engine/numbers.h"
 
 #include <cmath>
 #include <cstdio>

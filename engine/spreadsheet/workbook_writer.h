@@ -11,7 +11,7 @@
 
 namespace orvenda::sheet {
 
-struct WriteResult {
+struct [[nodiscard]] WriteResult {
     bool Ok = false;
     std::string Error; // Russian, when not Ok
     // Pictures that could not be put in (a missing or unreadable file); the

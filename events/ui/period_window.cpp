@@ -1,6 +1,6 @@
 #include "events/ui/period_window.h"
 
-#include "engine/text.h"
+#include "engine/date_format.h"
 
 #include <QCheckBox>
 #include <QDateEdit>

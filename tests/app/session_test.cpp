@@ -1,7 +1,7 @@
 #include "app/run_log.h"
 #include "app/session.h"
 #include "engine/codec.h"
-#include "engine/text.h"
+#include "engine/date_format.h"
 #include "engine/textfile.h"
 #include "tests/support/test_files.h"
 

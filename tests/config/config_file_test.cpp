@@ -2,8 +2,8 @@
 
 #include "config/autostart.h"
 #include "config/schemes.h"
+#include "config/settings_text.h"
 #include "engine/codec.h"
-#include "engine/text.h"
 #include "tests/config/printers.h"
 #include "tests/support/test_files.h"
 
@@ -198,7 +198,7 @@ TEST_F(ConfigFile, WindowsHearOfEachStepInOrder)
                               "ToolBarShow=True\r\nToolBarShowTXT=True\r\nViewGroup=False\r\n");
     TConfigRec config;
     Recorder recorder;
-    load(config, &recorder);
+    EXPECT_TRUE(load(config, &recorder).found);
     EXPECT_EQ(recorder.calls,
               (std::vector<std::string>{"day", "schemes 1", "log True", "userlog False", "object 0",
                                         "object 1", "object 2", "object 3", "object 4", "astro False",
@@ -211,17 +211,17 @@ TEST_F(ConfigFile, ExistingAutostartEntryIsTakenOver)
 {
     WriteBytes(cfgPath(), kLists);
     TConfigRec config;
-    load(config);
+    EXPECT_TRUE(load(config).found);
     EXPECT_FALSE(config.Autostart); // no entry: unchanged
 
     ASSERT_TRUE(WriteAutostart(true, env.autostartDir, "/old/place/orvenda"));
     const std::string entry = env.autostartDir + "/" + AutostartEntryName;
     config.Autostart = true; // already known: the entry is left as it is
-    load(config);
+    EXPECT_TRUE(load(config).found);
     EXPECT_NE(ReadBytes(entry).find("/old/place/"), std::string::npos);
 
     config.Autostart = false; // found now: the entry is pointed at this program
-    load(config);
+    EXPECT_TRUE(load(config).found);
     EXPECT_TRUE(config.Autostart);
     EXPECT_NE(ReadBytes(entry).find("Exec=\"/opt/orvenda/orvenda\"\n"), std::string::npos);
 }
@@ -244,7 +244,7 @@ TEST_F(ConfigFile, SavedFileMatchesTheLayoutByteForByte)
               "");
 
     TConfigRec loaded;
-    load(loaded);
+    EXPECT_TRUE(load(loaded).found);
     config.EventFiles.erase(config.EventFiles.begin() + 2);
     config.WisdomFiles = {{"", ""}}; // the emptied list comes back as read from an empty section
     ExpectSameSettings(loaded, config);
@@ -255,7 +255,7 @@ TEST_F(ConfigFile, Utf8FileStaysUtf8)
     WriteBytes(cfgPath(), "    Здесь указываются файлы событий\n[Events in]\nсобытия.evt\n[end list]\n"
                           "[Wisdom in]\n[end list]\nColorScheme = Ночь\n");
     TConfigRec config;
-    load(config);
+    EXPECT_TRUE(load(config).found);
     EXPECT_EQ(config.EventFiles, (Files{{pf, "события.evt"}}));
     config.UserLogFileName = "日志.log"; // Windows-1251 could not hold it
     ASSERT_TRUE(SaveConfig(config, cfgPath(), pf, journal).ok());
@@ -264,7 +264,7 @@ TEST_F(ConfigFile, Utf8FileStaysUtf8)
     EXPECT_NE(bytes.find("\r\nсобытия.evt\r\n"), std::string::npos);
 
     TConfigRec again;
-    load(again);
+    EXPECT_TRUE(load(again).found);
     ExpectSameSettings(again, config);
 }
 
@@ -283,6 +283,30 @@ TEST_F(ConfigFile, FailedSaveKeepsTheOldFileAndSaysWhy)
     EXPECT_EQ(journal.Lines(),
               (std::vector<std::string>{"Невозможно сохранить файл конфигурации в " + cfgPath(),
                                         "Невозможно сохранить файл конфигурации в " + nowhere}));
+}
+
+// Names in the lists that look like the file's own markers or keep odd
+// blanks come back from saving and reading as they were, with every entry
+// after them.
+TEST_F(ConfigFile, ListedNamesLikeTheFileMarkersSurviveSaving)
+{
+    const std::vector<std::string> names = {
+        "[end list]",         "[Events in]",          "[Wisdom in]", " blanks around.evt ",
+        "ConfirmExit = True", "DefaultConfig = True", "cr\r"};
+    for (const std::string& name : names) {
+        SCOPED_TRACE(name);
+        TConfigRec config;
+        config.EventFiles = {{pf, name}, {pf, "after.evt"}, {"/elsewhere/", name}};
+        config.WisdomFiles = {{pf, name}, {pf, "after.wis"}};
+        ASSERT_TRUE(SaveConfig(config, cfgPath(), pf, journal).ok());
+        TConfigRec back;
+        back.ConfirmExit = true;
+        ASSERT_TRUE(load(back).found);
+        // The looks come from the scheme, not from this file.
+        TConfigRec expected = config;
+        expected.Looks = back.Looks;
+        ExpectSameSettings(back, expected);
+    }
 }
 
 } // namespace

@@ -5,7 +5,7 @@
 #include "config/colour_text.h"
 #include "config/config_file.h"
 #include "config/schemes.h"
-#include "engine/text.h"
+#include "config/settings_text.h"
 #include "tests/config/printers.h"
 #include "tests/support/test_files.h"
 
@@ -38,7 +38,7 @@ protected:
         TConfigRec read;
         ConfigEnvironment env{pf, "/opt/orvenda/orvenda", dir / "autostart", "1.1.2024", "0:00:00"};
         Journal ignored;
-        LoadConfig(read, env, ignored, nullptr);
+        EXPECT_TRUE(LoadConfig(read, env, ignored, nullptr).found);
         return read;
     }
 };

@@ -5,7 +5,7 @@
 
 #include "config/colour_text.h"
 #include "config/config.h"
-#include "engine/text.h"
+#include "config/settings_text.h"
 
 #include <ostream>
 

@@ -2,7 +2,7 @@
 
 #include "config/colour_text.h"
 #include "config/config_file.h"
-#include "engine/text.h"
+#include "config/settings_text.h"
 #include "tests/config/printers.h"
 #include "tests/support/test_files.h"
 

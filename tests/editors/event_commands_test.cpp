@@ -98,7 +98,7 @@ Normalised normalise(const std::string& path)
 {
     Journal journal;
     EventFileModel model;
-    model.Open(path, journal);
+    EXPECT_EQ(model.Open(path, journal).status, EventFileModel::OpenResult::Opened);
     Normalised n{model.ComposeLines(), {}};
     std::size_t line = 1;
     for (const EditorRecord& r : model.Records()) {

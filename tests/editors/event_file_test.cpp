@@ -259,5 +259,44 @@ TEST(EventFileModel, LookupListsOfTheFloatingLayout)
                                                         templates + "t_months_rus.txt"});
 }
 
+// Files on which saving once changed what the next opening read: the records
+// read after saving are those read before.
+TEST(EventFileModel, FilesThatRandomInputFoundSaveStably)
+{
+    const std::string found[] = {
+        // A last line of white space without a line end was a record of its
+        // own, kept as it stood and written back with a line end: then it was gone.
+        "[fixed events]\r\n 1  1 2000   0   0 1 \xCF\xE5\xF0\xE2\xEE\xE5\r\n\r\n\r",
+        "[float events]\n  0  7  5  3 2007   7   1 1 x\n \t ",
+        // A lone CR before the text was part of it, and written as a blank that
+        // the next reading skipped.
+        "[fixed events]\r\n 1  1 2000   3   1 1\rF?\n -2  2 2001   3 -  1 1 \xC2\xF2\xEE\xF0\xEE\xE5\r\r\n",
+    };
+    TempFolder dir;
+    for (const std::string& bytes : found) {
+        SCOPED_TRACE(bytes);
+        WriteBytes(dir / "found.evt", bytes);
+        Journal journal;
+        EventFileModel model;
+        ASSERT_EQ(model.Open(dir / "found.evt", journal).status, EventFileModel::OpenResult::Opened);
+        const std::string source = model.SourceText();
+        std::vector<std::string> texts;
+        for (const EditorRecord& r : model.Records()) {
+            texts.push_back(r.event);
+        }
+        ASSERT_TRUE(model.Save().ok());
+
+        EventFileModel again;
+        ASSERT_EQ(again.Open(dir / "found.evt", journal).status, EventFileModel::OpenResult::Opened);
+        EXPECT_EQ(again.SourceText(), source);
+        std::vector<std::string> textsAgain;
+        for (const EditorRecord& r : again.Records()) {
+            textsAgain.push_back(r.event);
+        }
+        EXPECT_EQ(textsAgain, texts);
+        EXPECT_TRUE(journal.Lines().empty());
+    }
+}
+
 } // namespace
 } // namespace orvenda

@@ -489,13 +489,13 @@ TEST(WeekdaysAndWeeks, WeekdayIndexAndNames)
     for (const Case& c : cases) {
         SCOPED_TRACE(testing::PrintToString(c.date));
         EXPECT_EQ(WeekdayIndex(c.date), c.index);
-        EXPECT_EQ(WeekdayName(c.date, 0), c.english);
-        EXPECT_EQ(WeekdayName(c.date, 3), c.russianShort);
+        EXPECT_EQ(WeekdayName(c.date, WeekdayForm::English), c.english);
+        EXPECT_EQ(WeekdayName(c.date, WeekdayForm::RussianShort), c.russianShort);
     }
-    EXPECT_EQ(WeekdayName(DT(2007, 1, 1), 1), "Mon");
-    EXPECT_EQ(WeekdayName(DT(2007, 1, 7), 2), "Воскресенье");
-    EXPECT_EQ(WeekdayName(DT(2007, 1, 1), 4), "");
-    EXPECT_EQ(WeekdayName(DT(2007, 1, 1), -1), "");
+    EXPECT_EQ(WeekdayName(DT(2007, 1, 1), WeekdayForm::EnglishShort), "Mon");
+    EXPECT_EQ(WeekdayName(DT(2007, 1, 7), WeekdayForm::Russian), "Воскресенье");
+    EXPECT_EQ(WeekdayName(DT(2007, 1, 1), static_cast<WeekdayForm>(4)), "");
+    EXPECT_EQ(WeekdayName(DT(2007, 1, 1), static_cast<WeekdayForm>(-1)), "");
     for (const TDateRec end : {DT(kMinYear, 1, 1), DT(kMaxYear, 12, 31)}) {
         EXPECT_GE(WeekdayIndex(end), 0);
         EXPECT_LE(WeekdayIndex(end), 6);
@@ -504,14 +504,14 @@ TEST(WeekdaysAndWeeks, WeekdayIndexAndNames)
 
 TEST(WeekdaysAndWeeks, MonthNames)
 {
-    EXPECT_EQ(MonthName(1, 1), "January");
-    EXPECT_EQ(MonthName(9, 2), "Sep");
-    EXPECT_EQ(MonthName(3, 3), "Марта");
-    EXPECT_EQ(MonthName(5, 4), "Май");
-    EXPECT_EQ(MonthName(12, 5), "Декабрь");
+    EXPECT_EQ(MonthName(1, MonthForm::English), "January");
+    EXPECT_EQ(MonthName(9, MonthForm::EnglishShort), "Sep");
+    EXPECT_EQ(MonthName(3, MonthForm::Genitive), "Марта");
+    EXPECT_EQ(MonthName(5, MonthForm::RussianShort), "Май");
+    EXPECT_EQ(MonthName(12, MonthForm::Russian), "Декабрь");
     const std::pair<int, int> outside[] = {{0, 1}, {13, 1}, {1, 0}, {1, 6}, {-1, 3}};
     for (const auto& [month, set] : outside) {
-        EXPECT_EQ(MonthName(month, set), "") << month << " in set " << set;
+        EXPECT_EQ(MonthName(month, static_cast<MonthForm>(set)), "") << month << " in set " << set;
     }
 }
 

@@ -1,6 +1,6 @@
 #include "events/event_format.h"
 
-#include "engine/text.h"
+#include "engine/numbers.h"
 
 #include <gtest/gtest.h>
 

@@ -1,8 +1,9 @@
 #include "events/loader.h"
 
+#include "engine/date_format.h"
 #include "engine/file_bytes.h"
-#include "engine/text.h"
 #include "engine/textfile.h"
+#include "engine/utf8.h"
 #include "events/event_format.h"
 #include "events/upcoming.h"
 #include "fuzz/random_input.h"
@@ -471,6 +472,42 @@ TEST(LoadSayingFiles, MissingFilesAreReported)
         "Не найден файл \x63 Жемчужинами Востока: /nonexistent/oriental_perls.wis",
         "Не найден файл высказыватий: x.wis   Искали в: /nowhere/"};
     EXPECT_EQ(journal.Lines(), want);
+}
+
+// Files that random input found read wrongly, and what they hold.
+TEST(LoadEventFiles, FilesThatRandomInputFoundReadWrongly)
+{
+    struct Case {
+        const char* what;
+        std::string bytes;
+        std::vector<std::string> texts;
+    };
+    const Case cases[] = {
+        // Reported as an unreadable line before.
+        {"a last line of white space without a line end is no record",
+         "[fixed events]\r\n 1  1 2000   0   0 1 first\r\n\r\n\r",
+         {"first"}},
+        {"the same in a float file", "[float events]\n  0  7  5  3 2007   7   1 1 x\n \t ", {"x"}},
+        // The CR was part of the text before, and the editor wrote it as a
+        // blank that the next reading skipped.
+        {"a lone CR after the numbers is white space before the text",
+         "[fixed events]\r\n 1  1 2000   3   1 1\rF?\n 2  2 2001   3   1 1 \r\r\n",
+         {"F?", ""}},
+    };
+    fuzzing::ScratchFolder scratch("events-found");
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        ASSERT_TRUE(fuzzing::WriteBytes(scratch.PathOf("found.evt"), c.bytes));
+        Journal journal;
+        const EventLoadResult result = LoadEventFiles({{scratch.Folder(), "found.evt"}}, Clock, journal);
+        EXPECT_FALSE(result.failed);
+        EXPECT_TRUE(journal.Lines().empty()) << journal.Lines().front();
+        std::vector<std::string> texts;
+        for (const TEventRec& e : result.events) {
+            texts.push_back(e.Text);
+        }
+        EXPECT_EQ(texts, c.texts);
+    }
 }
 
 } // namespace

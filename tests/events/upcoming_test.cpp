@@ -1,6 +1,6 @@
 #include "events/upcoming.h"
 
-#include "engine/text.h"
+#include "engine/date_format.h"
 
 #include <gtest/gtest.h>
 

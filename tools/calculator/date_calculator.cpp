@@ -1,7 +1,9 @@
 #include "tools/calculator/date_calculator.h"
 
+#include "engine/date_format.h"
 #include "engine/day_count.h"
-#include "engine/text.h"
+#include "engine/numbers.h"
+#include "engine/utf8.h"
 #include "tools/calculator/characteristics.h"
 
 #include <limits>

@@ -21,7 +21,7 @@ struct CalcMessage {
     std::string text;
 };
 
-struct CalcStep {
+struct [[nodiscard]] CalcStep {
     // Set when the step was refused; nothing else changed then.
     std::optional<CalcMessage> refused;
     // A "+" or "-" went through: the tape is to be shown (below the calculator

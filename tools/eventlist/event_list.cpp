@@ -1,7 +1,8 @@
 #include "tools/eventlist/event_list.h"
 
+#include "engine/date_format.h"
 #include "engine/principles.h"
-#include "engine/text.h"
+#include "engine/utf8.h"
 #include "engine/zodiac.h"
 
 #include <algorithm>

@@ -84,7 +84,7 @@ SaveResult SaveEvtListFile(const std::string& path, const EventList& list);
 
 enum class EvtListFormat { List, FullDate, PensionFund, Unknown };
 
-struct ImportResult {
+struct [[nodiscard]] ImportResult {
     EvtListFormat format = EvtListFormat::Unknown;
     std::size_t added = 0;
     // Lines of entries whose date could not be read; blank lines are not counted.

@@ -1,7 +1,8 @@
 #include "tools/reports/report_file.h"
 
+#include "engine/date_format.h"
 #include "engine/spreadsheet/workbook_writer.h"
-#include "engine/text.h"
+#include "engine/utf8.h"
 
 #include <filesystem>
 #include <system_error>

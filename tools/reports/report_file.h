@@ -20,7 +20,7 @@ inline constexpr std::string_view kListReportName = "Список событий
 // "<folder>Report/<name> <Y-m-d H-M-S>.xlsx"; `programFolder` ends with a separator.
 std::string ReportPath(const std::string& programFolder, std::string_view name, TDateRec now);
 
-struct SavedReport {
+struct [[nodiscard]] SavedReport {
     bool Ok = false;
     std::string Path;
     std::string Error; // Russian, for a message box, when not Ok

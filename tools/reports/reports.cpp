@@ -1,9 +1,10 @@
 #include "tools/reports/reports.h"
 
 #include "engine/date.h"
+#include "engine/date_format.h"
 #include "engine/principles.h"
 #include "engine/spreadsheet/template_reader.h"
-#include "engine/text.h"
+#include "engine/utf8.h"
 #include "engine/zodiac.h"
 #include "tools/reports/report_layout.h"
 

@@ -16,7 +16,7 @@
 
 namespace orvenda::reports {
 
-struct ReportResult {
+struct [[nodiscard]] ReportResult {
     std::optional<sheet::Workbook> Book;
     std::string Error;                 // Russian, for a message box, when Book is empty
     std::vector<std::string> Warnings; // entries that could not be described

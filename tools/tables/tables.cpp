@@ -1,7 +1,8 @@
 #include "tools/tables/tables.h"
 
+#include "engine/date_format.h"
 #include "engine/principles.h"
-#include "engine/text.h"
+#include "engine/utf8.h"
 #include "engine/zodiac.h"
 
 #include <algorithm>
@@ -138,7 +139,7 @@ std::vector<std::string> MonthTable(std::int32_t year)
     const std::string heading = "Символ месяца по Калачакре на " + std::to_string(year) + " год";
     std::vector<std::string> lines = {heading, Dashes(static_cast<std::int64_t>(Utf8Length(heading)))};
     for (int m = 1; m <= 12; ++m)
-        lines.push_back(R(std::to_string(m) + ") ", 4) + L(MonthName(m, 3), 8) + "  " +
+        lines.push_back(R(std::to_string(m) + ") ", 4) + L(MonthName(m, MonthForm::Genitive), 8) + "  " +
                         PrincipleName(MonthPrinciple(MakeDate(year, m, 1))));
     return lines;
 }

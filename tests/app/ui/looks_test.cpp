@@ -3,7 +3,7 @@
 
 #include "app/ui/looks.h"
 #include "config/colour_text.h"
-#include "engine/text.h"
+#include "config/settings_text.h"
 #include "ui_test_support.h"
 
 #include <QApplication>

@@ -114,7 +114,7 @@ public:
         calendar = &windows->Calendar();
         options = &windows->Options();
         editor = &windows->Editor();
-        window->SetUrlOpener([this](const QUrl& url) { opened.push_back(url); });
+        window->setUrlOpener([this](const QUrl& url) { opened.push_back(url); });
         window->show();
         QVERIFY(QTest::qWaitForWindowExposed(window));
     }

@@ -85,7 +85,7 @@ private slots:
         QCOMPARE(f.Label("StatusPanel4"), QString());
 
         // Everything shown is the session's view.
-        const MainView& view = f.window->GetSession().View();
+        const MainView& view = f.window->session().View();
         QCOMPARE(f.Label("LTdDate").toStdString(), view.DateLabel);
         for (int row = 0; row < f.RowCount(); ++row) {
             const ShownRow& shown = view.Events[static_cast<std::size_t>(row)];
@@ -210,7 +210,7 @@ private slots:
 
         group->trigger();
         QVERIFY(!group->isChecked());
-        QVERIFY(!f.window->GetSession().Config().ViewGroup);
+        QVERIFY(!f.window->session().Config().ViewGroup);
         QCOMPARE(f.RowCount(), 7);
         for (int row = 0; row < f.RowCount(); ++row)
             QVERIFY2(!f.Cell(row, 3).isEmpty(), "no heading rows without grouping");
@@ -231,15 +231,15 @@ private slots:
             QVERIFY(metrics.horizontalAdvance(date) < list->columnWidth(0));
 
         f.Action("NDateInStr")->trigger();
-        QVERIFY(!f.window->GetSession().Config().ViewDateInStr);
+        QVERIFY(!f.window->session().Config().ViewDateInStr);
         QVERIFY(list->isColumnHidden(0));
-        QCOMPARE(f.window->Widths().w0, 0);
-        QCOMPARE(f.window->Widths().w1, list->viewport()->width());
+        QCOMPARE(f.window->widths().w0, 0);
+        QCOMPARE(f.window->widths().w1, list->viewport()->width());
         QVERIFY(list->columnWidth(1) >= list->viewport()->width());
 
         f.Action("NDateInStr")->trigger();
         QVERIFY(!list->isColumnHidden(0));
-        QVERIFY(f.window->Widths().w0 > 0);
+        QVERIFY(f.window->widths().w0 > 0);
     }
 
     // Switching a view mark on and off leaves the chosen row, the details
@@ -387,7 +387,7 @@ private slots:
         QVERIFY(!f.Action("NToolBar")->isChecked());
         f.Action("NAstroPanel")->trigger();
         QVERIFY(astro->isHidden());
-        QVERIFY(f.window->GetSession().Config().ShowAstroPanel);
+        QVERIFY(f.window->session().Config().ShowAstroPanel);
         f.Action("NShowCaptions")->trigger();
         QCOMPARE(bar->toolButtonStyle(), Qt::ToolButtonTextUnderIcon);
         f.Action("NEvtGroup")->trigger();
@@ -451,7 +451,7 @@ private slots:
         QVERIFY(lines[0].startsWith(QStringLiteral("Программа запущена: ")));
         QCOMPARE(lines[1], QStringLiteral("-------------------"));
         QVERIFY(lines[2].startsWith(QStringLiteral("Загружаем конфигурацию: ")));
-        QCOMPARE(lines.size(), static_cast<int>(f.window->GetSession().GetJournal().Lines().size()));
+        QCOMPARE(lines.size(), static_cast<int>(f.window->session().GetJournal().Lines().size()));
 
         // Each refresh adds its loading line, and the open window follows.
         f.Action("NRefresh")->trigger();
@@ -466,7 +466,7 @@ private slots:
         MainWindowFixture f(content);
         f.Start();
         QCOMPARE(f.Label("StatusPanel3"), QStringLiteral("?"));
-        const auto& journal = f.window->GetSession().GetJournal().Lines();
+        const auto& journal = f.window->session().GetJournal().Lines();
         const std::string expected = "Не найден файл событий: missing.evt   Искали в: " + f.folder.path();
         QVERIFY(std::find(journal.begin(), journal.end(), expected) != journal.end());
     }
@@ -496,7 +496,7 @@ private slots:
         QVERIFY(f.calendar->isHidden());
         QCOMPARE(f.Label("LTdDate"), QStringLiteral("07.01.07"));
         QCOMPARE(f.Label("LTdDayOfWeek"), QStringLiteral("Воскресенье"));
-        const TDateRec day = f.window->GetSession().CurrentDay();
+        const TDateRec day = f.window->session().CurrentDay();
         QCOMPARE(day.Hour + day.Minute + day.Second + day.Millisecond, 0);
 
         // The menu entry opens it on the new day.

@@ -2,7 +2,7 @@
 // window's width.
 
 #include "app/ui/window_fit.h"
-#include "engine/text.h"
+#include "engine/utf8.h"
 #include "ui_test_support.h"
 
 #include <climits>

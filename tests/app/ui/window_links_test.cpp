@@ -32,12 +32,12 @@ const std::string SaveChanges = "Орвенда|Текущий файл не б�
 // The editor holds family.evt with the text of its first record changed.
 void EditFamilyInTheEditor(MainWindowFixture& f)
 {
-    QVERIFY(f.editor->OpenFile(QString::fromStdString(f.Path("family.evt"))));
+    QVERIFY(f.editor->openFile(QString::fromStdString(f.Path("family.evt"))));
     auto* text = f.editor->findChild<QWidget*>(QStringLiteral("FormFixed"))
                      ->findChild<QLineEdit*>(QStringLiteral("EEvent"));
     QVERIFY(text);
     text->setText(QStringLiteral("Изменено в редакторе"));
-    QVERIFY(f.editor->Controller().Model().IsModified());
+    QVERIFY(f.editor->controller().Model().IsModified());
 }
 
 } // namespace
@@ -123,7 +123,7 @@ private slots:
         f.ClickRow(3);
         f.Action("NEvtEdit")->trigger();
         QVERIFY(f.editor->isVisible());
-        const EventFileModel& model = f.editor->Controller().Model();
+        const EventFileModel& model = f.editor->controller().Model();
         QCOMPARE(model.PathText(), f.Path("family.evt"));
         QCOMPARE(model.CurrentNumber(), 1);
         QCOMPARE(model.Current()->event, std::string("День рождения Ани"));
@@ -195,7 +195,7 @@ private slots:
         QCOMPARE(f.prompt.asked.size(), std::size_t(2));
         QCOMPARE(f.prompt.asked.back(), SaveChanges);
         QCOMPARE(FileBytes(f.Path("family.evt")), before);
-        QVERIFY(f.editor->Controller().Model().IsModified());
+        QVERIFY(f.editor->controller().Model().IsModified());
         QCOMPARE(f.Cell(6, 1), QStringLiteral("Первый рабочий день"));
 
         f.prompt.asked.clear();
@@ -209,9 +209,9 @@ private slots:
         QVERIFY(last != std::string::npos);
         expected.replace(last, on.size(), "   3   0 0 ");
         QCOMPARE(FileBytes(f.Path("family.evt")), expected);
-        QVERIFY(!f.editor->Controller().Model().IsLoaded());
+        QVERIFY(!f.editor->controller().Model().IsLoaded());
         // A later save in the editor has nothing to write back.
-        QVERIFY(!f.editor->SaveFile());
+        QVERIFY(!f.editor->saveFile());
         QCOMPARE(FileBytes(f.Path("family.evt")), expected);
     }
 
@@ -228,7 +228,7 @@ private slots:
         QVERIFY(f.window->isVisible());
         QCOMPARE(exit.count(), 0);
         QCOMPARE(f.prompt.asked, std::vector<std::string>{SaveChanges});
-        QVERIFY(f.editor->Controller().Model().IsModified());
+        QVERIFY(f.editor->controller().Model().IsModified());
 
         // "Выход" asks "Уже пора?" first, then the editor.
         f.prompt.asked.clear();
@@ -242,7 +242,7 @@ private slots:
         QVERIFY(f.window->close());
         QCOMPARE(exit.count(), 1);
         QVERIFY(FileBytes(f.Path("family.evt")) != before);
-        QVERIFY(!f.editor->Controller().Model().IsModified());
+        QVERIFY(!f.editor->controller().Model().IsModified());
     }
 };
 

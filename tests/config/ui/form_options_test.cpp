@@ -6,10 +6,10 @@
 #include "config/colour_text.h"
 #include "config/config_file.h"
 #include "config/schemes.h"
+#include "config/settings_text.h"
 #include "config/ui/form_options.h"
 #include "config/ui/qt_looks.h"
 #include "engine/scripted_questions.h"
-#include "engine/text.h"
 #include "tests/support/ui_test_registry.h"
 
 #include <QAbstractButton>
@@ -131,7 +131,8 @@ TConfigRec FormOptionsTest::reread()
 {
     TConfigRec read;
     Journal ignored;
-    LoadConfig(read, ConfigEnvironment{folder(), "", "", "", ""}, ignored, nullptr);
+    if (!LoadConfig(read, ConfigEnvironment{folder(), "", "", "", ""}, ignored, nullptr).found)
+        QTest::qFail("the saved configuration could not be read", __FILE__, __LINE__);
     return read;
 }
 

@@ -41,7 +41,8 @@ public:
             lines.push_back(text.substr(start, end - start));
             start = end == std::string::npos ? text.size() : end + 1;
         }
-        SaveTextFile(path(name).toStdString(), lines, TextEncoding::Windows1251);
+        if (!SaveTextFile(path(name).toStdString(), lines, TextEncoding::Windows1251).ok())
+            QTest::qFail("the test file could not be written", __FILE__, __LINE__);
         return path(name);
     }
     // The file's bytes decoded from Windows-1251 (CR LF kept).

@@ -102,7 +102,7 @@ const std::vector<RoundTrip>& roundTrips()
              // The time is dropped from the first record and given to the second.
              field<QLineEdit>(w, "FormFixed", "EHour")->setText(QString());
              field<QSpinBox>(w, "FormFixed", "EYear")->setValue(2001);
-             w.SelectRecord(2);
+             w.selectRecord(2);
              field<QLineEdit>(w, "FormFixed", "EHour")->setText(QStringLiteral("9"));
              field<QLineEdit>(w, "FormFixed", "EMinute")->setText(QStringLiteral("5"));
              field<QSpinBox>(w, "FormFixed", "EDAfter")->setValue(12);
@@ -196,7 +196,7 @@ private slots:
     void modifiedMarkAndTheCloseQuestion()
     {
         const QString path = folder.Write("a.evt", "[fixed events]\n1 1 2000 3 1 1 Новый год\n");
-        QVERIFY(window->OpenFile(path));
+        QVERIFY(window->openFile(path));
         QCOMPARE(window->windowTitle(), QStringLiteral("Редактор - a.evt"));
         QCOMPARE(visibleTabs(), QStringLiteral("FormFixed GridRecords MSource"));
         QCOMPARE(tabs()->currentWidget()->objectName(), QStringLiteral("FormFixed"));
@@ -232,7 +232,7 @@ private slots:
     void hintsLeaveThePanelsShown()
     {
         const QString path = folder.Write("a.evt", "[fixed events]\n1 1 2000 3 1 1 Новый год\n");
-        QVERIFY(window->OpenFile(path));
+        QVERIFY(window->openFile(path));
         field<QLineEdit>(*window, "FormFixed", "EEvent")->setText(QStringLiteral("Год"));
         QStatusTipEvent hint(QStringLiteral("Сохранить файл"));
         QCoreApplication::sendEvent(window.get(), &hint);
@@ -247,18 +247,18 @@ private slots:
 
     void okInTheCloseQuestionSavesFirst()
     {
-        QVERIFY(window->OpenFile(folder.Write("a.evt", "[fixed events]\n1 1 2000 3 1 1 x\n")));
+        QVERIFY(window->openFile(folder.Write("a.evt", "[fixed events]\n1 1 2000 3 1 1 x\n")));
         field<QSpinBox>(*window, "FormFixed", "EDay")->setValue(2);
         QSignalSpy saved(window.get(), &TFormEvtEdit::fileSaved);
         prompt.script.answers = {Questions::Answer::Ok};
-        QVERIFY(window->CloseFile());
+        QVERIFY(window->closeFile());
         QCOMPARE(folder.Read("a.evt"), std::string("[fixed events]\r\n 2  1 2000   3   1 1 x\r\n"));
         QCOMPARE(saved.count(), 1);
     }
 
     void openDoesNothingWhileModified()
     {
-        QVERIFY(window->OpenFile(folder.Write("a.evt", "[wisdom]\nS\nA\n")));
+        QVERIFY(window->openFile(folder.Write("a.evt", "[wisdom]\nS\nA\n")));
         field<QLineEdit>(*window, "FormSaying", "EAuthor")->setText(QStringLiteral("B"));
         prompt.SetFileNames({folder.Write("b.evt", "[wisdom]\nT\nC\n")});
         action("TBOpen")->trigger();
@@ -269,7 +269,7 @@ private slots:
 
         // Unmodified, the open dialog offers the supported files first.
         prompt.script.answers = {Questions::Answer::No};
-        QVERIFY(window->CloseFile());
+        QVERIFY(window->closeFile());
         action("NOpen")->trigger();
         QCOMPARE(prompt.filters(),
                  QStringList{SupportedFilter + QStringLiteral("|Поддерживаемые файлы (*.evt *.wis)")});
@@ -290,11 +290,11 @@ private slots:
     {
         QFETCH(QString, input);
         QFETCH(QString, form);
-        QVERIFY(window->OpenFile(folder.Write("a.evt", input.toStdString())));
-        const int before = window->Controller().Model().Count();
+        QVERIFY(window->openFile(folder.Write("a.evt", input.toStdString())));
+        const int before = window->controller().Model().Count();
         const QByteArray name = form.toLatin1();
         action("NavInsert")->trigger();
-        QCOMPARE(window->Controller().Model().Count(), before + 1);
+        QCOMPARE(window->controller().Model().Count(), before + 1);
         QCOMPARE(field<QSpinBox>(*window, name.constData(), "EDBefore")->value(), 1);
         QCOMPARE(field<QSpinBox>(*window, name.constData(), "EDAfter")->value(), 0);
         QVERIFY(field<QCheckBox>(*window, name.constData(), "CBActive")->isChecked());
@@ -312,7 +312,7 @@ private slots:
     {
         QFETCH(int, index);
         const RoundTrip& c = roundTrips()[static_cast<std::size_t>(index)];
-        QVERIFY(window->OpenFile(folder.Write("file", c.input)));
+        QVERIFY(window->openFile(folder.Write("file", c.input)));
         c.edit(*window);
         QCOMPARE(panelText(0), QStringLiteral("Изменён"));
         QSignalSpy saved(window.get(), &TFormEvtEdit::fileSaved);
@@ -332,9 +332,9 @@ private slots:
 
     void unknownFormatIsRefused()
     {
-        QVERIFY(window->OpenFile(folder.Write("a.evt", "[fixed events]\n")));
+        QVERIFY(window->openFile(folder.Write("a.evt", "[fixed events]\n")));
         const QString list = folder.Write("list.evl", "[fixed events list]\n2000.01.01 x\n");
-        QVERIFY(!window->OpenFile(list));
+        QVERIFY(!window->openFile(list));
         QCOMPARE(prompt.asked(), QStringList{QStringLiteral("Ошибка!|Неизвестный формат файла.\n Файл = ") +
                                              list + QStringLiteral("\n Формат = [fixed events list]")});
         QCOMPARE(window->windowTitle(), QStringLiteral("Редактор"));
@@ -344,7 +344,7 @@ private slots:
     void missingFileGoesToTheJournal()
     {
         const QString missing = folder.path(QStringLiteral("none.evt"));
-        QVERIFY(!window->OpenFile(missing));
+        QVERIFY(!window->openFile(missing));
         QCOMPARE(journal.Lines(), std::vector<std::string>{"В редакторе событий невозможно открыть файл: " +
                                                            missing.toStdString()});
         QVERIFY(!tabs()->isVisible());
@@ -354,16 +354,16 @@ private slots:
     void newThroughTheDialog()
     {
         action("NNew")->trigger();
-        TFormNewEvtFile& dialog = window->NewFileDialog();
+        TFormNewEvtFile& dialog = window->newFileDialog();
         QVERIFY(dialog.isVisible());
         QCOMPARE(dialog.windowTitle(), QStringLiteral("Создание файла"));
         QVERIFY(dialog.findChild<QRadioButton*>(QStringLiteral("RBKind1"))->isChecked());
-        window->EnableFileCommands(false);
+        window->enableFileCommands(false);
         dialog.findChild<QPushButton*>(QStringLiteral("BOk"))->click();
 
         QVERIFY(!dialog.isVisible());
         QVERIFY(window->isVisible());
-        QCOMPARE(window->Controller().Model().Format(), EventFileFormat::FullDateEvents);
+        QCOMPARE(window->controller().Model().Format(), EventFileFormat::FullDateEvents);
         QCOMPARE(window->windowTitle(), QStringLiteral("Редактор событий"));
         QCOMPARE(panelText(2), QString());
         QVERIFY(action("NSave")->isEnabled());
@@ -376,13 +376,13 @@ private slots:
 
     void newDialogRemembersTheChoiceAndCancelLeavesNoFile()
     {
-        QVERIFY(window->OpenFile(folder.Write("a.wis", "[wisdom]\nS\nA\n")));
+        QVERIFY(window->openFile(folder.Write("a.wis", "[wisdom]\nS\nA\n")));
         action("TBNew")->trigger();
-        TFormNewEvtFile& dialog = window->NewFileDialog();
+        TFormNewEvtFile& dialog = window->newFileDialog();
         QVERIFY(!tabs()->isVisible());
         dialog.findChild<QRadioButton*>(QStringLiteral("RBKind4"))->click();
         dialog.findChild<QPushButton*>(QStringLiteral("BOk"))->click();
-        QCOMPARE(window->Controller().Model().Format(), EventFileFormat::WisdomBy);
+        QCOMPARE(window->controller().Model().Format(), EventFileFormat::WisdomBy);
         QCOMPARE(window->windowTitle(), QStringLiteral("Редактор высказываний"));
         QCOMPARE(visibleTabs(), QStringLiteral("FormSaying GridRecords MSource"));
 
@@ -390,13 +390,13 @@ private slots:
         QVERIFY(dialog.findChild<QRadioButton*>(QStringLiteral("RBKind4"))->isChecked());
         dialog.findChild<QPushButton*>(QStringLiteral("BCancel"))->click();
         QVERIFY(!dialog.isVisible());
-        QVERIFY(!window->Controller().Model().IsLoaded());
+        QVERIFY(!window->controller().Model().IsLoaded());
         QCOMPARE(window->windowTitle(), QStringLiteral("Редактор"));
     }
 
     void saveOfAnUnnamedFileAsksForAName()
     {
-        QVERIFY(window->NewFile(EventFileFormat::FloatEvents));
+        QVERIFY(window->newFile(EventFileFormat::FloatEvents));
         action("NavInsert")->trigger();
         field<QLineEdit>(*window, "FormFloat", "EEvent")->setText(QStringLiteral("Пасха"));
         chooseKey(field<QComboBox>(*window, "FormFloat", "CBWeekday"), 7);
@@ -416,7 +416,7 @@ private slots:
 
     void saveAsRenamesTheFile()
     {
-        QVERIFY(window->OpenFile(folder.Write("a.wis", "[wisdom by]\nАвтор\nСлово\n")));
+        QVERIFY(window->openFile(folder.Write("a.wis", "[wisdom by]\nАвтор\nСлово\n")));
         action("NSaveAs")->trigger(); // cancelled: nothing changes
         QCOMPARE(window->windowTitle(), QStringLiteral("Редактор - a.wis"));
         prompt.script.openChoices.clear();
@@ -433,16 +433,16 @@ private slots:
 
     void exitHidesAndDisablesTheFileCommands()
     {
-        QVERIFY(window->OpenFile(folder.Write("a.evt", "[fixed events]\n1 1 2000 3 1 1 x\n")));
+        QVERIFY(window->openFile(folder.Write("a.evt", "[fixed events]\n1 1 2000 3 1 1 x\n")));
         field<QSpinBox>(*window, "FormFixed", "EDay")->setValue(3);
         action("NExit")->trigger();
         QVERIFY(!window->isVisible());
         QVERIFY(!action("NSave")->isEnabled());
         QVERIFY(!action("NClose")->isEnabled());
         QVERIFY(action("TBSave")->isEnabled());
-        QVERIFY(window->Controller().Model().IsModified());
+        QVERIFY(window->controller().Model().IsModified());
 
-        window->ShowWithoutFileCommands();
+        window->showWithoutFileCommands();
         QVERIFY(window->isVisible());
         QVERIFY(!action("NSave")->isEnabled());
         QCOMPARE(panelText(0), QStringLiteral("Изменён"));
@@ -451,7 +451,7 @@ private slots:
 
     void calendarDoubleClickTakesTheDate()
     {
-        QVERIFY(window->OpenFile(
+        QVERIFY(window->openFile(
             folder.Write("a.evt", "[fixed events with full date]\n2000.01.01_10:30 3 1 1 x\n")));
         auto* calendar = field<QCalendarWidget>(*window, "FormFixed", "Calendar");
         QCOMPARE(calendar->selectedDate(), QDate(2000, 1, 1));
@@ -461,7 +461,7 @@ private slots:
         QCOMPARE(field<QSpinBox>(*window, "FormFixed", "EMonth")->value(), 4);
         QCOMPARE(field<QSpinBox>(*window, "FormFixed", "EYear")->value(), 1961);
         QCOMPARE(panelText(0), QStringLiteral("Изменён"));
-        QVERIFY(window->SaveFile());
+        QVERIFY(window->saveFile());
         QCOMPARE(folder.Read("a.evt"),
                  std::string("[fixed events with full date]\r\n1961.04.12_10:30   3   1 1 x\r\n"));
     }
@@ -471,13 +471,13 @@ private slots:
         const QString path =
             folder.Write("a.evt", "[fixed events]\n1 1 2000 3 1 1 a\n2 2 2000 3 1 1 b\n3 3 2000 3 1 1 c\n");
         window->hide();
-        QVERIFY(window->ShowRecord(path, 3));
+        QVERIFY(window->showRecord(path, 3));
         QVERIFY(window->isVisible());
         QCOMPARE(panelText(1), QStringLiteral("3/3"));
         QCOMPARE(field<QLineEdit>(*window, "FormFixed", "EEvent")->text(), QStringLiteral("c"));
         QVERIFY(!action("NavNext")->isEnabled());
         QVERIFY(action("NavPrior")->isEnabled());
-        window->SelectRecord(2);
+        window->selectRecord(2);
         QCOMPARE(field<QLineEdit>(*window, "FormFixed", "EEvent")->text(), QStringLiteral("b"));
         QCOMPARE(window->findChild<QTableView*>(QStringLiteral("GridRecords"))->currentIndex().row(), 1);
         action("NavDelete")->trigger();
@@ -490,13 +490,13 @@ private slots:
     void fileChangedOnDiskIsReadAgain()
     {
         const QString path = folder.Write("a.evt", "[fixed events]\n1 1 2000 3 1 1 a\n2 2 2000 3 1 1 b\n");
-        QVERIFY(window->OpenFile(path));
-        window->SelectRecord(2);
+        QVERIFY(window->openFile(path));
+        window->selectRecord(2);
         QVERIFY(SwitchOffEvent(path.toStdString(), 1, journal).ok);
-        QTRY_VERIFY(!window->Controller().Model().Records()[0].active);
+        QTRY_VERIFY(!window->controller().Model().Records()[0].active);
         QCOMPARE(panelText(1), QStringLiteral("2/2"));
         QVERIFY(DeleteEvent(path.toStdString(), 1, journal).ok);
-        QTRY_COMPARE(window->Controller().Model().Count(), 1);
+        QTRY_COMPARE(window->controller().Model().Count(), 1);
         QCOMPARE(panelText(1), QStringLiteral("1/1"));
         QCOMPARE(field<QLineEdit>(*window, "FormFixed", "EEvent")->text(), QStringLiteral("b"));
     }
@@ -504,7 +504,7 @@ private slots:
     void tableEditsTheRecord()
     {
         QVERIFY(
-            window->OpenFile(folder.Write("a.evt", "[fixed events]\n1 1 2000 3 1 1 a\n2 2 2000 3 1 1 b\n")));
+            window->openFile(folder.Write("a.evt", "[fixed events]\n1 1 2000 3 1 1 a\n2 2 2000 3 1 1 b\n")));
         auto* grid = window->findChild<QTableView*>(QStringLiteral("GridRecords"));
         tabs()->setCurrentWidget(grid);
         QAbstractItemModel* model = grid->model();
@@ -539,9 +539,9 @@ private slots:
     void screenshots()
     {
         QFETCH(QString, input);
-        QVERIFY(window->OpenFile(folder.Write("file", input.toStdString())));
-        window->SetCalendarDate(QDate(2026, 5, 1));
-        window->SelectRecord(1);
+        QVERIFY(window->openFile(folder.Write("file", input.toStdString())));
+        window->setCalendarDate(QDate(2026, 5, 1));
+        window->selectRecord(1);
         test::SaveScreenshot(*window,
                              QStringLiteral("editor_") + QString::fromLatin1(QTest::currentDataTag()));
         tabs()->setCurrentIndex(tabs()->indexOf(window->findChild<QWidget*>(QStringLiteral("GridRecords"))));
@@ -555,7 +555,7 @@ private slots:
     void screenshotOfTheNewFileDialog()
     {
         action("NNew")->trigger();
-        TFormNewEvtFile& dialog = window->NewFileDialog();
+        TFormNewEvtFile& dialog = window->newFileDialog();
         QVERIFY(QTest::qWaitForWindowExposed(&dialog));
         test::SaveScreenshot(dialog, QStringLiteral("new_file_dialog"));
         dialog.reject();

@@ -1,7 +1,7 @@
 #include "tools/eventlist/event_list.h"
 
+#include "engine/date_format.h"
 #include "engine/principles.h"
-#include "engine/text.h"
 
 #include <gtest/gtest.h>
 
@@ -86,7 +86,7 @@ TEST_F(EvtListFileTest, SavedListReadsBackWithAndWithoutTimes)
     EXPECT_FALSE(loaded.Modified());
 
     // Loading again appends to the list as it stands.
-    ImportEvtListFile(path, loaded);
+    EXPECT_FALSE(ImportEvtListFile(path, loaded).readFailed);
     EXPECT_EQ(loaded.Size(), 8u);
     EXPECT_TRUE(loaded.Modified());
 }
@@ -98,7 +98,7 @@ TEST_F(EvtListFileTest, TextOutsideWindows1251IsSavedAsUtf8Whole)
     const std::string path = (m_folder / "wide.evl").string();
     ASSERT_TRUE(SaveEvtListFile(path, list).ok());
     EventList loaded;
-    ImportEvtListFile(path, loaded);
+    EXPECT_FALSE(ImportEvtListFile(path, loaded).readFailed);
     EXPECT_EQ(loaded.Records(), list.Records());
 }
 

@@ -128,7 +128,8 @@ private slots:
         QVERIFY(window.close());
         QCOMPARE(window.windowTitle(), QStringLiteral("saved.evl - Список событий"));
         EventList reread;
-        ImportEvtListFile(folder.filePath(QStringLiteral("saved.evl")).toStdString(), reread);
+        QVERIFY(!ImportEvtListFile(folder.filePath(QStringLiteral("saved.evl")).toStdString(), reread)
+                     .readFailed);
         QCOMPARE(reread.Records(), window.List().Records());
     }
 };

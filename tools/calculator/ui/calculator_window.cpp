@@ -1,7 +1,6 @@
 #include "tools/calculator/ui/calculator_window.h"
 
 #include "engine/questions.h"
-#include "engine/text.h"
 
 #include <QCoreApplication>
 #include <QGridLayout>

@@ -1,8 +1,9 @@
 #include "tools/eventlist/ui/event_list_window.h"
 
+#include "engine/date_format.h"
+#include "engine/file_failure.h"
 #include "engine/file_filter.h"
 #include "engine/questions.h"
-#include "engine/text.h"
 #include "tools/eventlist/ui/evt_list_table_model.h"
 
 #include <QCloseEvent>
@@ -307,7 +308,7 @@ bool TFormEvtList::Save()
     const SaveResult result = SaveEvtListFile(path.toStdString(), m_list);
     if (!result.ok()) {
         m_questions.ShowError(std::string(EvtListErrorCaption),
-                              "Не удалось сохранить файл: " + path.toStdString() + "\n" + result.error);
+                              FailureText(FailureOf(result, path.toStdString()), FailureWording::SaveFailed));
         return false;
     }
     m_list.MarkSaved();

@@ -219,7 +219,7 @@ Workbook CalendarTemplate()
         font.FontColour = kMonthColours[m - 1];
         // The name takes the free cell to its right too.
         MergedText(s, {at.Row, at.FontColumn, at.Row, at.FontColumn + 1}, "", font);
-        s.At(at.Row, at.FontColumn).Value = MonthName(m, 5);
+        s.At(at.Row, at.FontColumn).Value = MonthName(m, MonthForm::Russian);
         CellStyle fill = Framed(Text());
         fill.Fill = kMonthColours[m - 1];
         Put(s, at.Row, at.FillColumn, std::monostate{}, fill);
@@ -228,7 +228,7 @@ Workbook CalendarTemplate()
     // The month principles' pictures go into row 33 under the months' names.
     Put(s, 32, 2, std::string("Принципы месяцев"), Text(10, true));
     for (int m = 1; m <= 12; ++m)
-        Put(s, 32, 2 * m + 2, MonthName(m, 4), Centred(Text(9)));
+        Put(s, 32, 2 * m + 2, MonthName(m, MonthForm::RussianShort), Centred(Text(9)));
     s.RowHeights[kCalendarPictureRow] = 22;
 
     s.ColumnWidths[1] = 1.5;

@@ -7,8 +7,8 @@
 
 #include "editors/event_file.h"
 #include "engine/codec.h"
-#include "engine/text.h"
 #include "engine/textfile.h"
+#include "engine/utf8.h"
 #include "events/loader.h"
 #include "fuzz/random_input.h"
 

@@ -4,8 +4,9 @@
 // names the seed and the case, and CaseSeed(seed, case) makes that input again.
 
 #include "engine/codec.h"
-#include "engine/text.h"
+#include "engine/date_format.h"
 #include "engine/textfile.h"
+#include "engine/utf8.h"
 #include "events/loader.h"
 #include "fuzz/random_input.h"
 
@@ -254,42 +255,6 @@ TEST(RandomEventFiles, CuttingAFileShortKeepsEveryRecordBeforeTheCut)
                 EXPECT_TRUE(sameEvent(e, *same)) << shown(e) << " | " << shown(*same);
             }
         }
-    }
-}
-
-// Files that random input found read wrongly, and what they hold.
-TEST(RandomEventFiles, FoundByRandomInput)
-{
-    struct Case {
-        const char* what;
-        std::string bytes;
-        std::vector<std::string> texts;
-    };
-    const Case cases[] = {
-        // Reported as an unreadable line before.
-        {"a last line of white space without a line end is no record",
-         "[fixed events]\r\n 1  1 2000   0   0 1 first\r\n\r\n\r",
-         {"first"}},
-        {"the same in a float file", "[float events]\n  0  7  5  3 2007   7   1 1 x\n \t ", {"x"}},
-        // The CR was part of the text before, and the editor wrote it as a
-        // blank that the next reading skipped.
-        {"a lone CR after the numbers is white space before the text",
-         "[fixed events]\r\n 1  1 2000   3   1 1\rF?\n 2  2 2001   3   1 1 \r\r\n",
-         {"F?", ""}},
-    };
-    ScratchFolder scratch("events-found");
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.what);
-        ASSERT_TRUE(WriteBytes(scratch.PathOf("found.evt"), c.bytes));
-        Journal journal;
-        const EventLoadResult result = LoadEventFiles({{scratch.Folder(), "found.evt"}}, Clock, journal);
-        EXPECT_FALSE(result.failed);
-        EXPECT_TRUE(journal.Lines().empty()) << journal.Lines().front();
-        std::vector<std::string> texts;
-        for (const TEventRec& e : result.events) {
-            texts.push_back(e.Text);
-        }
-        EXPECT_EQ(texts, c.texts);
     }
 }
 

@@ -6,7 +6,9 @@
 
 #include "engine/codec.h"
 #include "engine/date.h"
-#include "engine/text.h"
+#include "engine/date_format.h"
+#include "engine/numbers.h"
+#include "engine/utf8.h"
 #include "fuzz/random_input.h"
 
 #include <gtest/gtest.h>
@@ -79,7 +81,7 @@ bool fitsInt32(const std::string& run)
 // The record the reader must give: the runs fill the fields in the order's
 // sequence, 16-bit fields keep the low 16 bits, a run past 2^31 - 1 anywhere
 // makes the text unreadable.
-TDateRec expectedDate(std::string_view text, int order, TDateRec def)
+TDateRec expectedDate(std::string_view text, DateOrder order, TDateRec def)
 {
     const DateRuns parsed = runsOf(text);
     for (const std::string& run : parsed.runs) {
@@ -167,7 +169,7 @@ TEST(RandomDateText, ReadDateFillsFieldsByItsRunsAndReadsItsOwnFormatBack)
         const std::string text = static_cast<std::size_t>(i) < DateEdgeTexts.size()
                                      ? DateEdgeTexts[static_cast<std::size_t>(i)]
                                      : maker.NumberishText(16);
-        const int order = maker.Chance(50) ? DayFirst : YearFirst;
+        const DateOrder order = maker.Chance(50) ? DayFirst : YearFirst;
         const TDateRec def = randomDefault(maker);
         SCOPED_TRACE(caseTrace(kSeed, i, text) + ", order " + std::to_string(order));
 

@@ -7,11 +7,12 @@
 #include "config/colour_text.h"
 #include "config/config_file.h"
 #include "config/schemes.h"
+#include "config/settings_text.h"
 #include "engine/codec.h"
-#include "engine/text.h"
 #include "engine/textfile.h"
+#include "engine/utf8.h"
 #include "fuzz/random_input.h"
-#include "printers.h"
+#include "tests/config/printers.h"
 
 #include <gtest/gtest.h>
 
@@ -347,35 +348,6 @@ TEST(RandomConfigFiles, CutShortAtEveryLengthKeepsTheEntriesBeforeTheCut)
         if (prefix.ends_with('\n') && !entries.empty()) {
             EXPECT_EQ(entries.back(), whole.EventFiles[entries.size() - 1]);
         }
-    }
-}
-
-// Names in the lists that look like the file's own markers or keep odd
-// blanks come back from saving and reading as they were, with every entry
-// after them.
-TEST(RandomConfigFiles, ListedNamesLikeTheFileMarkersSurviveSaving)
-{
-    ScratchFolder scratch("config-names");
-    ConfigEnvironment env;
-    env.programFolder = scratch.Folder();
-    env.autostartDir = scratch.PathOf("autostart/");
-    const std::vector<std::string> names = {
-        "[end list]",         "[Events in]",          "[Wisdom in]", " blanks around.evt ",
-        "ConfirmExit = True", "DefaultConfig = True", "cr\r"};
-    for (const std::string& name : names) {
-        SCOPED_TRACE(Escaped(name));
-        TConfigRec config;
-        config.EventFiles = {
-            {env.programFolder, name}, {env.programFolder, "after.evt"}, {"/elsewhere/", name}};
-        config.WisdomFiles = {{env.programFolder, name}, {env.programFolder, "after.wis"}};
-        Journal journal;
-        ASSERT_TRUE(SaveConfig(config, scratch.PathOf(ConfigFileName), env.programFolder, journal).ok());
-        TConfigRec back;
-        back.ConfirmExit = true;
-        ASSERT_TRUE(LoadConfig(back, env, journal, nullptr).found);
-        EXPECT_EQ(back.EventFiles, config.EventFiles);
-        EXPECT_EQ(back.WisdomFiles, config.WisdomFiles);
-        EXPECT_TRUE(sameSettings(back, config));
     }
 }
 
