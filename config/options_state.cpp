@@ -6,6 +6,7 @@
 #include "config/settings_text.h"
 
 #include <algorithm>
+#include <cstdint>
 #include <filesystem>
 #include <system_error>
 #include <utility>
@@ -109,6 +110,16 @@ TColor valueOf(const Questions::Rgb& colour)
            static_cast<TColor>(colour.blue) << 16;
 }
 
+// A desktop colour (clWindowText) has no fixed red, green and blue.
+std::optional<Questions::Rgb> rgbOf(TColor colour)
+{
+    if ((colour & 0xFF000000u) != 0)
+        return std::nullopt;
+    return Questions::Rgb{static_cast<std::uint8_t>(colour & 0xFF),
+                          static_cast<std::uint8_t>(colour >> 8 & 0xFF),
+                          static_cast<std::uint8_t>(colour >> 16 & 0xFF)};
+}
+
 } // namespace
 
 bool OptionsState::PickColor()
@@ -131,7 +142,7 @@ bool OptionsState::PickFontColor()
     return true;
 }
 
-bool OptionsState::PickFont()
+bool OptionsState::PickFont(const std::function<void()>& applied)
 {
     const TObjectLook& look = CurrentLook();
     const Questions::Font initial{look.FontName,
@@ -139,14 +150,28 @@ bool OptionsState::PickFont()
                                   (look.FontStyle & FontBold) != 0,
                                   (look.FontStyle & FontItalic) != 0,
                                   (look.FontStyle & FontUnderline) != 0,
-                                  (look.FontStyle & FontStrikeOut) != 0};
-    const std::optional<Questions::Font> font = m_questions.PickFont(initial);
-    if (!font)
-        return false;
-    SetFont(font->family, font->pointSize,
-            (font->bold ? FontBold : 0u) | (font->italic ? FontItalic : 0u) |
-                (font->underline ? FontUnderline : 0u) | (font->strikeOut ? FontStrikeOut : 0u));
-    return true;
+                                  (look.FontStyle & FontStrikeOut) != 0,
+                                  rgbOf(look.FontColor)};
+    // "Применить" puts the dialog's font on the current object as OK does,
+    // and the dialog stays open.
+    bool used = false;
+    const auto use = [this, &used](const Questions::Font& font) {
+        SetFont(font.family, font.pointSize,
+                (font.bold ? FontBold : 0u) | (font.italic ? FontItalic : 0u) |
+                    (font.underline ? FontUnderline : 0u) | (font.strikeOut ? FontStrikeOut : 0u));
+        if (font.colour)
+            SetFontColor(valueOf(*font.colour));
+        used = true;
+    };
+    const std::optional<Questions::Font> font =
+        m_questions.PickFont(initial, [&](const Questions::Font& shown) {
+            use(shown);
+            if (applied)
+                applied();
+        });
+    if (font)
+        use(*font);
+    return used;
 }
 
 void OptionsState::ToggleLeft()

@@ -12,6 +12,7 @@
 #include "engine/textfile.h"
 
 #include <cstddef>
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -97,11 +98,15 @@ public:
     // The font dialog confirmed: also sets the changed mark.
     void SetFont(const std::string& name, int size, unsigned style);
     // The colour dialogs of "Цвет фона" and "Цвет шрифта", which start at
-    // the colour last chosen in each, and the font dialog, which starts at
-    // the current object's font. False when cancelled (nothing changes).
+    // the colour last chosen in each. False when cancelled (nothing changes).
     bool PickColor();
     bool PickFontColor();
-    bool PickFont();
+    // The font dialog, which starts at the current object's font and colour.
+    // Its "Применить" and its OK put the dialog's font and colour on the
+    // object; `applied` then lets the window show it while the dialog stays
+    // open. Cancel keeps what "Применить" put. False when the look was not
+    // changed.
+    bool PickFont(const std::function<void()>& applied = {});
     // "[=" and "=]": pressing the pressed one centres the object.
     void ToggleLeft();
     void ToggleRight();

@@ -10,6 +10,7 @@
 #include "engine/file_filter.h"
 
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -51,9 +52,16 @@ public:
         bool italic = false;
         bool underline = false;
         bool strikeOut = false;
+        // nullopt: the desktop's text colour, which the dialog leaves as it
+        // is unless the user picks another.
+        std::optional<Rgb> colour;
 
         friend bool operator==(const Font&, const Font&) = default;
     };
+    // The font dialog's "Применить": the dialog's current font, put to use
+    // while the dialog stays open. Empty when the caller has no use for it;
+    // the dialog then shows no such button.
+    using FontApply = std::function<void(const Font&)>;
 
     virtual ~Questions() = default;
 
@@ -70,7 +78,9 @@ public:
     virtual std::string SaveFileName(const FileChoice& choice) = 0;
     // nullopt when the dialog was cancelled.
     virtual std::optional<Rgb> PickColour(const Rgb& initial) = 0;
-    virtual std::optional<Font> PickFont(const Font& initial) = 0;
+    // nullopt when the dialog was cancelled; what "Применить" put to use
+    // before stays.
+    virtual std::optional<Font> PickFont(const Font& initial, const FontApply& apply) = 0;
 };
 
 // For a program without a person to ask (the terminal companion): every
@@ -87,7 +97,7 @@ public:
     std::string OpenFileName(const FileChoice&) override { return {}; }
     std::string SaveFileName(const FileChoice&) override { return {}; }
     std::optional<Rgb> PickColour(const Rgb&) override { return std::nullopt; }
-    std::optional<Font> PickFont(const Font&) override { return std::nullopt; }
+    std::optional<Font> PickFont(const Font&, const FontApply&) override { return std::nullopt; }
 };
 
 } // namespace orvenda

@@ -18,6 +18,9 @@ public:
     std::deque<std::string> fileNames; // file dialogs take the next; "" (cancelled) when none is left
     std::deque<std::optional<Rgb>> colours;
     std::deque<std::optional<Font>> fonts;
+    // The fonts each font dialog puts to use with "Применить" before its
+    // answer from `fonts`; none when the queue is empty.
+    std::deque<std::vector<Font>> fontApplies;
 
     std::vector<std::string> asked;      // "caption|text" of every Ask, ShowError and Inform, in order
     std::vector<std::string> questions;  // texts of Ask only
@@ -59,9 +62,12 @@ public:
         colourStarts.push_back(initial);
         return take(colours, std::optional<Rgb>());
     }
-    std::optional<Font> PickFont(const Font& initial) override
+    std::optional<Font> PickFont(const Font& initial, const FontApply& apply) override
     {
         fontStarts.push_back(initial);
+        for (const Font& font : take(fontApplies, std::vector<Font>()))
+            if (apply)
+                apply(font);
         return take(fonts, std::optional<Font>());
     }
 

@@ -1,11 +1,11 @@
 #include "app/ui/main_actions.h"
 
+#include "app/ui/toolbar_icons.h"
+
 #include <QAction>
-#include <QApplication>
 #include <QMainWindow>
 #include <QMenu>
 #include <QMenuBar>
-#include <QStyle>
 #include <QToolBar>
 #include <QToolButton>
 
@@ -39,16 +39,6 @@ QAction* Mark(QWidget* owner, const char* name, const QString& text)
 }
 
 constexpr int IconSize = 24;
-
-// A theme icon where the desktop has one, else a picture of the style,
-// brought to the tool bar's icon size (some styles have them only smaller).
-QIcon Icon(const char* themeName, QStyle::StandardPixmap fallback)
-{
-    QPixmap picture = QApplication::style()->standardIcon(fallback).pixmap(QSize(IconSize, IconSize));
-    if (!picture.isNull() && picture.width() < IconSize)
-        picture = picture.scaled(IconSize, IconSize, Qt::KeepAspectRatio, Qt::SmoothTransformation);
-    return QIcon::fromTheme(QString::fromLatin1(themeName), QIcon(picture));
-}
 
 QAction* Button(QWidget* owner, const char* name, const QString& text, const QString& hint, const QIcon& icon)
 {
@@ -119,29 +109,27 @@ void CreateToolBar(QMainWindow* w, MainActions& a)
     a.TBRefresh =
         Button(w, "TBRefresh", QStringLiteral("Обновить"),
                QStringLiteral("Перечитать все подключенные файлы и обновить список событий (Ctrl+R)"),
-               Icon("view-refresh", QStyle::SP_BrowserReload));
+               ToolBarIcon("refresh"));
     a.TBPeriod = Button(w, "TBPeriod", QStringLiteral("Период"), QStringLiteral("События за период"),
-                        Icon("view-calendar", QStyle::SP_FileDialogDetailedView));
+                        ToolBarIcon("period"));
     a.TBEditor = Button(w, "TBEditor", QStringLiteral("Редактор"), QStringLiteral("Редактор событий"),
-                        Icon("document-edit", QStyle::SP_FileDialogNewFolder));
-    a.TBView = Button(w, "TBView", QStringLiteral("Вид"), QString(),
-                      Icon("view-list-details", QStyle::SP_FileDialogListView));
+                        ToolBarIcon("editor"));
+    a.TBView = Button(w, "TBView", QStringLiteral("Вид"), QString(), ToolBarIcon("view"));
     auto* viewMenu = new QMenu(w);
     viewMenu->addActions({a.NEvtGroup, a.NDateInStr});
     a.TBView->setMenu(viewMenu);
     a.TBEvtList = Button(w, "TBEvtList", QStringLiteral("Список"), QStringLiteral("Список событий"),
-                         Icon("x-office-address-book", QStyle::SP_FileDialogContentsView));
-    a.TBTables = Button(w, "TBTables", QStringLiteral("Таблицы"), QStringLiteral("Таблицы"),
-                        Icon("x-office-spreadsheet", QStyle::SP_FileDialogInfoView));
+                         ToolBarIcon("eventlist"));
+    a.TBTables =
+        Button(w, "TBTables", QStringLiteral("Таблицы"), QStringLiteral("Таблицы"), ToolBarIcon("tables"));
     a.TBCalculator = Button(w, "TBCalculator", QStringLiteral("Даты"), QStringLiteral("Калькулятор дат"),
-                            Icon("accessories-calculator", QStyle::SP_ComputerIcon));
+                            ToolBarIcon("calculator"));
     // The hint names the error journal, yet the button opens the text editor.
     a.TBTextEditor = Button(w, "TBTextEditor", QStringLiteral("Текст"), QStringLiteral("Журнал ошибок"),
-                            Icon("accessories-text-editor", QStyle::SP_FileIcon));
+                            ToolBarIcon("text"));
     a.TBOptions = Button(w, "TBOptions", QStringLiteral("Настр."), QStringLiteral("Настройки программы"),
-                         Icon("preferences-system", QStyle::SP_DriveHDIcon));
-    a.TBAbout = Button(w, "TBAbout", QString(), QStringLiteral("О программе"),
-                       Icon("help-about", QStyle::SP_MessageBoxInformation));
+                         ToolBarIcon("options"));
+    a.TBAbout = Button(w, "TBAbout", QString(), QStringLiteral("О программе"), ToolBarIcon("about"));
     Disable({a.TBPeriod, a.TBEditor, a.TBEvtList, a.TBTables, a.TBCalculator, a.TBTextEditor, a.TBOptions});
 
     QToolBar* bar = a.ToolBar1;

@@ -16,8 +16,10 @@
 #include <QMetaMethod>
 #include <QPushButton>
 #include <QScreen>
+#include <QScrollBar>
 #include <QStatusBar>
 #include <QStatusTipEvent>
+#include <QStyle>
 #include <QTableView>
 #include <QTextEdit>
 #include <QToolBar>
@@ -121,6 +123,9 @@ QTableView* TFormMain::createEventList()
     m_list->setObjectName(QStringLiteral("SGEvents"));
     m_list->setModel(m_model);
     m_list->horizontalHeader()->hide();
+    // The fitted widths hold as computed; the style's least width of a
+    // column would widen an empty date column.
+    m_list->horizontalHeader()->setMinimumSectionSize(1);
     m_list->verticalHeader()->hide();
     m_list->verticalHeader()->setMinimumSectionSize(1);
     m_list->verticalHeader()->setDefaultSectionSize(InitialRowHeight);
@@ -135,6 +140,9 @@ QTableView* TFormMain::createEventList()
         m_list->setColumnWidth(column, 0);
         m_list->setColumnHidden(column, true);
     }
+    // The list lays its rows out later than a refresh fits its columns: the
+    // vertical scroll bar that then comes or goes changes the room for them.
+    m_list->viewport()->installEventFilter(this);
     return m_list;
 }
 
@@ -143,16 +151,22 @@ void TFormMain::createStatusBar()
     QStatusBar* bar = statusBar();
     bar->setObjectName(QStringLiteral("StatusBar"));
     bar->setSizeGripEnabled(false);
-    const std::array<int, 5> stretch{2, 0, 0, 0, 3};
     for (std::size_t i = 0; i < m_statusPanels.size(); ++i) {
         auto* panel = new QLabel(bar);
         panel->setObjectName(QStringLiteral("StatusPanel%1").arg(i));
         panel->setFrameShape(QFrame::StyledPanel);
         panel->setFrameShadow(QFrame::Sunken);
-        panel->setMinimumWidth(stretch[i] > 0 ? 40 : 16);
-        bar->addWidget(panel, stretch[i]);
+        // A set minimum lets a long text be cut instead of widening the window.
+        panel->setMinimumWidth(16);
         m_statusPanels[i] = panel;
     }
+    // A hint in panel 0 is as wide as its text while it shows and takes no
+    // room otherwise; the details in panel 4 get all the room the other
+    // panels leave (their own width counts for nothing).
+    m_statusPanels[4]->setMinimumWidth(40);
+    m_statusPanels[4]->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+    for (std::size_t i = 0; i < m_statusPanels.size(); ++i)
+        bar->addWidget(m_statusPanels[i], i == 4 ? 1 : 0);
     m_statusPanels[1]->setText(QStringLiteral("Событий:"));
     m_statusPanels[2]->setAlignment(Qt::AlignCenter);
     m_statusPanels[2]->setText(QStringLiteral("0"));
@@ -386,12 +400,30 @@ void TFormMain::FitColumns()
 
 void TFormMain::applyColumnWidths()
 {
+    const int room = m_list->viewport()->width();
+    // Without the date in the line the text column is as wide as the list
+    // is now, not as it was when the columns were fitted.
+    if (!m_session.Config().ViewDateInStr)
+        m_widths.w1 = std::max(room, 0);
     m_list->setColumnHidden(EventListModel::DateColumn, m_widths.w0 == 0);
     m_list->setColumnWidth(EventListModel::DateColumn, m_widths.w0);
     // The text column reaches at least to the list's right edge, so that a
     // selected row is marked across the whole list.
-    m_list->setColumnWidth(EventListModel::TextColumn,
-                           std::max(m_widths.w1, m_list->viewport()->width() - m_widths.w0));
+    const int date = m_list->isColumnHidden(EventListModel::DateColumn)
+                         ? 0
+                         : m_list->columnWidth(EventListModel::DateColumn);
+    m_list->setColumnWidth(EventListModel::TextColumn, std::max(m_widths.w1, room - date));
+}
+
+int TFormMain::listChrome() const
+{
+    // The rows overflow the list when their heights add up to more than it
+    // shows; the scroll bar may not be laid out yet.
+    const bool overflows = m_list->verticalHeader()->length() > m_list->viewport()->height();
+    const int scrollBar = overflows ? m_list->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr,
+                                                                   m_list->verticalScrollBar())
+                                    : 0;
+    return width() - m_list->width() + 2 * m_list->frameWidth() + scrollBar;
 }
 
 void TFormMain::FitWindowWidth()
@@ -401,7 +433,8 @@ void TFormMain::FitWindowWidth()
         return;
     const QRect area = screen->geometry();
     const int frame = frameGeometry().width() - width();
-    const int fitted = orvenda::FitWindowWidth(m_widths.w0 + m_widths.textWidth, frame / 2, area.width());
+    const int fitted =
+        orvenda::FitWindowWidth(m_widths.w0 + m_widths.textWidth, frame / 2, area.width(), listChrome());
     resize(std::max(fitted - frame, minimumWidth()), height());
     move(CentredLeft(area.left(), area.width(), frameGeometry().width()), y());
     applyColumnWidths();
@@ -457,6 +490,13 @@ void TFormMain::connectNotify(const QMetaMethod& signal)
             for (QAction* action : actions)
                 if (action)
                     action->setEnabled(true);
+}
+
+bool TFormMain::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == m_list->viewport() && event->type() == QEvent::Resize)
+        applyColumnWidths();
+    return QMainWindow::eventFilter(watched, event);
 }
 
 bool TFormMain::event(QEvent* event)

@@ -108,6 +108,7 @@ protected:
     void closeEvent(QCloseEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     bool event(QEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
     void connectNotify(const QMetaMethod& signal) override;
 
 private:
@@ -123,6 +124,9 @@ private:
     void syncMarks();
     void FitColumns();
     void applyColumnWidths();
+    // What the window needs besides the list's columns: margins, the list's
+    // frame and its vertical scroll bar when the rows overflow it.
+    int listChrome() const;
     void FitWindowWidth();
     void setRowCommandsEnabled(bool on);
     void editRow();

@@ -38,9 +38,10 @@ ColumnWidths FitColumns(const std::vector<ShownRow>& rows, bool dateInLine, int 
     return widths;
 }
 
-int FitWindowWidth(int contentWidth, int borderWidth, int screenWidth)
+int FitWindowWidth(int contentWidth, int borderWidth, int screenWidth, int listChrome)
 {
-    std::int64_t width = std::int64_t{contentWidth} + 2 * std::int64_t{borderWidth} + 40;
+    std::int64_t width =
+        std::int64_t{contentWidth} + 2 * std::int64_t{borderWidth} + std::max<std::int64_t>(40, listChrome);
     width = std::max<std::int64_t>(width, MinimumFittedWidth);
     width = std::min<std::int64_t>(width, screenWidth);
     return ClampToInt(width);

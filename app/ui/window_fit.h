@@ -33,8 +33,11 @@ ColumnWidths FitColumns(const std::vector<ShownRow>& rows, bool dateInLine, int 
 inline constexpr int MinimumFittedWidth = 666;
 
 // contentWidth + 2 × border + 40, at least 666 and at most the screen's
-// width (the screen wins when it is narrower than 666).
-int FitWindowWidth(int contentWidth, int borderWidth, int screenWidth);
+// width (the screen wins when it is narrower than 666). `listChrome` is what
+// the window needs besides the columns (margins, the list's frame, its
+// vertical scroll bar); where it is more than the 40 it takes their place,
+// so that the columns fit without a horizontal scroll bar.
+int FitWindowWidth(int contentWidth, int borderWidth, int screenWidth, int listChrome);
 
 // The left edge that centres a window of `width` on a screen:
 // screen width div 2 − width div 2, from the screen's left edge.

@@ -246,7 +246,9 @@ void ViewPage::pickFontColour()
 
 void ViewPage::pickFont()
 {
-    if (m_state.PickFont()) {
+    // The samples show what the dialog's "Применить" put on the object
+    // while the dialog is still open.
+    if (m_state.PickFont([this] { refreshObject(); })) {
         refreshObject();
     }
 }

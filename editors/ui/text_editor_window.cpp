@@ -257,19 +257,36 @@ void TFormTextEditor::SaveClick()
 void TFormTextEditor::FontClick()
 {
     const QFont current = RichEdit1->currentFont();
-    const std::optional<Questions::Font> chosen =
-        m_questions.PickFont({current.family().toStdString(), current.pointSize(), current.bold(),
-                              current.italic(), current.underline(), current.strikeOut()});
-    if (!chosen)
-        return;
-    QFont font(QString::fromStdString(chosen->family), chosen->pointSize);
-    font.setBold(chosen->bold);
-    font.setItalic(chosen->italic);
-    font.setUnderline(chosen->underline);
-    font.setStrikeOut(chosen->strikeOut);
-    QTextCharFormat format;
-    format.setFont(font);
-    RichEdit1->mergeCurrentCharFormat(format);
+    const QTextCharFormat format = RichEdit1->currentCharFormat();
+    Questions::Font start{current.family().toStdString(),
+                          current.pointSize(),
+                          current.bold(),
+                          current.italic(),
+                          current.underline(),
+                          current.strikeOut(),
+                          std::nullopt};
+    // Text without a colour of its own keeps following the window's.
+    if (format.foreground().style() != Qt::NoBrush) {
+        const QColor colour = format.foreground().color();
+        start.colour =
+            Questions::Rgb{static_cast<std::uint8_t>(colour.red()), static_cast<std::uint8_t>(colour.green()),
+                           static_cast<std::uint8_t>(colour.blue())};
+    }
+    // "Применить" gives the font to the selection while the dialog stays open.
+    const auto give = [this](const Questions::Font& chosen) {
+        QFont font(QString::fromStdString(chosen.family), chosen.pointSize);
+        font.setBold(chosen.bold);
+        font.setItalic(chosen.italic);
+        font.setUnderline(chosen.underline);
+        font.setStrikeOut(chosen.strikeOut);
+        QTextCharFormat given;
+        given.setFont(font);
+        if (chosen.colour)
+            given.setForeground(QColor(chosen.colour->red, chosen.colour->green, chosen.colour->blue));
+        RichEdit1->mergeCurrentCharFormat(given);
+    };
+    if (const std::optional<Questions::Font> chosen = m_questions.PickFont(start, give))
+        give(*chosen);
 }
 
 void TFormTextEditor::PrintClick()

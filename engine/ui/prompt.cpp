@@ -1,12 +1,12 @@
 #include "engine/ui/prompt.h"
 
+#include "engine/ui/font_dialog.h"
 #include "engine/ui/font_style.h"
 
 #include <QApplication>
 #include <QColorDialog>
 #include <QFileDialog>
 #include <QFontDatabase>
-#include <QFontDialog>
 #include <QFontInfo>
 #include <QMessageBox>
 #include <QPushButton>
@@ -111,7 +111,7 @@ std::optional<Questions::Rgb> MessageBoxPrompt::PickColour(const Rgb& initial)
                static_cast<std::uint8_t>(colour.blue())};
 }
 
-std::optional<Questions::Font> MessageBoxPrompt::PickFont(const Font& initial)
+std::optional<Questions::Font> MessageBoxPrompt::PickFont(const Font& initial, const FontApply& apply)
 {
     // A face that is not installed (the schemes' "MS Sans Serif") starts at
     // the desktop's face; sizes stay within what a window can show.
@@ -125,16 +125,40 @@ std::optional<Questions::Font> MessageBoxPrompt::PickFont(const Font& initial)
     start.setUnderline(initial.underline);
     start.setStrikeOut(initial.strikeOut);
     start.setStyleName(StyleNameOf(start.family(), initial.bold, initial.italic));
-    bool ok = false;
-    const QFont font = QFontDialog::getFont(&ok, start, parentWindow());
-    if (!ok)
+    QWidget* parent = parentWindow();
+    const QColor colour = initial.colour
+                              ? QColor(initial.colour->red, initial.colour->green, initial.colour->blue)
+                              : (parent ? parent->palette() : QApplication::palette()).color(QPalette::Text);
+
+    FontDialog dialog(start, colour, static_cast<bool>(apply), parent);
+    // The colour stays the caller's own (a desktop colour, say) until the
+    // user picks one.
+    const auto chosen = [&dialog, &initial] {
+        const QFont font = dialog.currentFont();
+        // A font sized in pixels still has a size in whole points.
+        const int points = font.pointSize() > 0
+                               ? font.pointSize()
+                               : std::max(1, static_cast<int>(std::lround(QFontInfo(font).pointSizeF())));
+        Font result{font.family().toStdString(),
+                    points,
+                    font.bold(),
+                    font.italic(),
+                    font.underline(),
+                    font.strikeOut(),
+                    initial.colour};
+        if (dialog.colourChosen()) {
+            const QColor picked = dialog.currentColour();
+            result.colour =
+                Rgb{static_cast<std::uint8_t>(picked.red()), static_cast<std::uint8_t>(picked.green()),
+                    static_cast<std::uint8_t>(picked.blue())};
+        }
+        return result;
+    };
+    if (apply)
+        QObject::connect(&dialog, &FontDialog::applied, &dialog, [&apply, &chosen] { apply(chosen()); });
+    if (dialog.exec() != QDialog::Accepted)
         return std::nullopt;
-    // A font sized in pixels still has a size in whole points.
-    const int points = font.pointSize() > 0
-                           ? font.pointSize()
-                           : std::max(1, static_cast<int>(std::lround(QFontInfo(font).pointSizeF())));
-    return Font{
-        font.family().toStdString(), points, font.bold(), font.italic(), font.underline(), font.strikeOut()};
+    return chosen();
 }
 
 } // namespace orvenda

@@ -16,7 +16,7 @@ public:
     std::string OpenFileName(const FileChoice& choice) override;
     std::string SaveFileName(const FileChoice& choice) override;
     std::optional<Rgb> PickColour(const Rgb& initial) override;
-    std::optional<Font> PickFont(const Font& initial) override;
+    std::optional<Font> PickFont(const Font& initial, const FontApply& apply) override;
 };
 
 } // namespace orvenda

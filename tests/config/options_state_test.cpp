@@ -163,6 +163,58 @@ TEST_F(Options, AttributesChangeOnlyTheCurrentObject)
     EXPECT_EQ(state.Controls().fontColor, 0x040506u);
 }
 
+TEST_F(Options, FontDialogPutsItsFontAndColourOnTheCurrentObject)
+{
+    using Font = Questions::Font;
+    using Rgb = Questions::Rgb;
+    const Font serif{"DejaVu Serif", 14, false, true, true, false, Rgb{0x12, 0x34, 0x56}};
+    const Font sans{"DejaVu Sans", 9, true, false, false, true, std::nullopt};
+    const TObjectLook before{0x00FFFFFF, AlignLeft, "MS Sans Serif", 8, clWindowText, FontBold};
+    const TObjectLook withSerif{0x00FFFFFF, AlignLeft, "DejaVu Serif",
+                                14,         0x563412,  FontItalic | FontUnderline};
+    struct Case {
+        const char* dialog;
+        std::vector<Font> applied; // "Применить", in order
+        std::optional<Font> answer;
+        TObjectLook after;
+        bool changed;
+    };
+    const Case cases[] = {
+        {"cancelled", {}, std::nullopt, before, false},
+        {"OK with a colour", {}, serif, withSerif, true},
+        {"OK keeps a desktop colour the user left",
+         {},
+         sans,
+         TObjectLook{0x00FFFFFF, AlignLeft, "DejaVu Sans", 9, clWindowText, FontBold | FontStrikeOut},
+         true},
+        {"applied, then cancelled: the applied font stays", {serif}, std::nullopt, withSerif, true},
+        {"applied twice, then OK: the last font wins", {sans, serif}, serif, withSerif, true},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.dialog);
+        config.Looks[LcWis] = before;
+        state.Show();
+        state.ChooseObjectBySample(LcWis);
+        questions.fontApplies.push_back(c.applied);
+        questions.fonts.push_back(c.answer);
+        std::vector<TObjectLook> shown; // what the window shows at each "Применить"
+        EXPECT_EQ(state.PickFont([&] { shown.push_back(state.CurrentLook()); }), c.changed);
+        EXPECT_EQ(config.Looks[LcWis], c.after);
+        EXPECT_EQ(config.Looks[LcToday], DefaultLooks()[LcToday]);
+        EXPECT_EQ(state.Changed(), c.changed);
+        EXPECT_EQ(shown.size(), c.applied.size());
+        if (!shown.empty()) {
+            EXPECT_EQ(shown.back().FontName, c.applied.back().family);
+        }
+        // The dialog opens on the look's font; a desktop colour is no fixed colour.
+        EXPECT_EQ(questions.fontStarts.back(),
+                  (Font{"MS Sans Serif", 8, true, false, false, false, std::nullopt}));
+    }
+    config.Looks[LcWis].FontColor = 0x00CC8811;
+    state.PickFont();
+    EXPECT_EQ(questions.fontStarts.back().colour, (Rgb{0x11, 0x88, 0xCC}));
+}
+
 // ---- The changed mark, the scheme-changed flag and "Применить" ----
 
 TEST_F(Options, WhatSetsTheChangedMark)

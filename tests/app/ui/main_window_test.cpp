@@ -9,6 +9,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScreen>
+#include <QScrollBar>
 #include <QSignalSpy>
 #include <QTextEdit>
 #include <QToolBar>
@@ -374,6 +375,57 @@ private slots:
         f.window->resize(720, f.window->height());
         f.Action("NRefresh")->trigger();
         QCOMPARE(f.window->width(), 720);
+    }
+
+    void eventListFitsItsColumnsWithoutAHorizontalScrollBar_data()
+    {
+        QTest::addColumn<int>("events");
+        QTest::addColumn<QString>("adjust");
+        QTest::addColumn<QString>("dateInLine");
+        QTest::addColumn<bool>("overflows"); // more rows than the list shows
+        QTest::newRow("first start: only the no-events row") << 0 << "True"
+                                                             << "True" << false;
+        QTest::newRow("automatic width, seven events") << 7 << "True"
+                                                       << "True" << true;
+        QTest::newRow("automatic width, forty events") << 40 << "True"
+                                                       << "True" << true;
+        QTest::newRow("forty events in a window of fixed width") << 40 << "False"
+                                                                 << "True" << true;
+        QTest::newRow("forty events without the date in the line") << 40 << "True"
+                                                                   << "False" << true;
+    }
+    void eventListFitsItsColumnsWithoutAHorizontalScrollBar()
+    {
+        QFETCH(int, events);
+        QFETCH(QString, adjust);
+        QFETCH(QString, dateInLine);
+        QFETCH(bool, overflows);
+        ConfigContent content;
+        content.events = {"list.evt"};
+        content.settings = {Setting("AdjustFormSize", adjust.toStdString()),
+                            Setting("ViewDateInStr", dateInLine.toStdString())};
+        MainWindowFixture f(content);
+        std::vector<std::string> lines{"[fixed events]"};
+        for (int i = 0; i < events; ++i)
+            lines.push_back(std::to_string(10 + i % 10) + "  3 " + std::to_string(1960 + i) +
+                            "  31  31 1 Событие с описанием средней длины номер " + std::to_string(i));
+        QVERIFY(f.folder.Write("list.evt", lines));
+        f.Start();
+        QCoreApplication::sendPostedEvents();
+        QCoreApplication::processEvents();
+        QTableView* list = f.List();
+        QCOMPARE(list->verticalScrollBar()->isVisible(), overflows);
+        QVERIFY(!list->horizontalScrollBar()->isVisible());
+        int columns = 0;
+        for (int column = 0; column < list->model()->columnCount(); ++column)
+            columns += list->isColumnHidden(column) ? 0 : list->columnWidth(column);
+        QVERIFY2(columns <= list->viewport()->width(),
+                 qPrintable(QStringLiteral("%1 > %2").arg(columns).arg(list->viewport()->width())));
+        // Every text is whole in its column.
+        int widest = 0;
+        for (int row = 0; row < f.RowCount(); ++row)
+            widest = std::max(widest, list->fontMetrics().horizontalAdvance(f.Cell(row, 1)));
+        QVERIFY(list->columnWidth(1) >= widest);
     }
 
     void viewMarksComeBackFromTheConfigurationAtEveryRefresh()

@@ -5,6 +5,7 @@
 #include "main_window_fixture.h"
 
 #include <QDir>
+#include <QStatusTipEvent>
 #include <QToolBar>
 #include <QToolButton>
 
@@ -121,6 +122,64 @@ private slots:
         QVERIFY(f.RowCount() > 40);
         QVERIFY(SaveScreenshot(f.window, "main_long_list.png"));
         CheckCaptionsAreWhole(*f.window);
+    }
+
+    void statusBarAtTheLeastWidth()
+    {
+        ConfigContent content;
+        content.events = {"long.evt"};
+        content.settings = {Setting("AdjustFormSize", "False")};
+        MainWindowFixture f(content);
+        QVERIFY(f.folder.Write("long.evt", {"[fixed events]", "17  3 1990   5   0 1 Годовщина свадьбы"}));
+        f.Start();
+        QCOMPARE(f.window->width(), MinimumFittedWidth);
+        const auto whole = [&f](const char* name) {
+            const auto* panel = f.Find<QLabel>(name);
+            return panel->contentsRect().width() >= panel->fontMetrics().horizontalAdvance(panel->text());
+        };
+        // A long details line, with the years, weeks and days since the event.
+        f.ClickRow(1);
+        QVERIFY(f.Label("StatusPanel4").size() > 60);
+        QVERIFY(SaveScreenshot(f.window, "main_666_details.png"));
+        QVERIFY2(whole("StatusPanel4"), qPrintable(f.Label("StatusPanel4")));
+        QCOMPARE(f.Find<QLabel>("StatusPanel4")->toolTip(), f.Label("StatusPanel4"));
+        // The longest hint takes the room it needs while it shows.
+        f.Action("TBRefresh")->showStatusText(f.window);
+        QVERIFY(SaveScreenshot(f.window, "main_666_hint.png"));
+        QVERIFY2(whole("StatusPanel0"), qPrintable(f.Label("StatusPanel0")));
+        QVERIFY(whole("StatusPanel1") && whole("StatusPanel2"));
+        QCOMPARE(f.window->width(), MinimumFittedWidth);
+        QStatusTipEvent cleared{QString()};
+        QCoreApplication::sendEvent(f.window, &cleared);
+        Settle();
+        QVERIFY2(whole("StatusPanel4"), qPrintable(f.Label("StatusPanel4")));
+    }
+
+    void toolBarPicturesWithoutAnIconTheme()
+    {
+        const QString theme = QIcon::themeName();
+        QIcon::setThemeName(QStringLiteral("no-such-theme"));
+        MainWindowFixture f;
+        f.Start();
+        QToolBar* bar = f.Find<QToolBar>("ToolBar1");
+        std::vector<QImage> pictures;
+        for (QAction* action : bar->actions()) {
+            if (action->isSeparator())
+                continue;
+            const QImage picture = action->icon().pixmap(24, 24).toImage();
+            QVERIFY2(!picture.isNull(), qPrintable(action->objectName()));
+            // Something is drawn, and no two buttons share a picture.
+            QImage blank(picture.size(), picture.format());
+            blank.fill(Qt::transparent);
+            QVERIFY2(picture != blank, qPrintable(action->objectName()));
+            for (const QImage& other : pictures)
+                QVERIFY2(picture != other, qPrintable(action->objectName()));
+            pictures.push_back(picture);
+        }
+        QCOMPARE(pictures.size(), std::size_t{10});
+        f.Action("NShowCaptions")->trigger();
+        QVERIFY(SaveScreenshot(bar, "toolbar.png"));
+        QIcon::setThemeName(theme);
     }
 
     void otherWindows()

@@ -68,22 +68,26 @@ private slots:
         QTest::addColumn<int>("content");
         QTest::addColumn<int>("border");
         QTest::addColumn<int>("screen");
+        QTest::addColumn<int>("chrome");
         QTest::addColumn<int>("expected");
-        QTest::newRow("short lines give the least width") << 200 << 4 << 1920 << 666;
-        QTest::newRow("exactly the least width") << 618 << 4 << 1920 << 666;
-        QTest::newRow("one pixel more") << 619 << 4 << 1920 << 667;
-        QTest::newRow("measured lines + borders + 40") << 1000 << 5 << 1920 << 1050;
-        QTest::newRow("never wider than the screen") << 3000 << 0 << 1920 << 1920;
-        QTest::newRow("a screen narrower than the least width wins") << 100 << 0 << 600 << 600;
-        QTest::newRow("huge widths do not overflow") << INT_MAX << INT_MAX << 1280 << 1280;
+        QTest::newRow("short lines give the least width") << 200 << 4 << 1920 << 0 << 666;
+        QTest::newRow("exactly the least width") << 618 << 4 << 1920 << 0 << 666;
+        QTest::newRow("one pixel more") << 619 << 4 << 1920 << 0 << 667;
+        QTest::newRow("measured lines + borders + 40") << 1000 << 5 << 1920 << 22 << 1050;
+        QTest::newRow("a list that needs more than 40 besides its columns")
+            << 1000 << 5 << 1920 << 61 << 1071;
+        QTest::newRow("never wider than the screen") << 3000 << 0 << 1920 << 61 << 1920;
+        QTest::newRow("a screen narrower than the least width wins") << 100 << 0 << 600 << 0 << 600;
+        QTest::newRow("huge widths do not overflow") << INT_MAX << INT_MAX << 1280 << INT_MAX << 1280;
     }
     void fitWindowWidth()
     {
         QFETCH(int, content);
         QFETCH(int, border);
         QFETCH(int, screen);
+        QFETCH(int, chrome);
         QFETCH(int, expected);
-        QCOMPARE(FitWindowWidth(content, border, screen), expected);
+        QCOMPARE(FitWindowWidth(content, border, screen, chrome), expected);
     }
 
     void centredLeft_data()

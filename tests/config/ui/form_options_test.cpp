@@ -346,7 +346,7 @@ void FormOptionsTest::fontDialogSetsTheLookAndMarksAChange()
     m_form->Show();
     child<QTabWidget>("tabs")->setCurrentIndex(0);
     QTest::mouseClick(child<QLabel>("sampleLcWis"), Qt::LeftButton);
-    m_prompt->fonts.push_back(Questions::Font{"DejaVu Serif", 14, false, true, true, false});
+    m_prompt->fonts.push_back(Questions::Font{"DejaVu Serif", 14, false, true, true, false, std::nullopt});
     click("fontButton");
 
     const TObjectLook& look = m_config->Looks[LcWis];

@@ -174,9 +174,13 @@ private slots:
         cursor.setPosition(8);
         cursor.movePosition(QTextCursor::End, QTextCursor::KeepAnchor);
         edit()->setTextCursor(cursor);
-        prompt->fonts.push_back(Questions::Font{"DejaVu Serif", 15, true, true, false, false});
+        const Questions::Rgb red{0xC0, 0x10, 0x20};
+        prompt->fonts.push_back(Questions::Font{"DejaVu Serif", 15, true, true, false, false, red});
         window->FontClick();
-        // Cancelling the dialog changes nothing.
+        // Cancelling the dialog keeps only what its "Применить" gave.
+        prompt->fontApplies.push_back({Questions::Font{"DejaVu Serif", 15, true, true, true, false, red}});
+        window->FontClick();
+        QCOMPARE(prompt->fontStarts.back().colour, std::optional(red));
         window->FontClick();
 
         save(QStringLiteral("fonts.rtf"));
@@ -190,7 +194,8 @@ private slots:
         ++it;
         QCOMPARE(it.fragment().text(), QStringLiteral("жирный"));
         const QFont loaded = it.fragment().charFormat().font();
-        QVERIFY(loaded.bold() && loaded.italic());
+        QVERIFY(loaded.bold() && loaded.italic() && loaded.underline());
+        QCOMPARE(it.fragment().charFormat().foreground().color(), QColor(0xC0, 0x10, 0x20));
         QCOMPARE(loaded.family(), QStringLiteral("DejaVu Serif"));
         QCOMPARE(loaded.pointSizeF(), 15.0);
     }
