@@ -3,14 +3,13 @@
 #include "engine/date.h"
 #include "engine/principle_colours.h"
 #include "engine/text.h"
-#include "engine/textfile.h"
+#include "tools/eventlist/event_list.h"
 #include "tools/reports/report_file.h"
 #include "tools/reports/reports.h"
 
 #include <filesystem>
 #include <iostream>
 #include <optional>
-#include <sstream>
 #include <system_error>
 
 namespace orvenda::cli {
@@ -49,49 +48,19 @@ std::optional<std::int32_t> YearArgument(const std::string& text)
     return year && *year != 0 ? year : std::nullopt;
 }
 
-// The entries of a list file as the list window loads them: the first line
-// "[fixed events list]", then a year-first date up to the first blank and
-// the event text.
-std::optional<std::vector<reports::ListEntry>> ReadListFile(const std::string& path)
+// The entries of a list file, read as the list window loads it (a list
+// file, a full-date event file or a pension fund file). Lines with an
+// unreadable date are said on standard error and left out.
+std::optional<std::vector<EvtListRecord>> ReadListFile(const std::string& path)
 {
-    const std::optional<TextFile> file = ReadTextFile(path);
-    if (!file) {
-        std::cerr << "orvenda-cli: не удалось прочитать файл " << path << '\n';
+    EventList list;
+    const ImportResult result = ImportEvtListFile(path, list);
+    const std::string message = ImportMessage(result, path);
+    if (!message.empty())
+        std::cerr << "orvenda-cli: " << message << '\n';
+    if (result.readFailed || result.format == EvtListFormat::Unknown)
         return std::nullopt;
-    }
-    std::istringstream in(file->text);
-    std::string line;
-    const auto chomp = [](std::string& l) {
-        if (!l.empty() && l.back() == '\r')
-            l.pop_back();
-    };
-    if (!std::getline(in, line) || (chomp(line), line != "[fixed events list]")) {
-        std::cerr << "orvenda-cli: " << path
-                  << " не является списком событий (нет строки [fixed events list])\n";
-        return std::nullopt;
-    }
-    std::vector<reports::ListEntry> entries;
-    int number = 1;
-    while (std::getline(in, line)) {
-        ++number;
-        chomp(line);
-        if (Trim(line).empty())
-            continue;
-        const std::size_t blank = line.find(' ');
-        const std::string_view dateText = std::string_view(line).substr(0, blank);
-        const TDateRec date = ReadDate(dateText, YearFirst, UnsetDateTime);
-        if (!IsValidDate(date)) {
-            std::cerr << path << ":" << number << ": Неверная или неполная дата.\n";
-            continue;
-        }
-        std::string text =
-            blank == std::string::npos ? std::string() : std::string(Trim(line.substr(blank + 1)));
-        std::string shown = FormatDate(date, "d.m.Y");
-        if (IsValidDateTime(date))
-            shown += "  " + Pad(std::to_string(date.Hour), "0", 2, "right") + FormatDate(date, ":M");
-        entries.push_back({std::move(shown), std::move(text)});
-    }
-    return entries;
+    return list.Records();
 }
 
 int Save(const reports::ReportResult& report, const std::string& out)
@@ -136,7 +105,7 @@ int CommandReport(const std::vector<std::string>& args)
         return Save(reports::CalendarReport(folder, *year, colours), args[2]);
     }
     if (kind == "list" && args.size() == 3) {
-        const std::optional<std::vector<reports::ListEntry>> entries = ReadListFile(args[1]);
+        const std::optional<std::vector<EvtListRecord>> entries = ReadListFile(args[1]);
         if (!entries)
             return kExitUsage;
         return Save(reports::ListReport(folder, *entries), args[2]);

@@ -8,6 +8,7 @@
 #include "tools/reports/report_layout.h"
 
 #include <array>
+#include <cmath>
 #include <utility>
 
 namespace orvenda::reports {
@@ -47,7 +48,36 @@ int Wrap24(std::int64_t v)
     return r == 0 ? 24 : r;
 }
 
+// Light month colours (the white and yellow principles, the pale red) are
+// unreadable as digits on the sheet's white; such cells get a dark ground.
+// Light means: the colour contrasts more with kDarkGround than with white,
+// by the relative luminance of sRGB.
+constexpr Rgb kDarkGround{64, 64, 64};
+
+double Luminance(Rgb c)
+{
+    const auto linear = [](std::uint8_t v) {
+        const double s = v / 255.0;
+        return s <= 0.04045 ? s / 12.92 : std::pow((s + 0.055) / 1.055, 2.4);
+    };
+    return 0.2126 * linear(c.Red) + 0.7152 * linear(c.Green) + 0.0722 * linear(c.Blue);
+}
+
 } // namespace
+
+bool NeedsDarkGround(Rgb colour) noexcept
+{
+    const double l = Luminance(colour) + 0.05;
+    const double dark = Luminance(kDarkGround) + 0.05;
+    return l / dark > 1.05 / l;
+}
+
+void PaintReadable(sheet::Workbook& book, int row, int column, Rgb colour)
+{
+    book.SetFontColour(row, column, colour);
+    if (NeedsDarkGround(colour))
+        book.SetInteriorColour(row, column, kDarkGround);
+}
 
 int BirthdayStartValue(std::int32_t year) noexcept
 {
@@ -137,7 +167,7 @@ ReportResult CalendarReport(const std::string& programFolder, std::int32_t year,
         const MonthLegend& legend = kMonthLegend[month - 1];
         if (colours.ByMonthColour) {
             const Rgb colour = colours.ForPrinciple(MonthPrinciple(MakeDate(year, month, 1)));
-            book.SetFontColour(legend.Row, legend.FontColumn, colour);
+            PaintReadable(book, legend.Row, legend.FontColumn, colour);
             book.SetInteriorColour(legend.Row, legend.FillColumn, colour);
         }
         // Read back, so that the template's own colour serves when the
@@ -155,7 +185,7 @@ ReportResult CalendarReport(const std::string& programFolder, std::int32_t year,
             const int row = kCalendarFirstRow - 1 + k;
             const int column = kCalendarFirstColumn - 1 + WeekdayNumber(date, "sunday") + band;
             book.WriteNumber(row, column, day);
-            book.SetFontColour(row, column, monthColour);
+            PaintReadable(book, row, column, monthColour);
         }
     }
     for (int month = 1; month <= 12; ++month)
@@ -164,7 +194,7 @@ ReportResult CalendarReport(const std::string& programFolder, std::int32_t year,
     return result;
 }
 
-ReportResult ListReport(const std::string& programFolder, const std::vector<ListEntry>& entries)
+ReportResult ListReport(const std::string& programFolder, const std::vector<EvtListRecord>& entries)
 {
     ReportResult result = OpenReportTemplate(programFolder, "kala_listevt.xlsx");
     if (!result.Book)
@@ -177,8 +207,8 @@ ReportResult ListReport(const std::string& programFolder, const std::vector<List
     for (int s = 0; s < n; ++s) {
         const int row = kListFirstRow + s;
         book.WriteNumber(row, 1, s + 1);
-        book.WriteCell(row, 2, entries[static_cast<std::size_t>(s)].DateTime);
-        book.WriteCell(row, 4, entries[static_cast<std::size_t>(s)].Event);
+        book.WriteCell(row, 2, entries[static_cast<std::size_t>(s)].datetime);
+        book.WriteCell(row, 4, entries[static_cast<std::size_t>(s)].event);
         if (s > 0 && s < n - 1)
             book.DuplicateRow(row);
     }
@@ -202,8 +232,8 @@ ReportResult ListReport(const std::string& programFolder, const std::vector<List
         if (s > 0 && s < n - 1)
             book.DuplicateRow(row);
         book.WriteNumber(row, 1, s + 1);
-        const std::string& text = entries[static_cast<std::size_t>(s)].DateTime;
-        const TDateRec e = ReadDate(text, DayFirst, UnsetDateTime);
+        const std::string& text = entries[static_cast<std::size_t>(s)].datetime;
+        const TDateRec e = EvtListRecordDate(entries[static_cast<std::size_t>(s)]);
         if (!IsValidDate(e)) {
             result.Warnings.push_back("Запись " + std::to_string(s + 1) + ": неверная дата \"" + text + "\"");
             continue;

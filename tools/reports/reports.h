@@ -8,6 +8,7 @@
 
 #include "engine/principle_colours.h"
 #include "engine/spreadsheet/workbook.h"
+#include "tools/eventlist/event_list.h"
 
 #include <cstdint>
 #include <optional>
@@ -22,19 +23,19 @@ struct ReportResult {
     std::vector<std::string> Warnings; // entries that could not be described
 };
 
-// One entry of the personal event list as the list holds it: the date as
-// "d.m.Y", followed by two blanks and "H:M" when it has a time, and the text.
-struct ListEntry {
-    std::string DateTime;
-    std::string Event;
-};
-
 // `programFolder` ends with a separator; the templates and pictures are
 // found beneath it.
 ReportResult BirthdayReport(const std::string& programFolder, std::int32_t fromYear, std::int32_t toYear);
 ReportResult CalendarReport(const std::string& programFolder, std::int32_t year,
                             const PrincipleColours& colours);
-ReportResult ListReport(const std::string& programFolder, const std::vector<ListEntry>& entries);
+// The entries as the personal event list holds them, in its order.
+ReportResult ListReport(const std::string& programFolder, const std::vector<EvtListRecord>& entries);
+
+// Whether digits in `colour` need a dark cell ground to be read on white
+// (true for the yellow, white and pale red principle colours).
+bool NeedsDarkGround(Rgb colour) noexcept;
+// The font colour of a cell, with the dark ground when the colour needs it.
+void PaintReadable(sheet::Workbook& book, int row, int column, Rgb colour);
 
 // The first value of the birthday table (the day principle row of 1 January
 // of `year` in the table of 24 principles), 1..24.

@@ -53,9 +53,20 @@ QString ShowReport(Questions& questions, const reports::ReportResult& report,
     return path;
 }
 
+QString ShowReport(Questions& questions, const ReportSetup& setup, const reports::ReportResult& report,
+                   std::string_view name)
+{
+    return ShowReport(questions, report, setup.programFolder, name, setup.clock(), setup.open);
+}
+
+QString DayTemplatePath(const std::string& programFolder)
+{
+    return FromUtf8(programFolder + "Template/kala_day.xlsx");
+}
+
 bool OpenDayTemplate(Questions& questions, const std::string& programFolder, const FileOpener& open)
 {
-    const QString path = FromUtf8(programFolder + "Template/kala_day.xlsx");
+    const QString path = DayTemplatePath(programFolder);
     if (QFileInfo(path).isFile() && open(path))
         return true;
     questions.ShowError(kErrorCaption, "Ошибка при открытии таблицы " + path.toStdString());

@@ -33,5 +33,23 @@ QString ShowReport(Questions& questions, const reports::ReportResult& report,
 // at or recolour; false (after the message) when it cannot be opened.
 bool OpenDayTemplate(Questions& questions, const std::string& programFolder,
                      const FileOpener& open = DesktopOpener());
+// The template "Открыть шаблон" opens: Template/kala_day.xlsx beneath `programFolder`.
+QString DayTemplatePath(const std::string& programFolder);
+
+// What the windows that make reports are given: the templates and pictures
+// lie beneath `dataFolder`, the reports are saved into `programFolder`'s
+// Report/ (the data folder of an installed program is read-only), named
+// after the moment `clock` gives, and shown by `open`. Tests replace the
+// clock and the opener.
+struct ReportSetup {
+    std::string dataFolder;    // with a trailing separator
+    std::string programFolder; // with a trailing separator
+    std::function<TDateRec()> clock = Now;
+    FileOpener open = DesktopOpener();
+};
+
+// ShowReport with the setup's folder, clock and opener.
+QString ShowReport(Questions& questions, const ReportSetup& setup, const reports::ReportResult& report,
+                   std::string_view name);
 
 } // namespace orvenda
