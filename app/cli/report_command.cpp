@@ -1,5 +1,6 @@
 #include "app/cli/report_command.h"
 
+#include "app/program_folders.h"
 #include "engine/date.h"
 #include "engine/principle_colours.h"
 #include "engine/text.h"
@@ -29,15 +30,18 @@ int ReportUsage()
     return kExitUsage;
 }
 
-// The folder of this executable, with a trailing "/": the templates and
-// pictures lie beside the program.
-std::string ProgramFolder()
+// Where the reports find their templates and pictures: the folders a start
+// of the program from here would use (beside the executable in the build or
+// a portable copy, share/orvenda/ when installed), so that a template the
+// user recoloured is used here too.
+reports::ReportFolders Folders()
 {
     std::error_code ec;
     const std::filesystem::path exe = std::filesystem::read_symlink("/proc/self/exe", ec);
-    if (ec)
-        return std::filesystem::current_path().string() + "/";
-    return exe.parent_path().string() + "/";
+    const std::string executableFolder =
+        (ec ? std::filesystem::current_path(ec) : exe.parent_path()).string() + "/";
+    const ProgramFolders folders = DecideProgramFolders(ProbeFolderFacts(executableFolder));
+    return {folders.programFolder, folders.dataFolder};
 }
 
 std::optional<std::int32_t> YearArgument(const std::string& text)
@@ -88,7 +92,7 @@ int CommandReport(const std::vector<std::string>& args)
     if (args.empty())
         return ReportUsage();
     const std::string& kind = args[0];
-    const std::string folder = ProgramFolder();
+    const reports::ReportFolders folder = Folders();
     if (kind == "birthday" && args.size() == 4) {
         const std::optional<std::int32_t> from = YearArgument(args[1]);
         const std::optional<std::int32_t> to = from ? YearArgument(args[2]) : std::nullopt;

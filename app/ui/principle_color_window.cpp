@@ -104,13 +104,13 @@ void TFormPrincipleColor::showEvent(QShowEvent* event)
 
 void TFormPrincipleColor::BOpenTemplateClick()
 {
-    OpenDayTemplate(m_questions, m_setup.dataFolder, m_setup.open);
+    OpenDayTemplate(m_questions, m_setup.Folders(), m_setup.open);
     checkTemplate();
 }
 
 void TFormPrincipleColor::checkTemplate()
 {
-    BOpenTemplate->setEnabled(QFileInfo(DayTemplatePath(m_setup.dataFolder)).isFile());
+    BOpenTemplate->setEnabled(QFileInfo(DayTemplatePath(m_setup.Folders())).isFile());
 }
 
 void TFormPrincipleColor::showChoice()

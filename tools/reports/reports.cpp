@@ -9,6 +9,8 @@
 
 #include <array>
 #include <cmath>
+#include <filesystem>
+#include <system_error>
 #include <utility>
 
 namespace orvenda::reports {
@@ -18,10 +20,10 @@ using sheet::Workbook;
 
 namespace {
 
-ReportResult OpenReportTemplate(const std::string& programFolder, const char* name)
+ReportResult OpenReportTemplate(const ReportFolders& folders, const char* name)
 {
     ReportResult result;
-    const std::string path = programFolder + "Template/" + name;
+    const std::string path = folders.Template(name);
     sheet::OpenResult opened = sheet::OpenTemplate(path);
     if (!opened.Book)
         result.Error = "Ошибка при открытии таблицы " + path + ": " + opened.Error;
@@ -31,9 +33,9 @@ ReportResult OpenReportTemplate(const std::string& programFolder, const char* na
 }
 
 // "Img/Principles/07.bmp" and the like, beneath the program folder.
-std::string PictureFile(const std::string& programFolder, const char* kind, int number)
+std::string PictureFile(const ReportFolders& folders, const char* kind, int number)
 {
-    return programFolder + "Img/" + kind + "/" + Pad(std::to_string(number), "0", 2, "right") + ".bmp";
+    return folders.Data + "Img/" + kind + "/" + Pad(std::to_string(number), "0", 2, "right") + ".bmp";
 }
 
 std::int64_t PositiveMod(std::int64_t a, std::int64_t m)
@@ -79,13 +81,22 @@ void PaintReadable(sheet::Workbook& book, int row, int column, Rgb colour)
         book.SetInteriorColour(row, column, kDarkGround);
 }
 
+std::string ReportFolders::Template(std::string_view name) const
+{
+    const std::string own = User + "Template/" + std::string(name);
+    std::error_code ec;
+    if (User != Data && std::filesystem::is_regular_file(own, ec))
+        return own;
+    return Data + "Template/" + std::string(name);
+}
+
 int BirthdayStartValue(std::int32_t year) noexcept
 {
     const std::int64_t g = PositiveMod(std::int64_t{year} - 1889, 32);
     return Wrap24(21 * (g / 4) + 5 * (g % 4) + 20);
 }
 
-ReportResult BirthdayReport(const std::string& programFolder, std::int32_t fromYear, std::int32_t toYear)
+ReportResult BirthdayReport(const ReportFolders& folders, std::int32_t fromYear, std::int32_t toYear)
 {
     // A reversed range is read in order, as the text tables read it.
     if (toYear < fromYear)
@@ -101,7 +112,7 @@ ReportResult BirthdayReport(const std::string& programFolder, std::int32_t fromY
             "лет. Сократите диапазон.";
         return refused;
     }
-    ReportResult result = OpenReportTemplate(programFolder, "kala_day_years.xlsx");
+    ReportResult result = OpenReportTemplate(folders, "kala_day_years.xlsx");
     if (!result.Book)
         return result;
     Workbook& book = *result.Book;
@@ -147,15 +158,14 @@ ReportResult BirthdayReport(const std::string& programFolder, std::int32_t fromY
     return result;
 }
 
-ReportResult CalendarReport(const std::string& programFolder, std::int32_t year,
-                            const PrincipleColours& colours)
+ReportResult CalendarReport(const ReportFolders& folders, std::int32_t year, const PrincipleColours& colours)
 {
     if (!IsValidDate(MakeDate(year, 1, 1))) {
         ReportResult refused;
         refused.Error = "Неверный год: " + std::to_string(year);
         return refused;
     }
-    ReportResult result = OpenReportTemplate(programFolder, "kala_day.xlsx");
+    ReportResult result = OpenReportTemplate(folders, "kala_day.xlsx");
     if (!result.Book)
         return result;
     Workbook& book = *result.Book;
@@ -189,14 +199,14 @@ ReportResult CalendarReport(const std::string& programFolder, std::int32_t year,
         }
     }
     for (int month = 1; month <= 12; ++month)
-        book.InsertPicture(PictureFile(programFolder, "Principles", MonthPrinciple(MakeDate(year, month, 1))),
+        book.InsertPicture(PictureFile(folders, "Principles", MonthPrinciple(MakeDate(year, month, 1))),
                            "Picture " + std::to_string(month), kCalendarPictureRow, 2 * month + 2);
     return result;
 }
 
-ReportResult ListReport(const std::string& programFolder, const std::vector<EvtListRecord>& entries)
+ReportResult ListReport(const ReportFolders& folders, const std::vector<EvtListRecord>& entries)
 {
-    ReportResult result = OpenReportTemplate(programFolder, "kala_listevt.xlsx");
+    ReportResult result = OpenReportTemplate(folders, "kala_listevt.xlsx");
     if (!result.Book)
         return result;
     Workbook& book = *result.Book;
@@ -222,8 +232,8 @@ ReportResult ListReport(const std::string& programFolder, const std::vector<EvtL
     int pictures = 0;
     const auto put = [&](int row, int column, int number, const char* kind, int picture) {
         book.WriteNumber(row, column, number);
-        book.InsertPicture(PictureFile(programFolder, kind, picture), "Picture " + std::to_string(++pictures),
-                           row, column);
+        book.InsertPicture(PictureFile(folders, kind, picture), "Picture " + std::to_string(++pictures), row,
+                           column);
     };
 
     const int top = kListFirstRow + kListTableGap + n;

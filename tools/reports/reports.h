@@ -13,6 +13,8 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <string_view>
+#include <utility>
 #include <vector>
 
 namespace orvenda::reports {
@@ -23,13 +25,26 @@ struct ReportResult {
     std::vector<std::string> Warnings; // entries that could not be described
 };
 
-// `programFolder` ends with a separator; the templates and pictures are
-// found beneath it.
-ReportResult BirthdayReport(const std::string& programFolder, std::int32_t fromYear, std::int32_t toYear);
-ReportResult CalendarReport(const std::string& programFolder, std::int32_t year,
-                            const PrincipleColours& colours);
+// Where a report finds its files, each folder with a trailing separator.
+// A template in the user's folder's Template/ (one the user recoloured) is
+// taken before the delivered one in the data folder's; the pictures are
+// always the delivered ones beneath the data folder's Img/.
+struct ReportFolders {
+    std::string User;
+    std::string Data;
+
+    // One folder for both, as in the build folder or a portable copy.
+    ReportFolders(const std::string& folder) : User(folder), Data(folder) {}
+    ReportFolders(std::string user, std::string data) : User(std::move(user)), Data(std::move(data)) {}
+
+    // The template `name` ("kala_day.xlsx") the reports read.
+    std::string Template(std::string_view name) const;
+};
+
+ReportResult BirthdayReport(const ReportFolders& folders, std::int32_t fromYear, std::int32_t toYear);
+ReportResult CalendarReport(const ReportFolders& folders, std::int32_t year, const PrincipleColours& colours);
 // The entries as the personal event list holds them, in its order.
-ReportResult ListReport(const std::string& programFolder, const std::vector<EvtListRecord>& entries);
+ReportResult ListReport(const ReportFolders& folders, const std::vector<EvtListRecord>& entries);
 
 // Whether digits in `colour` need a dark cell ground to be read on white
 // (true for the yellow, white and pale red principle colours).

@@ -7,6 +7,7 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFileInfo>
 #include <QGroupBox>
 #include <QLabel>
 #include <QPushButton>
@@ -55,7 +56,9 @@ private slots:
         PrincipleColours colours;
         ScriptedQuestions prompt;
         QStringList opened;
-        TFormPrincipleColor window(colours, prompt, test::RecordingReports(ORVENDA_PROGRAM_DIR, opened));
+        test::TempFolder user;
+        ReportSetup setup = test::RecordingReports(user.folder(), opened);
+        TFormPrincipleColor window(colours, prompt, setup);
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
         auto* group = window.findChild<QGroupBox*>(QStringLiteral("GroupBoxColors"));
@@ -76,10 +79,14 @@ private slots:
         QVERIFY(group->isVisible());
         QCOMPARE(shown(window, 5), QColor(1, 2, 3));
 
-        // The day calendar's template is opened in the desktop's program.
+        // The day calendar's template is opened in the desktop's program: the
+        // user's own copy, which the reports then read.
         QVERIFY(window.OpenTemplateButton()->isEnabled());
         window.OpenTemplateButton()->click();
-        QCOMPARE(opened, QStringList{QStringLiteral(ORVENDA_PROGRAM_DIR "Template/kala_day.xlsx")});
+        const QString own = QString::fromStdString(user.folder() + "Template/kala_day.xlsx");
+        QCOMPARE(opened, QStringList{own});
+        QVERIFY(QFileInfo(own).isFile());
+        QCOMPARE(DayTemplatePath(setup.Folders()), own);
         QVERIFY(prompt.asked.empty());
 
         window.findChild<QPushButton*>(QStringLiteral("BClose"))->click();
@@ -87,8 +94,7 @@ private slots:
 
         // Where the template is missing, there is nothing to open.
         test::TempFolder empty;
-        ReportSetup setup = test::RecordingReports(empty.folder(), opened);
-        setup.dataFolder = empty.folder();
+        setup.programFolder = setup.dataFolder = empty.folder();
         TFormPrincipleColor without(colours, prompt, setup);
         QVERIFY(!without.OpenTemplateButton()->isEnabled());
     }

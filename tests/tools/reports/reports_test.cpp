@@ -4,6 +4,8 @@
 
 #include "engine/date.h"
 #include "engine/principles.h"
+#include "engine/spreadsheet/template_reader.h"
+#include "engine/spreadsheet/workbook_writer.h"
 #include "tests/support/test_files.h"
 
 #include <gtest/gtest.h>
@@ -104,7 +106,7 @@ TEST(CalendarReport, PutsEachDayInItsPrincipleRowAndWeekdayColumnInTheMonthsColo
     EXPECT_NE(templ.Book->InteriorColour(30, 6), (Rgb{1, 2, 3}));
 
     EXPECT_FALSE(CalendarReport(kProgram, 0, colours).Book);
-    const ReportResult missing = CalendarReport("/nonexistent/", 2006, colours);
+    const ReportResult missing = CalendarReport(std::string("/nonexistent/"), 2006, colours);
     EXPECT_EQ(missing.Error,
               "Ошибка при открытии таблицы /nonexistent/Template/kala_day.xlsx: файл не найден");
 }
@@ -195,6 +197,37 @@ TEST(ReportFile, SavesIntoTheReportFolderUnderTheNameAndMoment)
     ASSERT_TRUE(saved.Ok) << saved.Error;
     EXPECT_TRUE(std::filesystem::is_regular_file(path));
     EXPECT_NE(NotOpenedMessage(path).find("Ошибка при открытии таблицы " + path), std::string::npos);
+}
+
+TEST(OwnTemplate, IsCopiedOnceAndTheReportsThenReadTheUsersColours)
+{
+    test::TempFolder user;
+    const ReportFolders folders(user.folder(), kProgram);
+    EXPECT_EQ(folders.Template("kala_day.xlsx"), kProgram + "Template/kala_day.xlsx");
+
+    // The first opening copies the delivered template among the user's files.
+    const UserTemplate own = OwnTemplate(folders, "kala_day.xlsx");
+    ASSERT_EQ(own.Error, "");
+    EXPECT_EQ(own.Path, user.folder() + "Template/kala_day.xlsx");
+    EXPECT_EQ(folders.Template("kala_day.xlsx"), own.Path);
+
+    // The user recolours January; the report with the template's colours takes it.
+    sheet::OpenResult opened = sheet::OpenTemplate(own.Path);
+    ASSERT_TRUE(opened.Book) << opened.Error;
+    opened.Book->SetInteriorColour(kMonthLegend[0].Row, kMonthLegend[0].FillColumn, Rgb{10, 20, 30});
+    ASSERT_TRUE(sheet::WriteWorkbook(*opened.Book, own.Path).Ok);
+    EXPECT_EQ(OwnTemplate(folders, "kala_day.xlsx").Path, own.Path); // not copied over
+    PrincipleColours colours;
+    colours.ByMonthColour = false;
+    const ReportResult report = CalendarReport(folders, 2006, colours);
+    ASSERT_TRUE(report.Book) << report.Error;
+    EXPECT_EQ(report.Book->InteriorColour(kMonthLegend[0].Row, kMonthLegend[0].FillColumn),
+              (Rgb{10, 20, 30}));
+
+    // Nothing delivered: nothing to copy, and said so.
+    test::TempFolder empty;
+    const UserTemplate none = OwnTemplate(ReportFolders(user.folder(), empty.folder()), "kala_listevt.xlsx");
+    EXPECT_EQ(none.Error, "Ошибка при открытии таблицы " + empty.folder() + "Template/kala_listevt.xlsx");
 }
 
 } // namespace

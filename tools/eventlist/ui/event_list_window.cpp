@@ -426,7 +426,7 @@ void TFormEvtList::ShowLinks(int principle)
 // their counts, in the order of the grid.
 void TFormEvtList::TBExcelClick()
 {
-    ShowReport(m_questions, m_setup, reports::ListReport(m_setup.dataFolder, m_list.Records()),
+    ShowReport(m_questions, m_setup, reports::ListReport(m_setup.Folders(), m_list.Records()),
                reports::kListReportName);
 }
 

@@ -4,7 +4,6 @@
 #include "tools/reports/report_file.h"
 
 #include <QDesktopServices>
-#include <QFileInfo>
 #include <QUrl>
 
 namespace orvenda {
@@ -12,6 +11,7 @@ namespace orvenda {
 namespace {
 
 const std::string kErrorCaption = "Ошибка";
+constexpr std::string_view kDayTemplate = "kala_day.xlsx";
 
 QString FromUtf8(const std::string& text)
 {
@@ -59,17 +59,21 @@ QString ShowReport(Questions& questions, const ReportSetup& setup, const reports
     return ShowReport(questions, report, setup.programFolder, name, setup.clock(), setup.open);
 }
 
-QString DayTemplatePath(const std::string& programFolder)
+QString DayTemplatePath(const reports::ReportFolders& folders)
 {
-    return FromUtf8(programFolder + "Template/kala_day.xlsx");
+    return FromUtf8(folders.Template(kDayTemplate));
 }
 
-bool OpenDayTemplate(Questions& questions, const std::string& programFolder, const FileOpener& open)
+bool OpenDayTemplate(Questions& questions, const reports::ReportFolders& folders, const FileOpener& open)
 {
-    const QString path = DayTemplatePath(programFolder);
-    if (QFileInfo(path).isFile() && open(path))
+    const reports::UserTemplate own = reports::OwnTemplate(folders, kDayTemplate);
+    if (!own.Error.empty()) {
+        questions.ShowError(kErrorCaption, own.Error);
+        return false;
+    }
+    if (open(FromUtf8(own.Path)))
         return true;
-    questions.ShowError(kErrorCaption, "Ошибка при открытии таблицы " + path.toStdString());
+    questions.ShowError(kErrorCaption, "Ошибка при открытии таблицы " + own.Path);
     return false;
 }
 

@@ -29,12 +29,13 @@ QString ShowReport(Questions& questions, const reports::ReportResult& report,
                    const std::string& programFolder, std::string_view name, TDateRec now,
                    const FileOpener& open = DesktopOpener());
 
-// "Открыть шаблон": the day calendar's template itself, for the user to look
-// at or recolour; false (after the message) when it cannot be opened.
-bool OpenDayTemplate(Questions& questions, const std::string& programFolder,
+// "Открыть шаблон": the day calendar's template, for the user to look at or
+// recolour: the user's own copy, made on the first opening (OwnTemplate);
+// false (after the message) when it cannot be opened.
+bool OpenDayTemplate(Questions& questions, const reports::ReportFolders& folders,
                      const FileOpener& open = DesktopOpener());
-// The template "Открыть шаблон" opens: Template/kala_day.xlsx beneath `programFolder`.
-QString DayTemplatePath(const std::string& programFolder);
+// The day calendar's template as the report reads it.
+QString DayTemplatePath(const reports::ReportFolders& folders);
 
 // What the windows that make reports are given: the templates and pictures
 // lie beneath `dataFolder`, the reports are saved into `programFolder`'s
@@ -46,6 +47,8 @@ struct ReportSetup {
     std::string programFolder; // with a trailing separator
     std::function<TDateRec()> clock = Now;
     FileOpener open = DesktopOpener();
+
+    reports::ReportFolders Folders() const { return {programFolder, dataFolder}; }
 };
 
 // ShowReport with the setup's folder, clock and opener.

@@ -443,14 +443,14 @@ void TFormTables::TBCalYearClick()
 void TFormTables::TBExcelYearClick()
 {
     ShowReport(m_questions, m_reports,
-               reports::BirthdayReport(m_reports.dataFolder, CSEyear1->value(), CSEyear2->value()),
+               reports::BirthdayReport(m_reports.Folders(), CSEyear1->value(), CSEyear2->value()),
                reports::kBirthdayReportName);
 }
 
 void TFormTables::TBExcelDayClick()
 {
     ShowReport(m_questions, m_reports,
-               reports::CalendarReport(m_reports.dataFolder, CSEyear3->value(), m_colours),
+               reports::CalendarReport(m_reports.Folders(), CSEyear3->value(), m_colours),
                reports::kCalendarReportName);
 }
 
