@@ -1,7 +1,7 @@
 #pragma once
 
 // The three spreadsheet reports, each filled into a copy of its template
-// from the program folder's Template/: the birthday principle table for a
+// (ReportFolders: the user's or the delivered one): the birthday principle table for a
 // range of years, the day principle calendar of a year, and the personal
 // event list with the Kalachakra characteristics of every entry and their
 // counts. The result is a workbook in memory; report_file.h saves it.
@@ -33,7 +33,8 @@ struct ReportFolders {
     std::string User;
     std::string Data;
 
-    // One folder for both, as in the build folder or a portable copy.
+    // One folder for both, as in the build folder or a portable copy;
+    // implicit, so that a single folder may be passed as it is.
     ReportFolders(const std::string& folder) : User(folder), Data(folder) {}
     ReportFolders(std::string user, std::string data) : User(std::move(user)), Data(std::move(data)) {}
 

@@ -37,9 +37,10 @@ bool OpenDayTemplate(Questions& questions, const reports::ReportFolders& folders
 // The day calendar's template as the report reads it.
 QString DayTemplatePath(const reports::ReportFolders& folders);
 
-// What the windows that make reports are given: the templates and pictures
-// lie beneath `dataFolder`, the reports are saved into `programFolder`'s
-// Report/ (the data folder of an installed program is read-only), named
+// What the windows that make reports are given: the pictures and the
+// delivered templates lie beneath `dataFolder`, the user's own templates and
+// the saved reports beneath `programFolder` (the data folder of an installed
+// program is read-only); the reports go into its Report/, named
 // after the moment `clock` gives, and shown by `open`. Tests replace the
 // clock and the opener.
 struct ReportSetup {
