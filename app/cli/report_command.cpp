@@ -1,18 +1,19 @@
 #include "app/cli/report_command.h"
 
+#include "app/program_folders.h"
 #include "engine/date.h"
 #include "engine/date_format.h"
 #include "engine/numbers.h"
 #include "engine/principle_colours.h"
 #include "engine/textfile.h"
 #include "engine/utf8.h"
+#include "tools/eventlist/event_list.h"
 #include "tools/reports/report_file.h"
 #include "tools/reports/reports.h"
 
 #include <filesystem>
 #include <iostream>
 #include <optional>
-#include <sstream>
 #include <system_error>
 
 namespace orvenda::cli {
@@ -32,15 +33,18 @@ int ReportUsage()
     return kExitUsage;
 }
 
-// The folder of this executable, with a trailing "/": the templates and
-// pictures lie beside the program.
-std::string ProgramFolder()
+// Where the reports find their templates and pictures: the folders a start
+// of the program from here would use (beside the executable in the build or
+// a portable copy, share/orvenda/ when installed), so that a template the
+// user recoloured is used here too.
+reports::ReportFolders Folders()
 {
     std::error_code ec;
     const std::filesystem::path exe = std::filesystem::read_symlink("/proc/self/exe", ec);
-    if (ec)
-        return std::filesystem::current_path().string() + "/";
-    return exe.parent_path().string() + "/";
+    const std::string executableFolder =
+        (ec ? std::filesystem::current_path(ec) : exe.parent_path()).string() + "/";
+    const ProgramFolders folders = DecideProgramFolders(ProbeFolderFacts(executableFolder));
+    return {folders.programFolder, folders.dataFolder};
 }
 
 std::optional<std::int32_t> YearArgument(const std::string& text)
@@ -51,49 +55,19 @@ std::optional<std::int32_t> YearArgument(const std::string& text)
     return year && *year != 0 ? year : std::nullopt;
 }
 
-// The entries of a list file as the list window loads them: the first line
-// "[fixed events list]", then a year-first date up to the first blank and
-// the event text.
-std::optional<std::vector<reports::ListEntry>> ReadListFile(const std::string& path)
+// The entries of a list file, read as the list window loads it (a list
+// file, a full-date event file or a pension fund file). Lines with an
+// unreadable date are said on standard error and left out.
+std::optional<std::vector<EvtListRecord>> ReadListFile(const std::string& path)
 {
-    const std::optional<TextFile> file = ReadTextFile(path);
-    if (!file) {
-        std::cerr << "orvenda-cli: не удалось прочитать файл " << path << '\n';
+    EventList list;
+    const ImportResult result = ImportEvtListFile(path, list);
+    const std::string message = ImportMessage(result, path);
+    if (!message.empty())
+        std::cerr << "orvenda-cli: " << message << '\n';
+    if (result.readFailed || result.format == EvtListFormat::Unknown)
         return std::nullopt;
-    }
-    std::istringstream in(file->text);
-    std::string line;
-    const auto chomp = [](std::string& l) {
-        if (!l.empty() && l.back() == '\r')
-            l.pop_back();
-    };
-    if (!std::getline(in, line) || (chomp(line), line != "[fixed events list]")) {
-        std::cerr << "orvenda-cli: " << path
-                  << " не является списком событий (нет строки [fixed events list])\n";
-        return std::nullopt;
-    }
-    std::vector<reports::ListEntry> entries;
-    int number = 1;
-    while (std::getline(in, line)) {
-        ++number;
-        chomp(line);
-        if (Trim(line).empty())
-            continue;
-        const std::size_t blank = line.find(' ');
-        const std::string_view dateText = std::string_view(line).substr(0, blank);
-        const TDateRec date = ReadDate(dateText, YearFirst, UnsetDateTime);
-        if (!IsValidDate(date)) {
-            std::cerr << path << ":" << number << ": Неверная или неполная дата.\n";
-            continue;
-        }
-        std::string text =
-            blank == std::string::npos ? std::string() : std::string(Trim(line.substr(blank + 1)));
-        std::string shown = FormatDate(date, "d.m.Y");
-        if (IsValidDateTime(date))
-            shown += "  " + Pad(std::to_string(date.Hour), "0", 2, "right") + FormatDate(date, ":M");
-        entries.push_back({std::move(shown), std::move(text)});
-    }
-    return entries;
+    return list.Records();
 }
 
 int Save(const reports::ReportResult& report, const std::string& out)
@@ -121,7 +95,7 @@ int CommandReport(const std::vector<std::string>& args)
     if (args.empty())
         return ReportUsage();
     const std::string& kind = args[0];
-    const std::string folder = ProgramFolder();
+    const reports::ReportFolders folder = Folders();
     if (kind == "birthday" && args.size() == 4) {
         const std::optional<std::int32_t> from = YearArgument(args[1]);
         const std::optional<std::int32_t> to = from ? YearArgument(args[2]) : std::nullopt;
@@ -138,7 +112,7 @@ int CommandReport(const std::vector<std::string>& args)
         return Save(reports::CalendarReport(folder, *year, colours), args[2]);
     }
     if (kind == "list" && args.size() == 3) {
-        const std::optional<std::vector<reports::ListEntry>> entries = ReadListFile(args[1]);
+        const std::optional<std::vector<EvtListRecord>> entries = ReadListFile(args[1]);
         if (!entries)
             return kExitUsage;
         return Save(reports::ListReport(folder, *entries), args[2]);

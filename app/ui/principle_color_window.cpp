@@ -3,6 +3,7 @@
 #include "app/ui/clickable_label.h"
 #include "engine/questions.h"
 
+#include <QFileInfo>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -13,8 +14,9 @@
 
 namespace orvenda {
 
-TFormPrincipleColor::TFormPrincipleColor(PrincipleColours& colours, Questions& questions, QWidget* parent)
-    : QWidget(parent, Qt::Window), m_colours(colours), m_questions(questions)
+TFormPrincipleColor::TFormPrincipleColor(PrincipleColours& colours, Questions& questions, ReportSetup setup,
+                                         QWidget* parent)
+    : QWidget(parent, Qt::Window), m_colours(colours), m_questions(questions), m_setup(std::move(setup))
 {
     setObjectName(QStringLiteral("FormPrincipleColor"));
     setWindowTitle(QStringLiteral("Настройки для Excel"));
@@ -52,11 +54,9 @@ TFormPrincipleColor::TFormPrincipleColor(PrincipleColours& colours, Questions& q
         }
     }
 
-    // Opening the template needs the spreadsheet program: disabled until
-    // that is available.
     BOpenTemplate = new QPushButton(QStringLiteral("Открыть шаблон"), this);
     BOpenTemplate->setObjectName(QStringLiteral("BOpenTemplate"));
-    BOpenTemplate->setEnabled(false);
+    checkTemplate();
     BClose = new QPushButton(QStringLiteral("ОК"), this);
     BClose->setObjectName(QStringLiteral("BClose"));
     BClose->setDefault(true);
@@ -75,7 +75,7 @@ TFormPrincipleColor::TFormPrincipleColor(PrincipleColours& colours, Questions& q
 
     connect(RBMonthColor, &QRadioButton::toggled, this, &TFormPrincipleColor::showChoice);
     connect(BClose, &QPushButton::clicked, this, &QWidget::hide);
-    connect(BOpenTemplate, &QPushButton::clicked, this, &TFormPrincipleColor::openTemplateRequested);
+    connect(BOpenTemplate, &QPushButton::clicked, this, &TFormPrincipleColor::BOpenTemplateClick);
     showChoice();
 }
 
@@ -96,9 +96,21 @@ void TFormPrincipleColor::ShowColours()
     activateWindow();
 }
 
-void TFormPrincipleColor::SetTemplateAvailable(bool available)
+void TFormPrincipleColor::showEvent(QShowEvent* event)
 {
-    BOpenTemplate->setEnabled(available);
+    checkTemplate();
+    QWidget::showEvent(event);
+}
+
+void TFormPrincipleColor::BOpenTemplateClick()
+{
+    OpenDayTemplate(m_questions, m_setup.Folders(), m_setup.open);
+    checkTemplate();
+}
+
+void TFormPrincipleColor::checkTemplate()
+{
+    BOpenTemplate->setEnabled(QFileInfo(DayTemplatePath(m_setup.Folders())).isFile());
 }
 
 void TFormPrincipleColor::showChoice()

@@ -45,11 +45,16 @@ Windows::Windows(SessionEnvironment env, Questions& questions)
     m_about = std::make_unique<TFormAbout>(programFolder, dataFolder);
     // The editor's lookup lists are delivered templates.
     m_editor = std::make_unique<TFormEvtEdit>(dataFolder, session.GetJournal(), questions);
-    m_tables = std::make_unique<TFormTables>(questions, m_output);
+    // The spreadsheet reports fill delivered templates with delivered
+    // pictures and are saved among the user's files.
+    ReportSetup reports;
+    reports.dataFolder = session.DataFolder();
+    reports.programFolder = session.ProgramFolder();
+    reports.clock = session.Environment().clock.now;
+    m_tables = std::make_unique<TFormTables>(questions, m_output, m_colours, reports);
     m_calendar = std::make_unique<TFormCalendar>();
-    m_principleColor = std::make_unique<TFormPrincipleColor>(m_colours, questions);
-    // The list's pictures are delivered files.
-    m_evtList = std::make_unique<TFormEvtList>(questions, dataFolder, session.Environment().clock.now);
+    m_principleColor = std::make_unique<TFormPrincipleColor>(m_colours, questions, reports);
+    m_evtList = std::make_unique<TFormEvtList>(questions, reports);
     // Both pickers start at today.
     m_evtOnPeriod = std::make_unique<TFormEvtOnPeriod>(session.Environment().clock.now(),
                                                        [&session] { return session.CurrentDay().Year; });

@@ -1,6 +1,8 @@
 #include "tools/reports/report_file.h"
 
 #include "engine/date_format.h"
+#include "engine/file_bytes.h"
+#include "engine/file_save.h"
 #include "engine/spreadsheet/workbook_writer.h"
 #include "engine/utf8.h"
 
@@ -34,6 +36,36 @@ SavedReport SaveReport(const sheet::Workbook& book, const std::string& path, boo
     saved.Error = std::move(written.Error);
     saved.Warnings = std::move(written.Warnings);
     return saved;
+}
+
+UserTemplate OwnTemplate(const ReportFolders& folders, std::string_view name)
+{
+    UserTemplate own;
+    own.Path = folders.Template(name);
+    std::error_code ec;
+    if (folders.User == folders.Data || own.Path == folders.User + "Template/" + std::string(name)) {
+        if (!std::filesystem::is_regular_file(own.Path, ec))
+            own.Error = "Ошибка при открытии таблицы " + own.Path;
+        return own;
+    }
+    const std::string delivered = own.Path;
+    std::string bytes;
+    if (ReadFileBytes(delivered, bytes) != ReadFailure::None) {
+        own.Error = "Ошибка при открытии таблицы " + delivered;
+        return own;
+    }
+    const std::filesystem::path folder = std::filesystem::path(folders.User) / "Template";
+    std::filesystem::create_directories(folder, ec);
+    if (ec) {
+        own.Error = "Не удалось создать папку " + folder.string() + ": " + ec.message();
+        return own;
+    }
+    own.Path = (folder / std::string(name)).string();
+    const SaveResult saved = SaveBytes(own.Path, bytes);
+    if (!saved.ok())
+        own.Error = "Не удалось скопировать шаблон " + delivered + " в " + own.Path + ": " +
+                    (saved.status == SaveResult::ReadOnly ? ReadOnlyText(own.Path) : saved.error);
+    return own;
 }
 
 std::string NotOpenedMessage(const std::string& path)

@@ -5,6 +5,7 @@
 
 #include "engine/date.h"
 #include "engine/spreadsheet/workbook.h"
+#include "tools/reports/reports.h"
 
 #include <string>
 #include <string_view>
@@ -30,6 +31,16 @@ struct [[nodiscard]] SavedReport {
 // Writes the workbook to `path` (through a temporary file and a rename);
 // `createFolder` makes its folder first when it is missing (Report/).
 SavedReport SaveReport(const sheet::Workbook& book, const std::string& path, bool createFolder = false);
+
+// The user's own copy of a delivered template, made from the data folder's
+// one the first time: the template the user opens to recolour (the data
+// folder of an installed program is read-only), which the reports then read.
+// With one folder for both it is the delivered template itself.
+struct UserTemplate {
+    std::string Path;
+    std::string Error; // Russian, for a message box; empty when Path may be opened
+};
+UserTemplate OwnTemplate(const ReportFolders& folders, std::string_view name);
 
 // What the user is told when the saved report could not be opened.
 std::string NotOpenedMessage(const std::string& path);

@@ -9,6 +9,9 @@
 #include "tools/reports/report_layout.h"
 
 #include <array>
+#include <cmath>
+#include <filesystem>
+#include <system_error>
 #include <utility>
 
 namespace orvenda::reports {
@@ -18,10 +21,10 @@ using sheet::Workbook;
 
 namespace {
 
-ReportResult OpenReportTemplate(const std::string& programFolder, const char* name)
+ReportResult OpenReportTemplate(const ReportFolders& folders, const char* name)
 {
     ReportResult result;
-    const std::string path = programFolder + "Template/" + name;
+    const std::string path = folders.Template(name);
     sheet::OpenResult opened = sheet::OpenTemplate(path);
     if (!opened.Book)
         result.Error = "Ошибка при открытии таблицы " + path + ": " + opened.Error;
@@ -31,9 +34,9 @@ ReportResult OpenReportTemplate(const std::string& programFolder, const char* na
 }
 
 // "Img/Principles/07.bmp" and the like, beneath the program folder.
-std::string PictureFile(const std::string& programFolder, const char* kind, int number)
+std::string PictureFile(const ReportFolders& folders, const char* kind, int number)
 {
-    return programFolder + "Img/" + kind + "/" + Pad(std::to_string(number), "0", 2, "right") + ".bmp";
+    return folders.Data + "Img/" + kind + "/" + Pad(std::to_string(number), "0", 2, "right") + ".bmp";
 }
 
 std::int64_t PositiveMod(std::int64_t a, std::int64_t m)
@@ -48,7 +51,45 @@ int Wrap24(std::int64_t v)
     return r == 0 ? 24 : r;
 }
 
+// Light month colours (the white and yellow principles, the pale red) are
+// unreadable as digits on the sheet's white; such cells get a dark ground.
+// Light means: the colour contrasts more with kDarkGround than with white,
+// by the relative luminance of sRGB.
+constexpr Rgb kDarkGround{64, 64, 64};
+
+double Luminance(Rgb c)
+{
+    const auto linear = [](std::uint8_t v) {
+        const double s = v / 255.0;
+        return s <= 0.04045 ? s / 12.92 : std::pow((s + 0.055) / 1.055, 2.4);
+    };
+    return 0.2126 * linear(c.Red) + 0.7152 * linear(c.Green) + 0.0722 * linear(c.Blue);
+}
+
 } // namespace
+
+bool NeedsDarkGround(Rgb colour) noexcept
+{
+    const double l = Luminance(colour) + 0.05;
+    const double dark = Luminance(kDarkGround) + 0.05;
+    return l / dark > 1.05 / l;
+}
+
+void PaintReadable(sheet::Workbook& book, int row, int column, Rgb colour)
+{
+    book.SetFontColour(row, column, colour);
+    if (NeedsDarkGround(colour))
+        book.SetInteriorColour(row, column, kDarkGround);
+}
+
+std::string ReportFolders::Template(std::string_view name) const
+{
+    const std::string own = User + "Template/" + std::string(name);
+    std::error_code ec;
+    if (User != Data && std::filesystem::is_regular_file(own, ec))
+        return own;
+    return Data + "Template/" + std::string(name);
+}
 
 int BirthdayStartValue(std::int32_t year) noexcept
 {
@@ -56,7 +97,7 @@ int BirthdayStartValue(std::int32_t year) noexcept
     return Wrap24(21 * (g / 4) + 5 * (g % 4) + 20);
 }
 
-ReportResult BirthdayReport(const std::string& programFolder, std::int32_t fromYear, std::int32_t toYear)
+ReportResult BirthdayReport(const ReportFolders& folders, std::int32_t fromYear, std::int32_t toYear)
 {
     // A reversed range is read in order, as the text tables read it.
     if (toYear < fromYear)
@@ -72,7 +113,7 @@ ReportResult BirthdayReport(const std::string& programFolder, std::int32_t fromY
             "лет. Сократите диапазон.";
         return refused;
     }
-    ReportResult result = OpenReportTemplate(programFolder, "kala_day_years.xlsx");
+    ReportResult result = OpenReportTemplate(folders, "kala_day_years.xlsx");
     if (!result.Book)
         return result;
     Workbook& book = *result.Book;
@@ -118,15 +159,14 @@ ReportResult BirthdayReport(const std::string& programFolder, std::int32_t fromY
     return result;
 }
 
-ReportResult CalendarReport(const std::string& programFolder, std::int32_t year,
-                            const PrincipleColours& colours)
+ReportResult CalendarReport(const ReportFolders& folders, std::int32_t year, const PrincipleColours& colours)
 {
     if (!IsValidDate(MakeDate(year, 1, 1))) {
         ReportResult refused;
         refused.Error = "Неверный год: " + std::to_string(year);
         return refused;
     }
-    ReportResult result = OpenReportTemplate(programFolder, "kala_day.xlsx");
+    ReportResult result = OpenReportTemplate(folders, "kala_day.xlsx");
     if (!result.Book)
         return result;
     Workbook& book = *result.Book;
@@ -138,7 +178,7 @@ ReportResult CalendarReport(const std::string& programFolder, std::int32_t year,
         const MonthLegend& legend = kMonthLegend[month - 1];
         if (colours.ByMonthColour) {
             const Rgb colour = colours.ForPrinciple(MonthPrinciple(MakeDate(year, month, 1)));
-            book.SetFontColour(legend.Row, legend.FontColumn, colour);
+            PaintReadable(book, legend.Row, legend.FontColumn, colour);
             book.SetInteriorColour(legend.Row, legend.FillColumn, colour);
         }
         // Read back, so that the template's own colour serves when the
@@ -156,18 +196,18 @@ ReportResult CalendarReport(const std::string& programFolder, std::int32_t year,
             const int row = kCalendarFirstRow - 1 + k;
             const int column = kCalendarFirstColumn - 1 + WeekdayNumber(date, "sunday") + band;
             book.WriteNumber(row, column, day);
-            book.SetFontColour(row, column, monthColour);
+            PaintReadable(book, row, column, monthColour);
         }
     }
     for (int month = 1; month <= 12; ++month)
-        book.InsertPicture(PictureFile(programFolder, "Principles", MonthPrinciple(MakeDate(year, month, 1))),
+        book.InsertPicture(PictureFile(folders, "Principles", MonthPrinciple(MakeDate(year, month, 1))),
                            "Picture " + std::to_string(month), kCalendarPictureRow, 2 * month + 2);
     return result;
 }
 
-ReportResult ListReport(const std::string& programFolder, const std::vector<ListEntry>& entries)
+ReportResult ListReport(const ReportFolders& folders, const std::vector<EvtListRecord>& entries)
 {
-    ReportResult result = OpenReportTemplate(programFolder, "kala_listevt.xlsx");
+    ReportResult result = OpenReportTemplate(folders, "kala_listevt.xlsx");
     if (!result.Book)
         return result;
     Workbook& book = *result.Book;
@@ -178,8 +218,8 @@ ReportResult ListReport(const std::string& programFolder, const std::vector<List
     for (int s = 0; s < n; ++s) {
         const int row = kListFirstRow + s;
         book.WriteNumber(row, 1, s + 1);
-        book.WriteCell(row, 2, entries[static_cast<std::size_t>(s)].DateTime);
-        book.WriteCell(row, 4, entries[static_cast<std::size_t>(s)].Event);
+        book.WriteCell(row, 2, entries[static_cast<std::size_t>(s)].datetime);
+        book.WriteCell(row, 4, entries[static_cast<std::size_t>(s)].event);
         if (s > 0 && s < n - 1)
             book.DuplicateRow(row);
     }
@@ -193,8 +233,8 @@ ReportResult ListReport(const std::string& programFolder, const std::vector<List
     int pictures = 0;
     const auto put = [&](int row, int column, int number, const char* kind, int picture) {
         book.WriteNumber(row, column, number);
-        book.InsertPicture(PictureFile(programFolder, kind, picture), "Picture " + std::to_string(++pictures),
-                           row, column);
+        book.InsertPicture(PictureFile(folders, kind, picture), "Picture " + std::to_string(++pictures), row,
+                           column);
     };
 
     const int top = kListFirstRow + kListTableGap + n;
@@ -203,8 +243,8 @@ ReportResult ListReport(const std::string& programFolder, const std::vector<List
         if (s > 0 && s < n - 1)
             book.DuplicateRow(row);
         book.WriteNumber(row, 1, s + 1);
-        const std::string& text = entries[static_cast<std::size_t>(s)].DateTime;
-        const TDateRec e = ReadDate(text, DayFirst, UnsetDateTime);
+        const std::string& text = entries[static_cast<std::size_t>(s)].datetime;
+        const TDateRec e = EvtListRecordDate(entries[static_cast<std::size_t>(s)]);
         if (!IsValidDate(e)) {
             result.Warnings.push_back("Запись " + std::to_string(s + 1) + ": неверная дата \"" + text + "\"");
             continue;

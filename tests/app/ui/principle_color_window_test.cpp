@@ -2,15 +2,16 @@
 // choices, and the holder the day report reads.
 
 #include "app/ui/principle_color_window.h"
+#include "tests/support/report_setup.h"
 #include "ui_test_support.h"
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFileInfo>
 #include <QGroupBox>
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QSignalSpy>
 
 using namespace orvenda;
 
@@ -28,7 +29,8 @@ private slots:
         PrincipleColours colours;
         const PrincipleColours initial;
         ScriptedQuestions prompt;
-        TFormPrincipleColor window(colours, prompt);
+        QStringList opened;
+        TFormPrincipleColor window(colours, prompt, test::RecordingReports(ORVENDA_PROGRAM_DIR, opened));
         for (int k = 0; k < 10; ++k) {
             const Rgb c = initial.Colours[static_cast<std::size_t>(k)];
             QCOMPARE(shown(window, k), QColor(c.Red, c.Green, c.Blue));
@@ -53,14 +55,16 @@ private slots:
     {
         PrincipleColours colours;
         ScriptedQuestions prompt;
-        TFormPrincipleColor window(colours, prompt);
+        QStringList opened;
+        test::TempFolder user;
+        ReportSetup setup = test::RecordingReports(user.folder(), opened);
+        TFormPrincipleColor window(colours, prompt, setup);
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
         auto* group = window.findChild<QGroupBox*>(QStringLiteral("GroupBoxColors"));
         auto* byMonth = window.findChild<QRadioButton*>(QStringLiteral("RBMonthColor"));
         auto* byTemplate = window.findChild<QRadioButton*>(QStringLiteral("RBTemplateColor"));
         QVERIFY(byMonth->isChecked() && group->isVisible() && colours.ByMonthColour);
-        QVERIFY(!window.OpenTemplateButton()->isEnabled());
 
         QDir().mkpath(QStringLiteral(ORVENDA_SCREENSHOT_DIR));
         QCoreApplication::processEvents();
@@ -75,14 +79,24 @@ private slots:
         QVERIFY(group->isVisible());
         QCOMPARE(shown(window, 5), QColor(1, 2, 3));
 
-        // Once the spreadsheet program can be driven, the button asks for the template.
-        QSignalSpy templateRequests(&window, &TFormPrincipleColor::openTemplateRequested);
-        window.SetTemplateAvailable(true);
+        // The day calendar's template is opened in the desktop's program: the
+        // user's own copy, which the reports then read.
+        QVERIFY(window.OpenTemplateButton()->isEnabled());
         window.OpenTemplateButton()->click();
-        QCOMPARE(templateRequests.size(), 1);
+        const QString own = QString::fromStdString(user.folder() + "Template/kala_day.xlsx");
+        QCOMPARE(opened, QStringList{own});
+        QVERIFY(QFileInfo(own).isFile());
+        QCOMPARE(DayTemplatePath(setup.Folders()), own);
+        QVERIFY(prompt.asked.empty());
 
         window.findChild<QPushButton*>(QStringLiteral("BClose"))->click();
         QVERIFY(!window.isVisible());
+
+        // Where the template is missing, there is nothing to open.
+        test::TempFolder empty;
+        setup.programFolder = setup.dataFolder = empty.folder();
+        TFormPrincipleColor without(colours, prompt, setup);
+        QVERIFY(!without.OpenTemplateButton()->isEnabled());
     }
 };
 

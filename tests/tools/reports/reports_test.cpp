@@ -1,8 +1,11 @@
 #include "tools/reports/report_file.h"
+#include "tools/reports/report_layout.h"
 #include "tools/reports/reports.h"
 
 #include "engine/date.h"
 #include "engine/principles.h"
+#include "engine/spreadsheet/template_reader.h"
+#include "engine/spreadsheet/workbook_writer.h"
 #include "tests/support/test_files.h"
 
 #include <gtest/gtest.h>
@@ -103,14 +106,41 @@ TEST(CalendarReport, PutsEachDayInItsPrincipleRowAndWeekdayColumnInTheMonthsColo
     EXPECT_NE(templ.Book->InteriorColour(30, 6), (Rgb{1, 2, 3}));
 
     EXPECT_FALSE(CalendarReport(kProgram, 0, colours).Book);
-    const ReportResult missing = CalendarReport("/nonexistent/", 2006, colours);
+    const ReportResult missing = CalendarReport(std::string("/nonexistent/"), 2006, colours);
     EXPECT_EQ(missing.Error,
               "Ошибка при открытии таблицы /nonexistent/Template/kala_day.xlsx: файл не найден");
 }
 
+TEST(CalendarReport, LightMonthColoursGetADarkGround)
+{
+    // Of the ten panels, the white and yellow ones and the pale red would
+    // vanish on white.
+    const PrincipleColours colours;
+    for (int k = 0; k < 10; ++k)
+        EXPECT_EQ(NeedsDarkGround(colours.Colours[static_cast<std::size_t>(k)]),
+                  k == 0 || k == 2 || k == 3 || k == 4 || k == 5)
+            << "panel " << k;
+    const ReportResult report = CalendarReport(kProgram, 2006, colours);
+    ASSERT_TRUE(report.Book) << report.Error;
+    const sheet::Sheet& s = report.Book->Sheets[0];
+    // The first day of every month and the month's legend name.
+    for (int month = 1; month <= 12; ++month) {
+        const TDateRec first = MakeDate(2006, month, 1);
+        const int p = DayPrinciple(first);
+        const int row = 5 + (p <= 10 ? p - 2 : p <= 30 ? p - 14 : p - 26);
+        const int column = 3 + WeekdayNumber(first, "sunday") + (month - 1) / 4 * 8;
+        const bool light = NeedsDarkGround(colours.ForPrinciple(MonthPrinciple(first)));
+        for (const sheet::Cell* cell :
+             {s.Find(row, column), s.Find(kMonthLegend[month - 1].Row, kMonthLegend[month - 1].FontColumn)}) {
+            ASSERT_TRUE(cell);
+            EXPECT_EQ(cell->Style.Fill.has_value(), light) << "month " << month;
+        }
+    }
+}
+
 TEST(ListReport, ListsTheEntriesWithTheirCharacteristicsAndCounts)
 {
-    const std::vector<ListEntry> one{{"07.03.1965", "Один"}};
+    const std::vector<EvtListRecord> one{{"07.03.1965", "Один"}};
     const ReportResult single = ListReport(kProgram, one);
     ASSERT_TRUE(single.Book) << single.Error;
     EXPECT_EQ(At(*single.Book, 1, 4, 2), "07.03.1965");
@@ -119,14 +149,14 @@ TEST(ListReport, ListsTheEntriesWithTheirCharacteristicsAndCounts)
     EXPECT_EQ(At(*single.Book, 1, 8, 10), ""); // no time
     EXPECT_EQ(single.Book->Sheets[0].Pictures.size(), 8u);
 
-    const std::vector<ListEntry> three{
+    const std::vector<EvtListRecord> three{
         {"07.03.1965  14:30", "Первое"}, {"01.01.2000  00:00", "Второе"}, {"31.12.1999", "Третье"}};
     const ReportResult report = ListReport(kProgram, three);
     ASSERT_TRUE(report.Book);
     const sheet::Workbook& b = *report.Book;
     for (int s = 0; s < 3; ++s) {
         EXPECT_EQ(At(b, 1, 4 + s, 1), std::to_string(s + 1));
-        EXPECT_EQ(At(b, 1, 4 + s, 4), three[static_cast<std::size_t>(s)].Event);
+        EXPECT_EQ(At(b, 1, 4 + s, 4), three[static_cast<std::size_t>(s)].event);
         EXPECT_EQ(At(b, 1, 10 + s, 1), std::to_string(s + 1));
     }
     EXPECT_EQ(At(b, 1, 10, 10), "30");
@@ -167,6 +197,37 @@ TEST(ReportFile, SavesIntoTheReportFolderUnderTheNameAndMoment)
     ASSERT_TRUE(saved.Ok) << saved.Error;
     EXPECT_TRUE(std::filesystem::is_regular_file(path));
     EXPECT_NE(NotOpenedMessage(path).find("Ошибка при открытии таблицы " + path), std::string::npos);
+}
+
+TEST(OwnTemplate, IsCopiedOnceAndTheReportsThenReadTheUsersColours)
+{
+    test::TempFolder user;
+    const ReportFolders folders(user.folder(), kProgram);
+    EXPECT_EQ(folders.Template("kala_day.xlsx"), kProgram + "Template/kala_day.xlsx");
+
+    // The first opening copies the delivered template among the user's files.
+    const UserTemplate own = OwnTemplate(folders, "kala_day.xlsx");
+    ASSERT_EQ(own.Error, "");
+    EXPECT_EQ(own.Path, user.folder() + "Template/kala_day.xlsx");
+    EXPECT_EQ(folders.Template("kala_day.xlsx"), own.Path);
+
+    // The user recolours January; the report with the template's colours takes it.
+    sheet::OpenResult opened = sheet::OpenTemplate(own.Path);
+    ASSERT_TRUE(opened.Book) << opened.Error;
+    opened.Book->SetInteriorColour(kMonthLegend[0].Row, kMonthLegend[0].FillColumn, Rgb{10, 20, 30});
+    ASSERT_TRUE(sheet::WriteWorkbook(*opened.Book, own.Path).Ok);
+    EXPECT_EQ(OwnTemplate(folders, "kala_day.xlsx").Path, own.Path); // not copied over
+    PrincipleColours colours;
+    colours.ByMonthColour = false;
+    const ReportResult report = CalendarReport(folders, 2006, colours);
+    ASSERT_TRUE(report.Book) << report.Error;
+    EXPECT_EQ(report.Book->InteriorColour(kMonthLegend[0].Row, kMonthLegend[0].FillColumn),
+              (Rgb{10, 20, 30}));
+
+    // Nothing delivered: nothing to copy, and said so.
+    test::TempFolder empty;
+    const UserTemplate none = OwnTemplate(ReportFolders(user.folder(), empty.folder()), "kala_listevt.xlsx");
+    EXPECT_EQ(none.Error, "Ошибка при открытии таблицы " + empty.folder() + "Template/kala_listevt.xlsx");
 }
 
 } // namespace

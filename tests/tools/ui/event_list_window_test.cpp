@@ -2,6 +2,8 @@
 // links grid, deleting, importing with skipped lines, and the question
 // before unsaved entries are closed away.
 
+#include "tests/support/report_setup.h"
+#include "tests/support/test_files.h"
 #include "tests/support/ui_test_registry.h"
 #include "tools_ui_support.h"
 
@@ -44,9 +46,10 @@ private slots:
     void entriesPicturesAndLinks()
     {
         ScriptedQuestions prompt;
-        TFormEvtList window(prompt, QStringLiteral(ORVENDA_PROGRAM_DIR), [] {
-            return TDateRec{2026, 12, 9, 8, 5};
-        });
+        QStringList opened;
+        ReportSetup setup = test::RecordingReports(ORVENDA_PROGRAM_DIR, opened);
+        setup.clock = [] { return TDateRec{2026, 12, 9, 8, 5}; };
+        TFormEvtList window(prompt, setup);
         auto* minute = Child<QToolButton>(window, "ImageMin");
         QVERIFY(!minute->isEnabled());
 
@@ -96,13 +99,18 @@ private slots:
         remove->click();
         QVERIFY(!minute->isEnabled());
         QVERIFY(!remove->isEnabled());
+        QVERIFY(!window.findChild<QAction*>(QStringLiteral("TBExcel"))->isEnabled());
     }
 
     void importAndAskBeforeClosing()
     {
         QTemporaryDir folder;
+        test::TempFolder program;
+        QStringList opened;
         ScriptedQuestions prompt;
-        TFormEvtList window(prompt, QStringLiteral(ORVENDA_PROGRAM_DIR));
+        TFormEvtList window(prompt, test::RecordingReports(program.folder(), opened));
+        auto* excel = window.findChild<QAction*>(QStringLiteral("TBExcel"));
+        QVERIFY(!excel->isEnabled());
         window.show();
         prompt.fileNames.push_back(ORVENDA_TEST_DATA_DIR "/eventlist/pension.001");
         window.findChild<QAction*>(QStringLiteral("TBLoad"))->trigger();
@@ -112,7 +120,19 @@ private slots:
                     .contains(QStringLiteral("Пропущено строк с неверной или неполной датой: 1")));
         QVERIFY(window.windowTitle().endsWith(QStringLiteral("pension.001 - Список событий")));
         QVERIFY(Child<QToolButton>(window, "BDel")->isEnabled());
-        QVERIFY(!window.findChild<QAction*>(QStringLiteral("TBExcel"))->isEnabled());
+
+        // The imported entries in the spreadsheet, saved among the user's files and opened.
+        QVERIFY(excel->isEnabled());
+        excel->trigger();
+        const QString report =
+            QString::fromStdString(program.folder() + "Report/Список событий 2006-03-02 14-05-09.xlsx");
+        QCOMPARE(opened, QStringList{report});
+        for (int s = 0; s < 2; ++s) {
+            const EvtListRecord& entry = window.List().Records()[static_cast<std::size_t>(s)];
+            QCOMPARE(test::SavedCell(report, 4 + s, 2), entry.datetime);
+            QCOMPARE(test::SavedCell(report, 4 + s, 4), entry.event);
+        }
+        QCOMPARE(prompt.asked.size(), std::size_t{1});
 
         // Read into an empty list, nothing is unsaved; an added entry is.
         QVERIFY(window.close());

@@ -2,11 +2,15 @@
 // the text output with the separation rule, reversed ranges are swapped and
 // a huge table is asked about.
 
+#include "tests/support/report_setup.h"
+#include "tests/support/test_files.h"
 #include "tests/support/ui_test_registry.h"
 #include "tools_ui_support.h"
 
+#include "engine/principles.h"
 #include "engine/scripted_questions.h"
 #include "engine/text_output.h"
+#include "tools/reports/report_layout.h"
 #include "tools/tables/ui/tables_window.h"
 
 #include <QSignalSpy>
@@ -25,7 +29,9 @@ private slots:
     {
         ScriptedQuestions prompt;
         TextLines output;
-        TFormTables window(prompt, output);
+        QStringList opened;
+        const PrincipleColours colours;
+        TFormTables window(prompt, output, colours, test::RecordingReports(ORVENDA_PROGRAM_DIR, opened));
         auto* tree = window.findChild<QTreeWidget*>(QStringLiteral("TreeView1"));
         auto* pages = window.findChild<QStackedWidget*>(QStringLiteral("PageControl1"));
         const QStringList expected = {"TSKala",       "TSKalaCentury",  "TSKalaYear",   "TSKalaMonth",
@@ -45,7 +51,9 @@ private slots:
     {
         ScriptedQuestions prompt;
         TextLines output;
-        TFormTables window(prompt, output);
+        QStringList opened;
+        const PrincipleColours colours;
+        TFormTables window(prompt, output, colours, test::RecordingReports(ORVENDA_PROGRAM_DIR, opened));
         QSignalSpy shown(&window, &TFormTables::textEditorRequested);
         auto* from = window.findChild<QSpinBox*>(QStringLiteral("CSECentury1"));
         auto* to = window.findChild<QSpinBox*>(QStringLiteral("CSECentury2"));
@@ -78,12 +86,39 @@ private slots:
     {
         ScriptedQuestions prompt;
         TextLines output;
-        TFormTables window(prompt, output);
-        QSignalSpy colours(&window, &TFormTables::principleColoursRequested);
-        QVERIFY(!window.findChild<QToolButton*>(QStringLiteral("TBExcelYear"))->isEnabled());
-        QVERIFY(!window.findChild<QToolButton*>(QStringLiteral("TBExcelDay"))->isEnabled());
+        test::TempFolder program;
+        QStringList opened;
+        PrincipleColours colours;
+        TFormTables window(prompt, output, colours, test::RecordingReports(program.folder(), opened));
+        QSignalSpy options(&window, &TFormTables::principleColoursRequested);
         window.findChild<QToolButton*>(QStringLiteral("TBExcelDayOptions"))->click();
-        QCOMPARE(colours.count(), 1);
+        QCOMPARE(options.count(), 1);
+
+        // The spreadsheet reports take the page's years, and the colours as
+        // the colour window leaves them; each is saved and opened.
+        window.findChild<QSpinBox*>(QStringLiteral("CSEyear1"))->setValue(1921);
+        window.findChild<QSpinBox*>(QStringLiteral("CSEyear2"))->setValue(2017);
+        window.findChild<QSpinBox*>(QStringLiteral("CSEyear3"))->setValue(2010);
+        const int january = MonthPrinciple(MakeDate(2010, 1, 1));
+        colours.Colours[static_cast<std::size_t>(january % 10)] = Rgb{1, 2, 3};
+        const QString folder = QString::fromStdString(program.folder() + "Report/");
+        const QString birthday = folder + QStringLiteral("Принципы дней рождения 2006-03-02 14-05-09.xlsx");
+        const QString calendar = folder + QStringLiteral("Принципы дней 2006-03-02 14-05-09.xlsx");
+        for (const char* button : {"TBExcelYear", "TBExcelDay"}) {
+            auto* excel = window.findChild<QToolButton*>(QLatin1String(button));
+            QVERIFY(excel->isEnabled());
+            excel->click();
+        }
+        QCOMPARE(opened, (QStringList{birthday, calendar}));
+        QCOMPARE(test::SavedCell(birthday, 8, 13), std::string("1921"));
+        QCOMPARE(test::SavedCell(birthday, 8, 16), std::string("2017"));
+        QCOMPARE(test::SavedCell(calendar, reports::kCalendarYearRow, reports::kCalendarYearColumn),
+                 std::string("2010"));
+        const sheet::OpenResult read = sheet::OpenTemplate(calendar.toStdString());
+        QVERIFY(read.Book);
+        QCOMPARE(read.Book->InteriorColour(reports::kMonthLegend[0].Row, reports::kMonthLegend[0].FillColumn),
+                 std::optional<Rgb>(Rgb{1, 2, 3}));
+        QVERIFY(prompt.asked.empty());
 
         window.findChild<QToolButton*>(QStringLiteral("TBDay"))->click();
         QCOMPARE(output.Lines().size(), std::size_t{3}); // 2 March 2006 to 2 March 2006

@@ -5,6 +5,8 @@
 #include "engine/file_filter.h"
 #include "engine/questions.h"
 #include "tools/eventlist/ui/evt_list_table_model.h"
+#include "tools/reports/report_file.h"
+#include "tools/reports/reports.h"
 
 #include <QCloseEvent>
 #include <QFileInfo>
@@ -69,9 +71,8 @@ QString Caption()
 
 } // namespace
 
-TFormEvtList::TFormEvtList(Questions& questions, QString programFolder, Clock clock, QWidget* parent)
-    : QWidget(parent, Qt::Window), m_questions(questions), m_programFolder(std::move(programFolder)),
-      m_clock(std::move(clock))
+TFormEvtList::TFormEvtList(Questions& questions, ReportSetup setup, QWidget* parent)
+    : QWidget(parent, Qt::Window), m_questions(questions), m_setup(std::move(setup))
 {
     setObjectName(QStringLiteral("FormEvtList"));
     setWindowTitle(Caption());
@@ -215,6 +216,7 @@ TFormEvtList::TFormEvtList(Questions& questions, QString programFolder, Clock cl
     connect(BClear, &QToolButton::clicked, this, &TFormEvtList::BClearClick);
     connect(TBSave, &QAction::triggered, this, &TFormEvtList::TBSaveClick);
     connect(TBLoad, &QAction::triggered, this, &TFormEvtList::TBLoadClick);
+    connect(TBExcel, &QAction::triggered, this, &TFormEvtList::TBExcelClick);
     connect(EStars, &QLineEdit::returnPressed, this, &TFormEvtList::EStarsReturn);
     connect(DBGridEvtList->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
             &TFormEvtList::CurrentRowChanged);
@@ -261,7 +263,7 @@ void TFormEvtList::closeEvent(QCloseEvent* event)
 
 void TFormEvtList::BNowClick()
 {
-    ESrok->setText(QString::fromStdString(FormatDate(m_clock(), "d.m.Y  H:M")));
+    ESrok->setText(QString::fromStdString(FormatDate(m_setup.clock(), "d.m.Y  H:M")));
 }
 
 void TFormEvtList::BAddClick()
@@ -381,8 +383,7 @@ void TFormEvtList::EnableControls(bool enabled)
     for (QToolButton* image : m_images)
         image->setEnabled(enabled);
     BDel->setEnabled(enabled);
-    // The spreadsheet export arrives with the spreadsheet reports.
-    TBExcel->setEnabled(false);
+    TBExcel->setEnabled(enabled);
 }
 
 void TFormEvtList::ShowLinks(int principle)
@@ -422,9 +423,17 @@ void TFormEvtList::ShowLinks(int principle)
     }
 }
 
+// The workbook of the whole list with every entry's characteristics and
+// their counts, in the order of the grid.
+void TFormEvtList::TBExcelClick()
+{
+    ShowReport(m_questions, m_setup, reports::ListReport(m_setup.Folders(), m_list.Records()),
+               reports::kListReportName);
+}
+
 QPixmap TFormEvtList::Picture(const std::string& relativePath)
 {
-    const QString path = m_programFolder + QString::fromStdString(relativePath);
+    const QString path = QString::fromStdString(m_setup.dataFolder + relativePath);
     auto found = m_pictures.find(path);
     if (found == m_pictures.end())
         found = m_pictures.insert(path, QPixmap(path));

@@ -6,6 +6,7 @@
 
 #include "engine/date.h"
 #include "tools/eventlist/event_list.h"
+#include "tools/reports/ui/show_report.h"
 
 #include <QHash>
 #include <QPixmap>
@@ -31,10 +32,9 @@ class TFormEvtList : public QWidget {
     Q_OBJECT
 
 public:
-    using Clock = std::function<TDateRec()>;
-
-    // `programFolder` ends with a separator; the pictures lie in its Img/.
-    TFormEvtList(Questions& questions, QString programFolder, Clock clock = Now, QWidget* parent = nullptr);
+    // The pictures lie in the setup's data folder's Img/, with the templates;
+    // its clock also fills in "Сейчас".
+    TFormEvtList(Questions& questions, ReportSetup setup, QWidget* parent = nullptr);
     ~TFormEvtList() override;
 
     // Add entry: a valid date adds the entry and shows its characteristics;
@@ -59,6 +59,7 @@ private:
     void TBSaveClick();
     void TBLoadClick();
     void EStarsReturn();
+    void TBExcelClick();
     void CurrentRowChanged();
 
     // Shows the characteristics of the current entry.
@@ -71,8 +72,7 @@ private:
     QPixmap Picture(const std::string& relativePath);
 
     Questions& m_questions;
-    QString m_programFolder;
-    Clock m_clock;
+    ReportSetup m_setup;
     EventList m_list;
     QString m_fileName;
     // The principle whose links are shown; empty until one was chosen.

@@ -4,7 +4,6 @@
 #include "tools/reports/report_file.h"
 
 #include <QDesktopServices>
-#include <QFileInfo>
 #include <QUrl>
 
 namespace orvenda {
@@ -12,6 +11,7 @@ namespace orvenda {
 namespace {
 
 const std::string kErrorCaption = "Ошибка";
+constexpr std::string_view kDayTemplate = "kala_day.xlsx";
 
 QString FromUtf8(const std::string& text)
 {
@@ -53,12 +53,27 @@ QString ShowReport(Questions& questions, const reports::ReportResult& report,
     return path;
 }
 
-bool OpenDayTemplate(Questions& questions, const std::string& programFolder, const FileOpener& open)
+QString ShowReport(Questions& questions, const ReportSetup& setup, const reports::ReportResult& report,
+                   std::string_view name)
 {
-    const QString path = FromUtf8(programFolder + "Template/kala_day.xlsx");
-    if (QFileInfo(path).isFile() && open(path))
+    return ShowReport(questions, report, setup.programFolder, name, setup.clock(), setup.open);
+}
+
+QString DayTemplatePath(const reports::ReportFolders& folders)
+{
+    return FromUtf8(folders.Template(kDayTemplate));
+}
+
+bool OpenDayTemplate(Questions& questions, const reports::ReportFolders& folders, const FileOpener& open)
+{
+    const reports::UserTemplate own = reports::OwnTemplate(folders, kDayTemplate);
+    if (!own.Error.empty()) {
+        questions.ShowError(kErrorCaption, own.Error);
+        return false;
+    }
+    if (open(FromUtf8(own.Path)))
         return true;
-    questions.ShowError(kErrorCaption, "Ошибка при открытии таблицы " + path.toStdString());
+    questions.ShowError(kErrorCaption, "Ошибка при открытии таблицы " + own.Path);
     return false;
 }
 

@@ -29,9 +29,31 @@ QString ShowReport(Questions& questions, const reports::ReportResult& report,
                    const std::string& programFolder, std::string_view name, TDateRec now,
                    const FileOpener& open = DesktopOpener());
 
-// "Открыть шаблон": the day calendar's template itself, for the user to look
-// at or recolour; false (after the message) when it cannot be opened.
-bool OpenDayTemplate(Questions& questions, const std::string& programFolder,
+// "Открыть шаблон": the day calendar's template, for the user to look at or
+// recolour: the user's own copy, made on the first opening (OwnTemplate);
+// false (after the message) when it cannot be opened.
+bool OpenDayTemplate(Questions& questions, const reports::ReportFolders& folders,
                      const FileOpener& open = DesktopOpener());
+// The day calendar's template as the report reads it.
+QString DayTemplatePath(const reports::ReportFolders& folders);
+
+// What the windows that make reports are given: the pictures and the
+// delivered templates lie beneath `dataFolder`, the user's own templates and
+// the saved reports beneath `programFolder` (the data folder of an installed
+// program is read-only); the reports go into its Report/, named
+// after the moment `clock` gives, and shown by `open`. Tests replace the
+// clock and the opener.
+struct ReportSetup {
+    std::string dataFolder;    // with a trailing separator
+    std::string programFolder; // with a trailing separator
+    std::function<TDateRec()> clock = Now;
+    FileOpener open = DesktopOpener();
+
+    reports::ReportFolders Folders() const { return {programFolder, dataFolder}; }
+};
+
+// ShowReport with the setup's folder, clock and opener.
+QString ShowReport(Questions& questions, const ReportSetup& setup, const reports::ReportResult& report,
+                   std::string_view name);
 
 } // namespace orvenda

@@ -2,6 +2,8 @@
 
 #include "engine/questions.h"
 #include "engine/text_output.h"
+#include "tools/reports/report_file.h"
+#include "tools/reports/reports.h"
 
 #include <QCheckBox>
 #include <QDateEdit>
@@ -97,8 +99,10 @@ TDateRec DateOf(const QDateEdit* picker)
 
 } // namespace
 
-TFormTables::TFormTables(Questions& questions, TextOutput& output, QWidget* parent)
-    : QWidget(parent, Qt::Window), m_questions(questions), m_output(output)
+TFormTables::TFormTables(Questions& questions, TextOutput& output, const PrincipleColours& colours,
+                         ReportSetup reports, QWidget* parent)
+    : QWidget(parent, Qt::Window), m_questions(questions), m_output(output), m_colours(colours),
+      m_reports(std::move(reports))
 {
     setObjectName(QStringLiteral("FormTables"));
     setWindowTitle(kCaption);
@@ -205,8 +209,6 @@ TFormTables::TFormTables(Questions& questions, TextOutput& output, QWidget* pare
         CSEcol_width->setToolTip(QStringLiteral("Ширина колонки"));
         auto* excelYear = ToolButton(years, "TBExcelYear", QStringLiteral("Excel"),
                                      QStringLiteral("Построить таблицы Excel"));
-        // The spreadsheet reports come with their own work.
-        excelYear->setEnabled(false);
         auto* tbYear = ToolButton(years, "TBYear", kShow, kShow);
         auto* yearsRow = new QHBoxLayout(years);
         AddRange(yearsRow, years, CSEyear1, CSEyear2);
@@ -242,7 +244,6 @@ TFormTables::TFormTables(Questions& questions, TextOutput& output, QWidget* pare
                                    QStringLiteral("Настройки таблицы Excel"));
         auto* excelDay = ToolButton(oneYear, "TBExcelDay", QStringLiteral("Excel"),
                                     QStringLiteral("Построить таблицу в  Excel"));
-        excelDay->setEnabled(false);
         auto* oneYearRow = new QHBoxLayout(oneYear);
         oneYearRow->addWidget(CSEyear3);
         oneYearRow->addWidget(options);
@@ -256,6 +257,8 @@ TFormTables::TFormTables(Questions& questions, TextOutput& output, QWidget* pare
         connect(tbYear, &QToolButton::clicked, this, &TFormTables::TBYearClick);
         connect(tbDay, &QToolButton::clicked, this, &TFormTables::TBDayClick);
         connect(options, &QToolButton::clicked, this, &TFormTables::principleColoursRequested);
+        connect(excelYear, &QToolButton::clicked, this, &TFormTables::TBExcelYearClick);
+        connect(excelDay, &QToolButton::clicked, this, &TFormTables::TBExcelDayClick);
     }
     // Five-year signs.
     {
@@ -433,6 +436,22 @@ void TFormTables::TBZodiakClick()
 void TFormTables::TBCalYearClick()
 {
     Print(YearRequest(TableKind::Calendar, CSpinEditCalYear));
+}
+
+// The birthday table takes the range as it stands: unlike the text tables it
+// does not reorder the spin edits (the report reads a reversed range in order).
+void TFormTables::TBExcelYearClick()
+{
+    ShowReport(m_questions, m_reports,
+               reports::BirthdayReport(m_reports.Folders(), CSEyear1->value(), CSEyear2->value()),
+               reports::kBirthdayReportName);
+}
+
+void TFormTables::TBExcelDayClick()
+{
+    ShowReport(m_questions, m_reports,
+               reports::CalendarReport(m_reports.Folders(), CSEyear3->value(), m_colours),
+               reports::kCalendarReportName);
 }
 
 } // namespace orvenda

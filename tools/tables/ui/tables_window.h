@@ -2,8 +2,11 @@
 
 // The tables window: a tree of the tables on the left, one page per tree
 // node on the right (the pages' tabs are hidden), each table printed into
-// the text output and the text editor shown.
+// the text output and the text editor shown. The day page also makes the
+// spreadsheet reports of a range of years and of one year.
 
+#include "engine/principle_colours.h"
+#include "tools/reports/ui/show_report.h"
 #include "tools/tables/tables.h"
 
 #include <QWidget>
@@ -25,8 +28,10 @@ class TFormTables : public QWidget {
     Q_OBJECT
 
 public:
-    // `output` is the text editor's text, which outlives this window.
-    TFormTables(Questions& questions, TextOutput& output, QWidget* parent = nullptr);
+    // `output` is the text editor's text and `colours` the colour window's
+    // choice for the day calendar; both outlive this window.
+    TFormTables(Questions& questions, TextOutput& output, const PrincipleColours& colours,
+                ReportSetup reports, QWidget* parent = nullptr);
 
     // The position of a node in the fully expanded tree, counted from 0: the
     // index of the page it shows.
@@ -50,6 +55,8 @@ private:
     void TBZodiak5yearsClick();
     void TBZodiakClick();
     void TBCalYearClick();
+    void TBExcelYearClick();
+    void TBExcelDayClick();
 
     // Swaps a reversed range in the spin edits, checks the size, prints and
     // shows the text editor.
@@ -58,6 +65,8 @@ private:
 
     Questions& m_questions;
     TextOutput& m_output;
+    const PrincipleColours& m_colours;
+    ReportSetup m_reports;
 
     QTreeWidget* TreeView1 = nullptr;
     QStackedWidget* PageControl1 = nullptr;
