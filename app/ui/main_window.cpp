@@ -9,6 +9,7 @@
 #include <QAction>
 #include <QCloseEvent>
 #include <QDesktopServices>
+#include <QFutureWatcher>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
@@ -22,8 +23,10 @@
 #include <QTextEdit>
 #include <QToolBar>
 #include <QVBoxLayout>
+#include <QtConcurrent/QtConcurrentRun>
 
 #include <algorithm>
+#include <span>
 
 namespace orvenda {
 
@@ -34,6 +37,14 @@ constexpr int InitialRowHeight = 19;
 QString Text(const std::string& text)
 {
     return QString::fromStdString(text);
+}
+
+// How wide a text is in a font; the metrics must outlive the function.
+TextWidthFn TextWidth(const QFontMetrics& metrics)
+{
+    return [&metrics](const std::string& text) {
+        return metrics.horizontalAdvance(QString::fromStdString(text));
+    };
 }
 
 SessionEnvironment Asking(SessionEnvironment env, Questions& questions)
@@ -74,6 +85,7 @@ TFormMain::TFormMain(SessionEnvironment env, Questions& questions, QWidget* pare
     CreateStatusBar();
     ConnectCommands();
     m_astro->Show(m_session.View().Astro);
+    m_session.SetRefreshRunner([this](RefreshInputs inputs) { RunRefresh(std::move(inputs)); });
     // The looks that hold until a configuration names a scheme; without a
     // configuration file they are never applied otherwise.
     ApplyOwnLooks(m_session.Config().Looks);
@@ -85,6 +97,64 @@ TFormMain::~TFormMain()
     // selection signal sent on the way must not reach the session.
     disconnect(m_list->selectionModel(), nullptr, this, nullptr);
     disconnect(m_list, nullptr, this, nullptr);
+    // A refresh still reading goes on with its own copies of everything it
+    // needs; its outcome is dropped with the watcher.
+    delete m_refreshWatcher;
+    m_refreshWatcher = nullptr;
+}
+
+void TFormMain::RunRefresh(RefreshInputs inputs)
+{
+    if (m_refreshWatcher) {
+        m_nextRefresh = std::move(inputs);
+        return;
+    }
+    m_refreshWatcher = new QFutureWatcher<MeasuredRefresh>(this);
+    connect(m_refreshWatcher, &QFutureWatcherBase::finished, this, &TFormMain::RefreshDone);
+    m_refreshWatcher->setFuture(
+        QtConcurrent::run([inputs = std::move(inputs), font = m_list->font()]() mutable {
+            MeasuredRefresh done{ComputeRefresh(std::move(inputs)), font, {}};
+            // At tens of thousands of rows, measuring them takes longer than
+            // reading the files, so it is done here too, by halves on two
+            // threads; fonts may be measured on any thread.
+            const std::span<const ShownRow> rows(done.outcome.upcoming.Shown);
+            const auto measure = [&font](std::span<const ShownRow> part) {
+                const QFontMetrics metrics(font);
+                return MeasureRows(part, true, TextWidth(metrics));
+            };
+            const std::size_t half = rows.size() / 2;
+            QFuture<WidestTexts> second = QtConcurrent::run(measure, rows.subspan(half));
+            const WidestTexts first = measure(rows.first(half));
+            done.widest = {std::max(first.date, second.result().date),
+                           std::max(first.text, second.result().text)};
+            return done;
+        }));
+}
+
+void TFormMain::RefreshDone()
+{
+    MeasuredRefresh done = m_refreshWatcher->future().takeResult();
+    m_refreshWatcher->deleteLater();
+    m_refreshWatcher = nullptr;
+    // A newer request is read next; the session drops this outcome then.
+    if (m_nextRefresh) {
+        RefreshInputs next = std::move(*m_nextRefresh);
+        m_nextRefresh.reset();
+        RunRefresh(std::move(next));
+    }
+    // The session lays the rows out again when the grouping changed meanwhile.
+    const bool measuredShown =
+        done.outcome.inputs.group == m_session.Config().ViewGroup && done.font == m_list->font();
+    const std::optional<CommandResult> result = m_session.FinishRefresh(done.outcome);
+    // Tens of thousands of records and rows, the replaced lists among them,
+    // are let go on a thread of the pool.
+    (void)QtConcurrent::run([finished = std::move(done.outcome)] {});
+    if (!result)
+        return;
+    if (result->ok && measuredShown)
+        ShowCommandResult(*result, done.widest);
+    else
+        ShowCommandResult(*result);
 }
 
 QWidget* TFormMain::CreateTopPanel()
@@ -162,7 +232,7 @@ void TFormMain::CreateStatusBar()
 void TFormMain::ConnectCommands()
 {
     const MainActions& a = m_actions;
-    connect(a.NRefresh, &QAction::triggered, this, [this] { ShowCommandResult(m_session.Refresh()); });
+    connect(a.NRefresh, &QAction::triggered, this, [this] { ShowRequestResult(m_session.Refresh()); });
     connect(a.TBRefresh, &QAction::triggered, a.NRefresh, &QAction::trigger);
     connect(a.NCalendar, &QAction::triggered, this, &TFormMain::OpenCalendar);
     connect(a.NExit, &QAction::triggered, this, &TFormMain::ExitCommand);
@@ -230,9 +300,9 @@ void TFormMain::ConnectCommands()
                     RowChosen(current.row());
             });
 
-    connect(m_today, &TodayPanel::previousDay, this, [this] { ShowCommandResult(m_session.StepDay(-1)); });
-    connect(m_today, &TodayPanel::nextDay, this, [this] { ShowCommandResult(m_session.StepDay(1)); });
-    connect(m_today, &TodayPanel::today, this, [this] { ShowCommandResult(m_session.GoToday()); });
+    connect(m_today, &TodayPanel::previousDay, this, [this] { ShowRequestResult(m_session.StepDay(-1)); });
+    connect(m_today, &TodayPanel::nextDay, this, [this] { ShowRequestResult(m_session.StepDay(1)); });
+    connect(m_today, &TodayPanel::today, this, [this] { ShowRequestResult(m_session.GoToday()); });
     connect(m_today, &TodayPanel::dateClicked, this, &TFormMain::DateLabelClicked);
     connect(m_today, &TodayPanel::dateDoubleClicked, this, &TFormMain::OpenCalendar);
     connect(m_moreSaying, &QPushButton::clicked, this, [this] {
@@ -255,7 +325,7 @@ void TFormMain::Start()
     m_session.StartUp();
     const TDateRec today = m_session.CurrentDay();
     emit started(QDate(today.Year, today.Month, today.Day));
-    ShowCommandResult(m_session.Refresh());
+    ShowRequestResult(m_session.Refresh());
 }
 
 void TFormMain::ShowCurrentDay()
@@ -328,12 +398,19 @@ void TFormMain::ShowPeriod(TDateRec from, TDateRec to)
     FitColumns();
 }
 
-void TFormMain::ShowCommandResult(const CommandResult& result)
+void TFormMain::ShowCommandResult(const CommandResult& result, std::optional<WidestTexts> widest)
 {
     SyncMarks();
     ShowView();
-    FitColumns();
+    FitColumns(widest);
     FitWindowWidth();
+    emit journalChanged();
+    m_session.Report(result);
+}
+
+void TFormMain::ShowRequestResult(const CommandResult& result)
+{
+    SyncMarks();
     emit journalChanged();
     m_session.Report(result);
 }
@@ -374,13 +451,14 @@ void TFormMain::SyncMarks()
     m_actions.NDateInStr->setChecked(config.ViewDateInStr);
 }
 
-void TFormMain::FitColumns()
+void TFormMain::FitColumns(std::optional<WidestTexts> widest)
 {
-    const QFontMetrics metrics(m_list->font());
-    m_widths = orvenda::FitColumns(m_model->Rows(), m_session.Config().ViewDateInStr,
-                                   m_list->viewport()->width(), [&metrics](const std::string& text) {
-                                       return metrics.horizontalAdvance(QString::fromStdString(text));
-                                   });
+    const bool dateInLine = m_session.Config().ViewDateInStr;
+    if (!widest) {
+        const QFontMetrics metrics(m_list->font());
+        widest = MeasureRows(m_model->Rows(), dateInLine, TextWidth(metrics));
+    }
+    m_widths = orvenda::FitColumns(*widest, dateInLine, m_list->viewport()->width());
     ApplyColumnWidths();
 }
 

@@ -49,19 +49,19 @@ void TFormMain::ShowPickedDate(QDate date)
 {
     if (!date.isValid())
         return;
-    ShowCommandResult(m_session.SetCurrentDay(MakeDate(date.year(), date.month(), date.day())));
+    ShowRequestResult(m_session.SetCurrentDay(MakeDate(date.year(), date.month(), date.day())));
 }
 
 void TFormMain::SwitchOffRow()
 {
     if (const std::optional<CommandResult> result = m_session.SwitchOffSelected())
-        ShowCommandResult(*result);
+        ShowRequestResult(*result);
 }
 
 void TFormMain::DeleteRow()
 {
     if (const std::optional<CommandResult> result = m_session.DeleteSelected())
-        ShowCommandResult(*result);
+        ShowRequestResult(*result);
 }
 
 void TFormMain::ExitCommand()

@@ -325,5 +325,35 @@ TEST(RunLog, NamesFollowTheSettings)
     EXPECT_EQ(RunLogPath(config, "/p/", "x"), "/var/tmp/abs.log");
 }
 
+// The window reads the files on another thread: a request taken before a
+// newer one is never applied, in whichever order the two are done, and its
+// reading leaves no lines in the journal; a grouping changed meanwhile holds.
+TEST_F(ProgramFolderTest, OnlyTheNewestRefreshRequestIsApplied)
+{
+    Write("Orvenda.cfg", Config({"a.evt", "gone.evt"}));
+    Write("a.evt", {"[fixed events]", " 8 12 2016   0   0  1 Старое"});
+    Session session = MakeSession({2026, 12, 8, 10, 0, 0, 0});
+    session.StartUp();
+    RefreshOutcome older = ComputeRefresh(session.BeginRefresh());
+    Write("a.evt", {"[fixed events]", " 8 12 2016   0   0  1 Новое", " 8 12 2017   0   0  1 Второе"});
+    const RefreshInputs newerInputs = session.BeginRefresh();
+    session.SetGrouping(false);
+    RefreshOutcome newer = ComputeRefresh(newerInputs);
+    const std::size_t linesBefore = session.GetJournal().Lines().size();
+
+    EXPECT_FALSE(session.FinishRefresh(older).has_value());
+    EXPECT_TRUE(session.View().Events.empty());
+    EXPECT_EQ(session.GetJournal().Lines().size(), linesBefore);
+
+    const std::optional<CommandResult> applied = session.FinishRefresh(newer);
+    ASSERT_TRUE(applied.has_value());
+    EXPECT_TRUE(applied->ok);
+    EXPECT_EQ(Texts(session.View()), (std::vector<std::string>{"08.12.2016|Новое", "08.12.2017|Второе"}));
+    EXPECT_EQ(session.View().StatusFiles, "?");
+    const std::vector<std::string>& lines = session.GetJournal().Lines();
+    ASSERT_EQ(lines.size(), linesBefore + 1);
+    EXPECT_NE(lines.back().find("gone.evt"), std::string::npos);
+}
+
 } // namespace
 } // namespace orvenda
