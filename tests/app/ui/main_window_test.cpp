@@ -269,6 +269,7 @@ private slots:
         } else {
             f.ClickRow(3);
             QTest::mouseClick(f.Find<QWidget>("BdayNext"), Qt::LeftButton);
+            f.WaitForRefresh();
         }
         const auto state = [&f] {
             QStringList shown;
