@@ -108,6 +108,7 @@ void Session::StartUp()
 {
     const TDateRec now = m_env.clock.now();
     m_currentDay = now;
+    m_eventsDay = now;
     m_journal.Add("Программа запущена: " + m_env.clock.shortDate(now) + " в " + m_env.clock.shortTime(now));
     m_journal.Add("-------------------");
     if (m_env.programFolder != m_env.dataFolder)
@@ -185,6 +186,7 @@ std::optional<CommandResult> Session::FinishRefresh(RefreshOutcome& outcome)
     // The lists are swapped, not moved: the replaced ones leave with the
     // outcome, so that the window can let them go off its own thread.
     std::swap(m_allEvents, events.events);
+    m_eventsDay = outcome.inputs.currentDay;
     m_loadedEvents = events.loaded;
     if (events.failed)
         return CommandResult{false, events.error};
@@ -223,9 +225,8 @@ void Session::WriteRunLog()
 
 void Session::ComputeYear()
 {
-    m_upcoming =
-        ComputeUpcoming(m_allEvents, m_currentDay, MakeDate(m_currentDay.Year, 1, 1),
-                        MakeDate(m_currentDay.Year, 12, 31), m_config.ViewGroup, DayLayout::MainView);
+    m_upcoming = ComputeUpcoming(m_allEvents, m_eventsDay, MakeDate(m_eventsDay.Year, 1, 1),
+                                 MakeDate(m_eventsDay.Year, 12, 31), m_config.ViewGroup, DayLayout::MainView);
     ShowYear();
 }
 
@@ -268,7 +269,7 @@ void Session::SetGrouping(bool group)
 
 void Session::ShowPeriod(TDateRec from, TDateRec to)
 {
-    m_upcoming = ComputeUpcoming(m_allEvents, m_currentDay, from, to, m_config.ViewGroup, DayLayout::Period);
+    m_upcoming = ComputeUpcoming(m_allEvents, m_eventsDay, from, to, m_config.ViewGroup, DayLayout::Period);
     m_view.Events = std::move(m_upcoming.Shown);
     m_view.Count = m_upcoming.Count;
     m_view.StatusCount = std::to_string(m_upcoming.Count);
@@ -291,7 +292,7 @@ const ShownRow* Session::rowAt(int row) const
 std::string Session::DetailsOfRow(int row) const
 {
     const ShownRow* shown = rowAt(row);
-    return shown ? ShowEventDetails(*shown, m_currentDay).text : std::string();
+    return shown ? ShowEventDetails(*shown, m_eventsDay).text : std::string();
 }
 
 bool Session::SelectRow(int row)
@@ -300,7 +301,7 @@ bool Session::SelectRow(int row)
     const ShownRow* shown = rowAt(row);
     if (!shown)
         return false;
-    const EventDetails details = ShowEventDetails(*shown, m_currentDay);
+    const EventDetails details = ShowEventDetails(*shown, m_eventsDay);
     if (!details.isEvent) {
         m_view.StatusDetails.clear();
         return false;

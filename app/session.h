@@ -222,6 +222,11 @@ private:
     Journal m_journal;
     TConfigRec m_config;
     TDateRec m_currentDay = DefaultDate;
+    // The day the kept events were loaded for, which the rows, the grouping,
+    // a period and a row's details go by. It trails the current day while a
+    // refresh for a new day is still reading the files, so that the old rows
+    // are never laid out or explained for a day they were not read for.
+    TDateRec m_eventsDay = DefaultDate;
     std::vector<TEventRec> m_allEvents;
     std::size_t m_loadedEvents = 0;
     std::vector<TSayingRec> m_sayings;

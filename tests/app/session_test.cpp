@@ -362,5 +362,30 @@ TEST_F(ProgramFolderTest, OnlyTheNewestRefreshRequestIsApplied)
         1);
 }
 
+// While a refresh for a new day is still reading, the rows, the grouping and
+// a row's details go by the day the rows were read for.
+TEST_F(ProgramFolderTest, PendingRefreshLeavesTheRowsWithTheirOwnDay)
+{
+    Write("Orvenda.cfg", Config({"a.evt"}));
+    Write("a.evt", {"[fixed events]", " 8 12 2016   0   0  1 Сегодняшнее"});
+    Session session = MakeSession({2026, 12, 8, 10, 0, 0, 0});
+    session.StartUp();
+    ASSERT_TRUE(session.Refresh().ok);
+    const std::string details = session.DetailsOfRow(1);
+    std::optional<RefreshInputs> pending;
+    session.SetRefreshRunner([&pending](RefreshInputs inputs) { pending = std::move(inputs); });
+
+    ASSERT_TRUE(session.StepDay(1).ok);
+    ASSERT_TRUE(pending.has_value());
+    EXPECT_EQ(session.View().DateLabel, "09.12.26");
+    session.SetGrouping(false);
+    EXPECT_EQ(Texts(session.View()), std::vector<std::string>{"08.12.2016|Сегодняшнее"});
+    EXPECT_EQ(session.DetailsOfRow(0), details);
+
+    RefreshOutcome outcome = ComputeRefresh(*pending);
+    ASSERT_TRUE(session.FinishRefresh(outcome).has_value());
+    EXPECT_EQ(Texts(session.View()), std::vector<std::string>{"|Cобытий нет"});
+}
+
 } // namespace
 } // namespace orvenda
