@@ -108,6 +108,7 @@ void Session::StartUp()
 {
     const TDateRec now = m_env.clock.now();
     m_currentDay = now;
+    m_eventsDay = now;
     m_journal.Add("Программа запущена: " + m_env.clock.shortDate(now) + " в " + m_env.clock.shortTime(now));
     m_journal.Add("-------------------");
     if (m_env.programFolder != m_env.dataFolder)
@@ -131,44 +132,90 @@ void Session::ShowCurrentDay()
         m_view.Astro = FillAstroPanel(m_currentDay);
 }
 
-CommandResult Session::Refresh()
+RefreshOutcome ComputeRefresh(RefreshInputs inputs)
 {
-    const TDateRec now = m_env.clock.now();
-    m_view.StatusFiles.clear();
+    RefreshOutcome outcome;
+    // Every list the session lays out (the year, the grouping, a period) is
+    // for the current day, which changes only with a refresh, so only the
+    // events that can show on it are kept.
+    outcome.events = LoadEventFiles(inputs.eventFiles, inputs.now, outcome.journal, inputs.currentDay);
+    if (!outcome.events.failed) {
+        outcome.sayings = LoadSayingFiles(inputs.sayingFiles, inputs.dataFolder, outcome.journal);
+        const TDateRec day = inputs.currentDay;
+        outcome.upcoming = ComputeUpcoming(outcome.events.events, day, MakeDate(day.Year, 1, 1),
+                                           MakeDate(day.Year, 12, 31), inputs.group, DayLayout::MainView);
+        outcome.saying = SayingLines(outcome.sayings.sayings, SayingIndexOfDay(day));
+    }
+    outcome.inputs = std::move(inputs);
+    return outcome;
+}
+
+RefreshInputs Session::BeginRefresh()
+{
+    RefreshInputs inputs;
+    inputs.generation = ++m_refreshGeneration;
+    inputs.now = m_env.clock.now();
 
     ConfigEnvironment configEnv;
     configEnv.programFolder = m_env.programFolder;
     configEnv.programPath = m_env.programPath;
     configEnv.autostartDir = m_env.autostartDir;
-    configEnv.dateText = m_env.clock.shortDate(now);
-    configEnv.timeText = m_env.clock.shortTime(now);
+    configEnv.dateText = m_env.clock.shortDate(inputs.now);
+    configEnv.timeText = m_env.clock.shortTime(inputs.now);
     ConfigAdapter adapter(*this);
-    if (!LoadConfig(m_config, configEnv, m_journal, &adapter).found)
-        m_view.StatusFiles.assign(1, '?');
+    inputs.configMissing = !LoadConfig(m_config, configEnv, m_journal, &adapter).found;
 
-    // The previous list is replaced whatever the loading brings; letting it go
-    // first keeps one list in memory instead of two. Every list the session
-    // lays out (the year, the grouping, a period) is for the current day,
-    // which changes only with a refresh, so only the events that can show
-    // on it are kept.
-    m_allEvents = {};
-    EventLoadResult events = LoadEventFiles(m_config.EventFiles, now, m_journal, m_currentDay);
-    m_allEvents = std::move(events.events);
+    inputs.eventFiles = m_config.EventFiles;
+    inputs.sayingFiles = m_config.WisdomFiles;
+    inputs.dataFolder = m_env.dataFolder;
+    inputs.currentDay = m_currentDay;
+    inputs.group = m_config.ViewGroup;
+    return inputs;
+}
+
+std::optional<CommandResult> Session::FinishRefresh(RefreshOutcome& outcome)
+{
+    if (outcome.inputs.generation != m_refreshGeneration)
+        return std::nullopt;
+    for (const std::string& line : outcome.journal.Lines())
+        m_journal.Add(line);
+    EventLoadResult& events = outcome.events;
+    m_view.StatusFiles.clear();
+    if (outcome.inputs.configMissing || events.missingFile || outcome.sayings.missingFile)
+        m_view.StatusFiles.assign(1, '?');
+    // The lists are swapped, not moved: the replaced ones leave with the
+    // outcome, so that the window can let them go off its own thread.
+    std::swap(m_allEvents, events.events);
+    m_eventsDay = outcome.inputs.currentDay;
     m_loadedEvents = events.loaded;
-    if (events.missingFile)
-        m_view.StatusFiles.assign(1, '?');
     if (events.failed)
-        return {false, events.error};
+        return CommandResult{false, events.error};
 
-    SayingLoadResult sayings = LoadSayingFiles(m_config.WisdomFiles, m_env.dataFolder, m_journal);
-    m_sayings = std::move(sayings.sayings);
-    if (sayings.missingFile)
-        m_view.StatusFiles.assign(1, '?');
-
-    ComputeYear();
-    ShowSaying(SayingIndexOfDay(m_currentDay));
+    std::swap(m_sayings, outcome.sayings.sayings);
+    std::swap(m_upcoming, outcome.upcoming);
+    outcome.upcoming.Shown = std::move(m_view.Events);
+    // The grouping mark may have changed while the files were read.
+    if (outcome.inputs.group == m_config.ViewGroup)
+        ShowYear();
+    else
+        ComputeYear();
+    m_view.Saying = std::move(outcome.saying);
     WriteRunLog();
-    return {};
+    return CommandResult{};
+}
+
+CommandResult Session::Refresh()
+{
+    RefreshInputs inputs = BeginRefresh();
+    if (m_refreshRunner) {
+        m_refreshRunner(std::move(inputs));
+        return {};
+    }
+    // The previous list is replaced whatever the loading brings; letting it go
+    // first keeps one list in memory instead of two.
+    m_allEvents = {};
+    RefreshOutcome outcome = ComputeRefresh(std::move(inputs));
+    return FinishRefresh(outcome).value_or(CommandResult{});
 }
 
 void Session::WriteRunLog()
@@ -178,9 +225,13 @@ void Session::WriteRunLog()
 
 void Session::ComputeYear()
 {
-    m_upcoming =
-        ComputeUpcoming(m_allEvents, m_currentDay, MakeDate(m_currentDay.Year, 1, 1),
-                        MakeDate(m_currentDay.Year, 12, 31), m_config.ViewGroup, DayLayout::MainView);
+    m_upcoming = ComputeUpcoming(m_allEvents, m_eventsDay, MakeDate(m_eventsDay.Year, 1, 1),
+                                 MakeDate(m_eventsDay.Year, 12, 31), m_config.ViewGroup, DayLayout::MainView);
+    ShowYear();
+}
+
+void Session::ShowYear()
+{
     // The shown rows are only ever read from the view, so they move there.
     m_view.Events = std::move(m_upcoming.Shown);
     m_view.Count = m_upcoming.Count;
@@ -218,7 +269,7 @@ void Session::SetGrouping(bool group)
 
 void Session::ShowPeriod(TDateRec from, TDateRec to)
 {
-    m_upcoming = ComputeUpcoming(m_allEvents, m_currentDay, from, to, m_config.ViewGroup, DayLayout::Period);
+    m_upcoming = ComputeUpcoming(m_allEvents, m_eventsDay, from, to, m_config.ViewGroup, DayLayout::Period);
     m_view.Events = std::move(m_upcoming.Shown);
     m_view.Count = m_upcoming.Count;
     m_view.StatusCount = std::to_string(m_upcoming.Count);
@@ -241,7 +292,7 @@ const ShownRow* Session::rowAt(int row) const
 std::string Session::DetailsOfRow(int row) const
 {
     const ShownRow* shown = rowAt(row);
-    return shown ? ShowEventDetails(*shown, m_currentDay).text : std::string();
+    return shown ? ShowEventDetails(*shown, m_eventsDay).text : std::string();
 }
 
 bool Session::SelectRow(int row)
@@ -250,7 +301,7 @@ bool Session::SelectRow(int row)
     const ShownRow* shown = rowAt(row);
     if (!shown)
         return false;
-    const EventDetails details = ShowEventDetails(*shown, m_currentDay);
+    const EventDetails details = ShowEventDetails(*shown, m_eventsDay);
     if (!details.isEvent) {
         m_view.StatusDetails.clear();
         return false;

@@ -12,10 +12,12 @@
 #include "editors/event_commands.h"
 #include "engine/journal.h"
 #include "engine/questions.h"
+#include "events/loader.h"
 #include "events/records.h"
 #include "events/upcoming.h"
 
 #include <array>
+#include <cstdint>
 #include <functional>
 #include <optional>
 #include <string>
@@ -62,6 +64,38 @@ struct [[nodiscard]] CommandResult {
     std::string error; // for the window to show when !ok
 };
 
+// What the heavy part of a refresh works from: plain values taken from the
+// session when the refresh is asked for, so that the work can run on another
+// thread while the session goes on answering the window.
+struct RefreshInputs {
+    // Which request this is; the session applies only the newest one's outcome.
+    std::uint64_t generation = 0;
+    std::vector<TListedFile> eventFiles;
+    std::vector<TListedFile> sayingFiles;
+    std::string dataFolder; // where the fixed saying file lies
+    TDateRec now = DefaultDate;
+    TDateRec currentDay = DefaultDate;
+    bool group = true;
+    bool configMissing = false;
+};
+
+// What the heavy part of a refresh brings back.
+struct RefreshOutcome {
+    RefreshInputs inputs;
+    EventLoadResult events;
+    SayingLoadResult sayings;
+    // The year's list of the current day; empty when the loading failed.
+    UpcomingResult upcoming;
+    std::array<std::string, 2> saying;
+    // The lines the reading added, written to the session's journal only
+    // when the outcome is applied.
+    Journal journal;
+};
+
+// Reads the event and saying files and lays out the current day's year.
+// Touches nothing but its inputs and the files, so it may run on any thread.
+RefreshOutcome ComputeRefresh(RefreshInputs inputs);
+
 class Session {
 public:
     // `observer` receives what reading the configuration does to windows; may be null.
@@ -73,8 +107,24 @@ public:
     void StartUp();
     // The full reload and recomputation. A file error that ends the refresh
     // early (a full-date line whose counts are not numbers) is returned; the
-    // next refresh starts over.
+    // next refresh starts over. With a refresh runner, the reading and the
+    // layout are handed to it and the view changes when its outcome is
+    // applied; the result then only reports the request.
     CommandResult Refresh();
+
+    // A refresh in three steps, for a window that keeps answering while the
+    // files are read: BeginRefresh reads the configuration (which shows the
+    // current day) and takes the inputs, ComputeRefresh does the rest
+    // anywhere, and FinishRefresh applies the outcome of the newest request
+    // (nullopt for an older one, which changes nothing). The lists an
+    // applied outcome replaces are left in it, to be let go with it.
+    RefreshInputs BeginRefresh();
+    std::optional<CommandResult> FinishRefresh(RefreshOutcome& outcome);
+    // Who carries out the refresh of the day commands, the row commands and
+    // Refresh: empty, the session at once; the desktop window hands the
+    // inputs to another thread and brings the outcome to FinishRefresh.
+    using RefreshRunner = std::function<void(RefreshInputs)>;
+    void SetRefreshRunner(RefreshRunner runner) { m_refreshRunner = std::move(runner); }
     void WriteRunLog();
 
     // Day commands of the today panel; each refreshes.
@@ -156,7 +206,10 @@ private:
     class ConfigAdapter;
 
     void ShowCurrentDay();
+    // The year's list of the current day laid out again from the kept events.
     void ComputeYear();
+    // m_upcoming's rows and count into the view.
+    void ShowYear();
     void ShowSaying(int index);
     CommandResult RewriteRow(int row, bool remove);
     // The view's row `row`, or null out of range.
@@ -169,14 +222,21 @@ private:
     Journal m_journal;
     TConfigRec m_config;
     TDateRec m_currentDay = DefaultDate;
+    // The day the kept events were loaded for, which the rows, the grouping,
+    // a period and a row's details go by. It trails the current day while a
+    // refresh for a new day is still reading the files, so that the old rows
+    // are never laid out or explained for a day they were not read for.
+    TDateRec m_eventsDay = DefaultDate;
     std::vector<TEventRec> m_allEvents;
     std::size_t m_loadedEvents = 0;
     std::vector<TSayingRec> m_sayings;
     UpcomingResult m_upcoming;
     MainView m_view;
     int m_selectedRow = -1;
+    std::uint64_t m_refreshGeneration = 0;
 
     EventEditorService m_editor;
+    RefreshRunner m_refreshRunner;
 };
 
 } // namespace orvenda

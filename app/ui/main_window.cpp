@@ -9,6 +9,7 @@
 #include <QAction>
 #include <QCloseEvent>
 #include <QDesktopServices>
+#include <QFutureWatcher>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
@@ -24,8 +25,10 @@
 #include <QTextEdit>
 #include <QToolBar>
 #include <QVBoxLayout>
+#include <QtConcurrent/QtConcurrentRun>
 
 #include <algorithm>
+#include <span>
 
 namespace orvenda {
 
@@ -36,6 +39,14 @@ constexpr int InitialRowHeight = 19;
 QString Text(const std::string& text)
 {
     return QString::fromStdString(text);
+}
+
+// How wide a text is in a font; the metrics must outlive the function.
+TextWidthFn TextWidth(const QFontMetrics& metrics)
+{
+    return [&metrics](const std::string& text) {
+        return metrics.horizontalAdvance(QString::fromStdString(text));
+    };
 }
 
 SessionEnvironment Asking(SessionEnvironment env, Questions& questions)
@@ -76,6 +87,7 @@ TFormMain::TFormMain(SessionEnvironment env, Questions& questions, QWidget* pare
     createStatusBar();
     connectCommands();
     m_astro->Show(m_session.View().Astro);
+    m_session.SetRefreshRunner([this](RefreshInputs inputs) { runRefresh(std::move(inputs)); });
     // The looks that hold until a configuration names a scheme; without a
     // configuration file they are never applied otherwise.
     applyOwnLooks(m_session.Config().Looks);
@@ -87,6 +99,64 @@ TFormMain::~TFormMain()
     // selection signal sent on the way must not reach the session.
     disconnect(m_list->selectionModel(), nullptr, this, nullptr);
     disconnect(m_list, nullptr, this, nullptr);
+    // A refresh still reading goes on with its own copies of everything it
+    // needs; its outcome is dropped with the watcher.
+    delete m_refreshWatcher;
+    m_refreshWatcher = nullptr;
+}
+
+void TFormMain::runRefresh(RefreshInputs inputs)
+{
+    if (m_refreshWatcher) {
+        m_nextRefresh = std::move(inputs);
+        return;
+    }
+    m_refreshWatcher = new QFutureWatcher<MeasuredRefresh>(this);
+    connect(m_refreshWatcher, &QFutureWatcherBase::finished, this, &TFormMain::refreshDone);
+    m_refreshWatcher->setFuture(
+        QtConcurrent::run([inputs = std::move(inputs), font = m_list->font()]() mutable {
+            MeasuredRefresh done{ComputeRefresh(std::move(inputs)), font, {}};
+            // At tens of thousands of rows, measuring them takes longer than
+            // reading the files, so it is done here too, by halves on two
+            // threads; fonts may be measured on any thread.
+            const std::span<const ShownRow> rows(done.outcome.upcoming.Shown);
+            const auto measure = [&font](std::span<const ShownRow> part) {
+                const QFontMetrics metrics(font);
+                return MeasureRows(part, true, TextWidth(metrics));
+            };
+            const std::size_t half = rows.size() / 2;
+            QFuture<WidestTexts> second = QtConcurrent::run(measure, rows.subspan(half));
+            const WidestTexts first = measure(rows.first(half));
+            done.widest = {std::max(first.date, second.result().date),
+                           std::max(first.text, second.result().text)};
+            return done;
+        }));
+}
+
+void TFormMain::refreshDone()
+{
+    MeasuredRefresh done = m_refreshWatcher->future().takeResult();
+    m_refreshWatcher->deleteLater();
+    m_refreshWatcher = nullptr;
+    // A newer request is read next; the session drops this outcome then.
+    if (m_nextRefresh) {
+        RefreshInputs next = std::move(*m_nextRefresh);
+        m_nextRefresh.reset();
+        runRefresh(std::move(next));
+    }
+    // The session lays the rows out again when the grouping changed meanwhile.
+    const bool measuredShown =
+        done.outcome.inputs.group == m_session.Config().ViewGroup && done.font == m_list->font();
+    const std::optional<CommandResult> result = m_session.FinishRefresh(done.outcome);
+    // Tens of thousands of records and rows, the replaced lists among them,
+    // are let go on a thread of the pool.
+    (void)QtConcurrent::run([finished = std::move(done.outcome)] {});
+    if (!result)
+        return;
+    if (result->ok && measuredShown)
+        showCommandResult(*result, done.widest);
+    else
+        showCommandResult(*result);
 }
 
 QWidget* TFormMain::createTopPanel()
@@ -176,7 +246,7 @@ void TFormMain::createStatusBar()
 void TFormMain::connectCommands()
 {
     const MainActions& a = m_actions;
-    connect(a.NRefresh, &QAction::triggered, this, [this] { showCommandResult(m_session.Refresh()); });
+    connect(a.NRefresh, &QAction::triggered, this, [this] { showRequestResult(m_session.Refresh()); });
     connect(a.TBRefresh, &QAction::triggered, a.NRefresh, &QAction::trigger);
     connect(a.NCalendar, &QAction::triggered, this, &TFormMain::openCalendar);
     connect(a.NExit, &QAction::triggered, this, &TFormMain::exitCommand);
@@ -244,9 +314,9 @@ void TFormMain::connectCommands()
                     rowChosen(current.row());
             });
 
-    connect(m_today, &TodayPanel::previousDay, this, [this] { showCommandResult(m_session.StepDay(-1)); });
-    connect(m_today, &TodayPanel::nextDay, this, [this] { showCommandResult(m_session.StepDay(1)); });
-    connect(m_today, &TodayPanel::today, this, [this] { showCommandResult(m_session.GoToday()); });
+    connect(m_today, &TodayPanel::previousDay, this, [this] { showRequestResult(m_session.StepDay(-1)); });
+    connect(m_today, &TodayPanel::nextDay, this, [this] { showRequestResult(m_session.StepDay(1)); });
+    connect(m_today, &TodayPanel::today, this, [this] { showRequestResult(m_session.GoToday()); });
     connect(m_today, &TodayPanel::dateClicked, this, &TFormMain::dateLabelClicked);
     connect(m_today, &TodayPanel::dateDoubleClicked, this, &TFormMain::openCalendar);
     connect(m_moreSaying, &QPushButton::clicked, this, [this] {
@@ -269,7 +339,7 @@ void TFormMain::start()
     m_session.StartUp();
     const TDateRec today = m_session.CurrentDay();
     emit started(QDate(today.Year, today.Month, today.Day));
-    showCommandResult(m_session.Refresh());
+    showRequestResult(m_session.Refresh());
 }
 
 void TFormMain::ShowCurrentDay()
@@ -342,12 +412,19 @@ void TFormMain::showPeriod(TDateRec from, TDateRec to)
     FitColumns();
 }
 
-void TFormMain::showCommandResult(const CommandResult& result)
+void TFormMain::showCommandResult(const CommandResult& result, std::optional<WidestTexts> widest)
 {
     syncMarks();
     showView();
-    FitColumns();
+    FitColumns(widest);
     FitWindowWidth();
+    emit journalChanged();
+    m_session.Report(result);
+}
+
+void TFormMain::showRequestResult(const CommandResult& result)
+{
+    syncMarks();
     emit journalChanged();
     m_session.Report(result);
 }
@@ -388,13 +465,14 @@ void TFormMain::syncMarks()
     m_actions.NDateInStr->setChecked(config.ViewDateInStr);
 }
 
-void TFormMain::FitColumns()
+void TFormMain::FitColumns(std::optional<WidestTexts> widest)
 {
-    const QFontMetrics metrics(m_list->font());
-    m_widths = orvenda::FitColumns(m_model->Rows(), m_session.Config().ViewDateInStr,
-                                   m_list->viewport()->width(), [&metrics](const std::string& text) {
-                                       return metrics.horizontalAdvance(QString::fromStdString(text));
-                                   });
+    const bool dateInLine = m_session.Config().ViewDateInStr;
+    if (!widest) {
+        const QFontMetrics metrics(m_list->font());
+        widest = MeasureRows(m_model->Rows(), dateInLine, TextWidth(metrics));
+    }
+    m_widths = orvenda::FitColumns(*widest, dateInLine, m_list->viewport()->width());
     applyColumnWidths();
 }
 

@@ -13,11 +13,15 @@
 #include "config/config_file.h"
 
 #include <QDate>
+#include <QFont>
 #include <QMainWindow>
 #include <QUrl>
 
 #include <array>
 #include <functional>
+#include <optional>
+
+template <typename T> class QFutureWatcher;
 
 class QLabel;
 class QPushButton;
@@ -32,6 +36,14 @@ class TodayPanel;
 
 // The application's title: window caption and caption of its questions.
 QString ProgramTitle();
+
+// A refresh's outcome with its rows measured in the list's font, both done
+// on a thread of the pool.
+struct MeasuredRefresh {
+    RefreshOutcome outcome;
+    QFont font;
+    WidestTexts widest;
+};
 
 class TFormMain : public QMainWindow, public ConfigObserver {
     Q_OBJECT
@@ -56,6 +68,9 @@ public:
 
     // StartUp and the first refresh; runs once, when the window is first shown.
     void start();
+    // Whether a refresh is still reading the files. The window keeps
+    // answering meanwhile; the list changes when the refresh is done.
+    bool refreshRunning() const noexcept { return m_refreshWatcher != nullptr; }
     // The period window's "Показать": the event list laid out over from..to,
     // until the next refresh or grouping command.
     void showPeriod(TDateRec from, TDateRec to);
@@ -118,11 +133,20 @@ private:
     void connectCommands();
 
     // After a command that changed the session's view.
-    void showCommandResult(const CommandResult& result);
+    // `widest`: the new rows measured ahead, when they are the ones shown.
+    void showCommandResult(const CommandResult& result, std::optional<WidestTexts> widest = std::nullopt);
+    // After a command whose refresh runs on: its own failure is told now,
+    // the view follows when the refresh is done.
+    void showRequestResult(const CommandResult& result);
+    // The session's refresh runner: the files are read and the year laid out
+    // on a thread of the pool; one refresh at a time, and of the requests
+    // made meanwhile only the newest waits for its turn.
+    void runRefresh(RefreshInputs inputs);
+    void refreshDone();
     void showView();
     void showSaying();
     void syncMarks();
-    void FitColumns();
+    void FitColumns(std::optional<WidestTexts> widest = std::nullopt);
     void applyColumnWidths();
     // What the window needs besides the list's columns: margins, the list's
     // frame and its vertical scroll bar when the rows overflow it.
@@ -157,6 +181,8 @@ private:
     EventListModel* m_model = nullptr;
     std::array<QLabel*, 5> m_statusPanels{};
     ColumnWidths m_widths;
+    QFutureWatcher<MeasuredRefresh>* m_refreshWatcher = nullptr;
+    std::optional<RefreshInputs> m_nextRefresh;
     bool m_started = false;
     bool m_quietSelection = false; // the view, not the user, moves the selection
 };

@@ -49,19 +49,19 @@ void TFormMain::showPickedDate(QDate date)
 {
     if (!date.isValid())
         return;
-    showCommandResult(m_session.SetCurrentDay(MakeDate(date.year(), date.month(), date.day())));
+    showRequestResult(m_session.SetCurrentDay(MakeDate(date.year(), date.month(), date.day())));
 }
 
 void TFormMain::switchOffRow()
 {
     if (const std::optional<CommandResult> result = m_session.SwitchOffSelected())
-        showCommandResult(*result);
+        showRequestResult(*result);
 }
 
 void TFormMain::deleteRow()
 {
     if (const std::optional<CommandResult> result = m_session.DeleteSelected())
-        showCommandResult(*result);
+        showRequestResult(*result);
 }
 
 void TFormMain::exitCommand()

@@ -19,17 +19,26 @@ int ClampToInt(std::int64_t value)
 ColumnWidths FitColumns(const std::vector<ShownRow>& rows, bool dateInLine, int listWidth,
                         const TextWidthFn& textWidth)
 {
-    int widestDate = 0;
-    int widestText = 0;
+    return FitColumns(MeasureRows(rows, dateInLine, textWidth), dateInLine, listWidth);
+}
+
+WidestTexts MeasureRows(std::span<const ShownRow> rows, bool dates, const TextWidthFn& textWidth)
+{
+    WidestTexts widest;
     for (const ShownRow& row : rows) {
-        if (dateInLine)
-            widestDate = std::max(widestDate, textWidth(DateColumnText(row)));
-        widestText = std::max(widestText, textWidth(row.Text));
+        if (dates)
+            widest.date = std::max(widest.date, textWidth(DateColumnText(row)));
+        widest.text = std::max(widest.text, textWidth(row.Text));
     }
+    return widest;
+}
+
+ColumnWidths FitColumns(WidestTexts widest, bool dateInLine, int listWidth)
+{
     ColumnWidths widths;
-    widths.textWidth = ClampToInt(std::int64_t{widestText} + TextMargin);
+    widths.textWidth = ClampToInt(std::int64_t{widest.text} + TextMargin);
     if (dateInLine) {
-        widths.w0 = ClampToInt(std::int64_t{widestDate} + TextMargin);
+        widths.w0 = ClampToInt(std::int64_t{widest.date} + TextMargin);
         widths.w1 = widths.textWidth;
     } else {
         widths.w0 = 0;

@@ -7,6 +7,7 @@
 #include "events/upcoming.h"
 
 #include <functional>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -29,6 +30,17 @@ using TextWidthFn = std::function<int(const std::string&)>;
 // 1 plus 10. Without it: w0 is 0 and w1 the list's current width.
 ColumnWidths FitColumns(const std::vector<ShownRow>& rows, bool dateInLine, int listWidth,
                         const TextWidthFn& textWidth);
+
+// The measuring half of FitColumns, which can be done ahead (a refresh
+// measures its rows on the thread that reads the files): the widest texts of
+// columns 1 and, with `dates`, 0.
+struct WidestTexts {
+    int date = 0;
+    int text = 0;
+};
+WidestTexts MeasureRows(std::span<const ShownRow> rows, bool dates, const TextWidthFn& textWidth);
+// The other half; `widest` holds the dates when dateInLine.
+ColumnWidths FitColumns(WidestTexts widest, bool dateInLine, int listWidth);
 
 inline constexpr int MinimumFittedWidth = 666;
 

@@ -7,6 +7,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <atomic>
 #include <filesystem>
 #include <fstream>
@@ -323,6 +324,67 @@ TEST(RunLog, NamesFollowTheSettings)
     EXPECT_EQ(RunLogPath(config, "/p/", "x"), "/p/my.log");
     config.UserLogFileName = "/var/tmp/abs.log";
     EXPECT_EQ(RunLogPath(config, "/p/", "x"), "/var/tmp/abs.log");
+}
+
+// The window reads the files on another thread: a request taken before a
+// newer one is never applied, in whichever order the two are done, and its
+// reading leaves no lines in the journal; a grouping changed meanwhile holds.
+TEST_F(ProgramFolderTest, OnlyTheNewestRefreshRequestIsApplied)
+{
+    Write("Orvenda.cfg", Config({"a.evt", "gone.evt"}));
+    Write("a.evt", {"[fixed events]", " 8 12 2016   0   0  1 Старое"});
+    Session session = MakeSession({2026, 12, 8, 10, 0, 0, 0});
+    session.StartUp();
+    RefreshOutcome older = ComputeRefresh(session.BeginRefresh());
+    Write("a.evt", {"[fixed events]", " 8 12 2016   0   0  1 Новое", " 8 12 2017   0   0  1 Второе"});
+    const RefreshInputs newerInputs = session.BeginRefresh();
+    session.SetGrouping(false);
+    RefreshOutcome newer = ComputeRefresh(newerInputs);
+    const std::vector<std::string> viewBefore = Texts(session.View());
+    const std::size_t linesBefore = session.GetJournal().Lines().size();
+    const std::size_t linesRead = newer.journal.Lines().size();
+
+    EXPECT_FALSE(session.FinishRefresh(older).has_value());
+    EXPECT_EQ(Texts(session.View()), viewBefore);
+    EXPECT_EQ(session.GetJournal().Lines().size(), linesBefore);
+
+    const std::optional<CommandResult> applied = session.FinishRefresh(newer);
+    ASSERT_TRUE(applied.has_value());
+    EXPECT_TRUE(applied->ok);
+    EXPECT_EQ(Texts(session.View()), (std::vector<std::string>{"08.12.2016|Новое", "08.12.2017|Второе"}));
+    EXPECT_EQ(session.View().StatusFiles, "?");
+    // Only the newer reading's lines, the missing file once among them.
+    const std::vector<std::string>& lines = session.GetJournal().Lines();
+    ASSERT_EQ(lines.size(), linesBefore + linesRead);
+    EXPECT_EQ(
+        std::count_if(lines.begin() + static_cast<std::ptrdiff_t>(linesBefore), lines.end(),
+                      [](const std::string& line) { return line.find("gone.evt") != std::string::npos; }),
+        1);
+}
+
+// While a refresh for a new day is still reading, the rows, the grouping and
+// a row's details go by the day the rows were read for.
+TEST_F(ProgramFolderTest, PendingRefreshLeavesTheRowsWithTheirOwnDay)
+{
+    Write("Orvenda.cfg", Config({"a.evt"}));
+    Write("a.evt", {"[fixed events]", " 8 12 2016   0   0  1 Сегодняшнее"});
+    Session session = MakeSession({2026, 12, 8, 10, 0, 0, 0});
+    session.StartUp();
+    ASSERT_TRUE(session.Refresh().ok);
+    const std::string details = session.DetailsOfRow(1);
+    std::optional<RefreshInputs> pending;
+    session.SetRefreshRunner([&pending](RefreshInputs inputs) { pending = std::move(inputs); });
+
+    ASSERT_TRUE(session.StepDay(1).ok);
+    ASSERT_TRUE(pending.has_value());
+    EXPECT_EQ(session.View().DateLabel, "09.12.26");
+    session.SetGrouping(false);
+    EXPECT_EQ(Texts(session.View()), std::vector<std::string>{"08.12.2016|Сегодняшнее"});
+    EXPECT_EQ(session.DetailsOfRow(0), details);
+
+    RefreshOutcome outcome = ComputeRefresh(*pending);
+    ASSERT_TRUE(session.FinishRefresh(outcome).has_value());
+    EXPECT_EQ(Texts(session.View()), std::vector<std::string>{"|Cобытий нет"});
 }
 
 } // namespace

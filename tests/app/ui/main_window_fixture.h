@@ -117,7 +117,11 @@ public:
         window->setUrlOpener([this](const QUrl& url) { opened.push_back(url); });
         window->show();
         QVERIFY(QTest::qWaitForWindowExposed(window));
+        WaitForRefresh();
     }
+
+    // The files are read on another thread; the list changes when that is done.
+    void WaitForRefresh() const { QTRY_VERIFY_WITH_TIMEOUT(!window->refreshRunning(), 30000); }
 
     template <typename T> T* Find(const char* name) const
     {

@@ -12,6 +12,7 @@
 #include <QScrollBar>
 #include <QSignalSpy>
 #include <QTextEdit>
+#include <QThreadPool>
 #include <QToolBar>
 #include <QToolButton>
 
@@ -151,6 +152,7 @@ private slots:
         f.Start();
         for (const QString& name : clicks)
             QTest::mouseClick(f.Find<QWidget>(qPrintable(name)), Qt::LeftButton);
+        f.WaitForRefresh();
         QTEST(f.Label("LTdDate"), "date");
         QTEST(f.Label("LTdDayOfWeek"), "weekday");
         QTEST(f.Find<QTextEdit>("MWisdom")->toPlainText().section(QLatin1Char('\n'), 0, 0), "saying");
@@ -268,6 +270,7 @@ private slots:
         } else {
             f.ClickRow(3);
             QTest::mouseClick(f.Find<QWidget>("BdayNext"), Qt::LeftButton);
+            f.WaitForRefresh();
         }
         const auto state = [&f] {
             QStringList shown;
@@ -316,6 +319,7 @@ private slots:
         QCOMPARE(f.Cell(6, 1), QStringLiteral("Первый рабочий день"));
         f.prompt.answers.push_back(Questions::Answer(answer));
         f.Action(qPrintable(command))->trigger();
+        f.WaitForRefresh();
         QCOMPARE(Asked(f.prompt), QStringList{QStringLiteral("Орвенда|") + question});
 
         const std::vector<TEventRec> loaded = LoadFile(f, "family.evt");
@@ -348,6 +352,7 @@ private slots:
                             ", которое не помещается в строку окна обычной ширины");
         QVERIFY(f.folder.Write("family.evt", lines));
         f.Action("NRefresh")->trigger();
+        f.WaitForRefresh();
         QCOMPARE(f.window->frameGeometry().width(), screen.width());
         QCOMPARE(f.window->frameGeometry().left(), screen.left());
     }
@@ -374,6 +379,7 @@ private slots:
         f.Start();
         f.window->resize(720, f.window->height());
         f.Action("NRefresh")->trigger();
+        f.WaitForRefresh();
         QCOMPARE(f.window->width(), 720);
     }
 
@@ -445,6 +451,7 @@ private slots:
         f.Action("NEvtGroup")->trigger();
 
         f.Action("NRefresh")->trigger();
+        f.WaitForRefresh();
         QVERIFY(!bar->isHidden());
         QVERIFY(f.Action("NToolBar")->isChecked());
         QVERIFY(!astro->isHidden());
@@ -453,6 +460,44 @@ private slots:
         QVERIFY(!f.Action("NShowCaptions")->isChecked());
         QVERIFY(f.Action("NEvtGroup")->isChecked());
         QCOMPARE(f.RowCount(), static_cast<int>(GroupedRows.size()));
+    }
+
+    // The files are read beside the window: a request returns with the list
+    // as it was and the new rows come once the event loop runs; of two
+    // requests only the newer one's rows are ever shown; closing the window
+    // while the files are read is safe.
+    void refreshRunsBesideTheWindow()
+    {
+        MainWindowFixture f;
+        f.Start();
+        const QStringList before = ColumnTexts(f, 1);
+        QSignalSpy resets(f.List()->model(), &QAbstractItemModel::modelReset);
+        QVERIFY(f.folder.Write("work.evt", {"[fixed events]", "15  3 1998   0   0 1 Первый запрос"}));
+        f.Action("NRefresh")->trigger();
+        QVERIFY(f.window->refreshRunning());
+        QCOMPARE(ColumnTexts(f, 1), before);
+        f.WaitForRefresh();
+        QCOMPARE(resets.count(), 1);
+        QVERIFY(ColumnTexts(f, 1).contains(QStringLiteral("Первый запрос")));
+
+        resets.clear();
+        QVERIFY(f.folder.Write("work.evt", {"[fixed events]", "15  3 1998   0   0 1 Второй запрос"}));
+        f.Action("NRefresh")->trigger();
+        QVERIFY(f.folder.Write("work.evt", {"[fixed events]", "15  3 1998   0   0 1 Третий запрос"}));
+        QTest::mouseClick(f.Find<QWidget>("BdayNext"), Qt::LeftButton);
+        QTest::mouseClick(f.Find<QWidget>("BdayPrev"), Qt::LeftButton);
+        f.WaitForRefresh();
+        QCOMPARE(resets.count(), 1);
+        const QStringList texts = ColumnTexts(f, 1);
+        QVERIFY(texts.contains(QStringLiteral("Третий запрос")));
+        QVERIFY(!texts.contains(QStringLiteral("Второй запрос")));
+        QCOMPARE(f.Label("LTdDate"), QStringLiteral("15.03.08"));
+
+        f.Action("NRefresh")->trigger();
+        QVERIFY(f.window->refreshRunning());
+        f.windows.reset();
+        QThreadPool::globalInstance()->waitForDone();
+        QCoreApplication::processEvents();
     }
 
     void exitAsksWhenConfirmExitIsSet_data()

@@ -90,6 +90,7 @@ private slots:
 
         // The next refresh brings the year's list back.
         f.Action("NRefresh")->trigger();
+        f.WaitForRefresh();
         QCOMPARE(ListTexts(f), year);
     }
 };
