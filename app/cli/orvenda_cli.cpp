@@ -4,7 +4,7 @@
 #include "app/astro_panel.h"
 #include "app/cli/calc_command.h"
 #include "app/cli/cli_commands.h"
-#include "app/cli/report_command.h"
+#include "app/cli/finish_output.h"
 #include "app/program_folders.h"
 #include "app/session.h"
 #include "app/system_clock.h"
@@ -29,13 +29,15 @@
 #include <system_error>
 #include <vector>
 
+#include <unistd.h>
+
 namespace {
 
 using namespace orvenda;
 
 constexpr int kExitUsage = 2;
-// Standard output could not be written (a full disk, a closed pipe).
-constexpr int kExitOutput = 1;
+// The report program could not be started (a broken installation).
+constexpr int kExitNotStarted = 1;
 
 const char* const kUsage =
     "Использование:\n"
@@ -57,22 +59,6 @@ const char* const kUsage =
     "  orvenda-cli --help         эта справка\n"
     "  orvenda-cli --version      версия и папки программы\n"
     "Подробно: man orvenda-cli\n";
-
-// Every command ends here: what it printed may still sit in a buffer, and a
-// full disk or a closed pipe shows only when that is written. A command whose
-// output did not arrive must not report success.
-int FinishOutput(int code)
-{
-    errno = 0;
-    const bool flushed = std::fflush(stdout) == 0;
-    const int error = errno;
-    std::cout.flush();
-    if (flushed && !std::ferror(stdout) && std::cout.good())
-        return code;
-    std::cerr << "orvenda-cli: не удалось записать стандартный вывод"
-              << (error != 0 ? ": " + std::system_category().message(error) : std::string()) << '\n';
-    return code == 0 ? kExitOutput : code;
-}
 
 int Usage()
 {
@@ -236,7 +222,7 @@ int CommandDay(const std::vector<std::string>& args)
     // With a million events, handing their memory back one text at a time
     // would take longer than the whole refresh; the system takes it back at
     // once when the process ends.
-    std::_Exit(FinishOutput(0));
+    std::_Exit(cli::FinishOutput(0));
 }
 
 // The text that saving the file unchanged would write, line ends included.
@@ -277,6 +263,32 @@ int CommandChangeEvent(const std::vector<std::string>& args, bool remove)
     return 0;
 }
 
+// The reports are made by orvenda-report, installed beside this program (see
+// report_main.cpp): it is run in this process's place, so that its output,
+// messages and exit code are those of orvenda-cli report. Only when it cannot
+// be started does this return, with a message.
+int CommandReport(char** args)
+{
+    std::error_code ec;
+    const std::filesystem::path exe = std::filesystem::read_symlink("/proc/self/exe", ec);
+    if (ec) {
+        std::cerr << "orvenda-cli: не удалось найти папку программы: " << ec.message() << '\n';
+        return kExitNotStarted;
+    }
+    const std::string helper = (exe.parent_path() / "orvenda-report").string();
+    std::vector<char*> argv{const_cast<char*>(helper.c_str())};
+    for (char** arg = args; *arg != nullptr; ++arg)
+        argv.push_back(*arg);
+    argv.push_back(nullptr);
+    std::fflush(stdout);
+    std::cout.flush();
+    ::execv(helper.c_str(), argv.data());
+    const int error = errno;
+    std::cerr << "orvenda-cli: не удалось запустить " << helper << ": "
+              << std::system_category().message(error) << '\n';
+    return kExitNotStarted;
+}
+
 int RunCommand(int argc, char** argv)
 {
     if (argc < 2)
@@ -308,7 +320,7 @@ int RunCommand(int argc, char** argv)
     if (command == "list")
         return cli::CommandList(args);
     if (command == "report")
-        return cli::CommandReport(args);
+        return CommandReport(argv + 2);
     return Usage();
 }
 
@@ -317,5 +329,5 @@ int RunCommand(int argc, char** argv)
 int main(int argc, char** argv)
 {
     std::setlocale(LC_ALL, "");
-    return FinishOutput(RunCommand(argc, argv));
+    return cli::FinishOutput(RunCommand(argc, argv));
 }

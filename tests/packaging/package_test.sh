@@ -29,7 +29,7 @@ echo "$deb"
 
 root=$scratch/root
 dpkg-deb -x "$deb" "$root"
-for path in usr/bin/orvenda usr/bin/orvenda-cli \
+for path in usr/bin/orvenda usr/bin/orvenda-cli usr/bin/orvenda-report \
   usr/share/orvenda/Orvenda.cfg usr/share/orvenda/oriental_perls.wis usr/share/orvenda/Orvenda.html \
   usr/share/orvenda/change.log usr/share/orvenda/Template/t_days_rus.txt \
   usr/share/orvenda/Img/Kalachakra.jpg usr/share/orvenda/Img/Principles/60.bmp \
@@ -102,6 +102,13 @@ run_installed day --now "$now" >"$scratch/second.txt" || fail "second start"
 cmp -s "$scratch/changed.cfg" "$user/Orvenda.cfg" || fail "the second start replaced the user's configuration"
 [ ! -e "$user/proverbs.wis" ] || fail "the second start brought back a file the user had deleted"
 grep -q 'Создана папка' "$scratch/second.txt" && fail "the second start made the folder again"
+
+echo "== orvenda-cli report from the unpacked package"
+# The reports are made by a program beside orvenda-cli, which finds the
+# templates of the installed layout.
+run_installed report calendar 2006 "$scratch/calendar.xlsx" 2>"$scratch/report.txt" ||
+  fail "orvenda-cli report calendar from the package: $(cat "$scratch/report.txt")"
+[ "$(head -c 2 "$scratch/calendar.xlsx")" = PK ] || fail "the report from the package is no workbook"
 
 echo "== --version, --help and the manual page"
 version=$(run_installed --version)
