@@ -329,6 +329,7 @@ TEST(LoadEventFiles, LargeFilesReadInPiecesAsInOne)
         std::string header;
         std::string record; // "#" is replaced by the record's number
         bool failed;
+        bool finalLineEnd = true;
     };
     const std::string longText(1500, 'x');
     const Case cases[] = {
@@ -340,6 +341,7 @@ TEST(LoadEventFiles, LargeFilesReadInPiecesAsInOne)
         {"full_date", "[fixed events with full date]", "2007.01.07_10:30    3   1  1  Полная дата #\r\n",
          false},
         {"utf8", "[fixed events]", " 1  2 2000   3   1 1 Текст в UTF-8 #\n", false},
+        {"no_final_line_end", "[fixed events]", " 1  2 2000   3   1 1 Без конца строки #\r\n", false, false},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
@@ -348,6 +350,9 @@ TEST(LoadEventFiles, LargeFilesReadInPiecesAsInOne)
             std::string record = c.record;
             record.replace(record.find('#'), 1, std::to_string(n));
             bytes += record;
+        }
+        if (!c.finalLineEnd) {
+            bytes.resize(bytes.size() - 2);
         }
         const std::string path = scratch.PathOf(std::string(c.name) + ".evt");
         ASSERT_TRUE(fuzzing::WriteBytes(path, bytes));
