@@ -43,6 +43,10 @@ public:
     // different parts at once). The bytes read; fewer only at the end of the
     // file. Sets failure() to ReadError and returns 0 on an error.
     std::size_t ReadAt(std::uint64_t offset, char* into, std::size_t room) noexcept;
+    // The same without changing failure(), which is set in `failure` instead:
+    // two threads may read two parts of the file at once.
+    std::size_t ReadAt(std::uint64_t offset, char* into, std::size_t room,
+                       ReadFailure& failure) const noexcept;
 
 private:
     int m_fd = -1;
@@ -70,6 +74,9 @@ private:
         void operator()(char* data) const noexcept;
     };
     bool reserve(std::size_t bytes);
+    // The first read of a file into the buffer, of up to `room` bytes; its
+    // size, with a failure in `file`.
+    std::size_t readFirst(ReadableFile& file, std::size_t room);
 
     std::unique_ptr<char, Free> m_data;
     std::size_t m_size = 0;

@@ -153,6 +153,25 @@ TEST_F(TextFileTest, OnlyRegularFilesWithinTheCapAreRead)
     }
 }
 
+// A large file is read in two halves at once: every byte lands in its
+// place whatever the size around the threshold, and one buffer serves files
+// of every size in turn.
+TEST_F(TextFileTest, ByteBufferReadsLargeFilesWhole)
+{
+    ByteBuffer buffer;
+    for (const std::size_t size : {std::size_t{3} << 20 | 7, (std::size_t{1} << 20) - 2, std::size_t{1} << 20,
+                                   (std::size_t{1} << 20) + 1, std::size_t{5}}) {
+        SCOPED_TRACE(size);
+        std::string bytes(size, '\0');
+        for (std::size_t i = 0; i < size; ++i) {
+            bytes[i] = static_cast<char>((i * 131 + i / 251) % 256);
+        }
+        WriteBytes(PathOf("large.bin"), bytes);
+        ASSERT_EQ(buffer.Read(PathOf("large.bin")), ReadFailure::None);
+        EXPECT_TRUE(buffer.view() == bytes);
+    }
+}
+
 TEST_F(TextFileTest, AnyBytesAreWrittenBackAsRead)
 {
     std::string bytes;
