@@ -32,12 +32,14 @@ dpkg-deb -x "$deb" "$root"
 for path in usr/bin/orvenda usr/bin/orvenda-cli usr/bin/orvenda-report \
   usr/share/orvenda/Orvenda.cfg usr/share/orvenda/oriental_perls.wis usr/share/orvenda/Orvenda.html \
   usr/share/orvenda/change.log usr/share/orvenda/Template/t_days_rus.txt \
+  usr/share/orvenda/Template/kala_day.xlsx usr/share/orvenda/Template/kala_day_years.xlsx \
+  usr/share/orvenda/Template/kala_listevt.xlsx \
   usr/share/orvenda/Img/Kalachakra.jpg usr/share/orvenda/Img/Principles/60.bmp \
   usr/share/applications/orvenda.desktop usr/share/metainfo/ru.orvenda.Orvenda.metainfo.xml \
   usr/share/icons/hicolor/scalable/apps/orvenda.svg \
   usr/share/icons/hicolor/48x48/apps/orvenda.png usr/share/icons/hicolor/64x64/apps/orvenda.png \
   usr/share/icons/hicolor/128x128/apps/orvenda.png usr/share/icons/hicolor/256x256/apps/orvenda.png \
-  usr/share/man/man1/orvenda-cli.1.gz usr/share/man/man1/orvenda.1.gz \
+  usr/share/man/man1/orvenda-cli.1.gz usr/share/man/man1/orvenda.1.gz usr/share/man/man1/orvenda-report.1.gz \
   usr/share/doc/orvenda/copyright usr/share/doc/orvenda/changelog.gz; do
   [ -e "$root/$path" ] || fail "the package lacks /$path"
 done
@@ -57,7 +59,7 @@ echo "== appstreamcli validate"
 appstreamcli validate --no-net "$root/usr/share/metainfo/ru.orvenda.Orvenda.metainfo.xml" || fail "appstreamcli validate"
 
 echo "== man --warnings"
-for page in orvenda-cli orvenda; do
+for page in orvenda-cli orvenda orvenda-report; do
   warnings=$(LC_ALL=C.UTF-8 MANWIDTH=80 man --warnings -E UTF-8 -l "$root/usr/share/man/man1/$page.1.gz" 2>&1 >/dev/null)
   [ -z "$warnings" ] || fail "man --warnings on $page.1: $warnings"
 done
