@@ -2,27 +2,17 @@
 
 #include "engine/date_format.h"
 #include "engine/principles.h"
+#include "tests/support/test_files.h"
 
 #include <gtest/gtest.h>
-
-#include <filesystem>
-#include <fstream>
-#include <iterator>
 
 namespace {
 
 using namespace orvenda;
-namespace fs = std::filesystem;
 
 TDateRec Term(std::string_view text)
 {
     return ReadDate(text, DayFirst, UnsetDateTime);
-}
-
-std::string FileBytes(const fs::path& path)
-{
-    std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
 
 TEST(EventListTest, AddsValidTermsOnlyAndKeepsInsertionOrder)
@@ -50,16 +40,10 @@ TEST(EventListTest, AddsValidTermsOnlyAndKeepsInsertionOrder)
     EXPECT_FALSE(list.Modified());
 }
 
+// Each test has a folder of its own: ctest runs them in parallel processes.
 class EvtListFileTest : public ::testing::Test {
 protected:
-    void SetUp() override
-    {
-        m_folder = fs::path(::testing::TempDir()) / "orvenda_evtlist";
-        fs::remove_all(m_folder);
-        fs::create_directories(m_folder);
-    }
-    void TearDown() override { fs::remove_all(m_folder); }
-    fs::path m_folder;
+    test::TempFolder m_folder{"orvenda_evtlist"};
 };
 
 TEST_F(EvtListFileTest, SavedListReadsBackWithAndWithoutTimes)
@@ -69,14 +53,14 @@ TEST_F(EvtListFileTest, SavedListReadsBackWithAndWithoutTimes)
     list.Add(Term("7.3.1965 14:30"), "С временем");
     list.Add(Term("9.12.2026 0:05"), "Пять минут первого");
     list.Add(Term("15.3.-44"), "До нашей эры");
-    const std::string path = (m_folder / "list.evl").string();
+    const std::string path = m_folder / "list.evl";
     ASSERT_TRUE(SaveEvtListFile(path, list).ok());
-    EXPECT_EQ(FileBytes(path), Utf8ToCp1251("[fixed events list]\r\n"
-                                            "1965.03.07       Без времени\r\n"
-                                            "1965.03.07_14:30 С временем\r\n"
-                                            "2026.12.09_0:05 Пять минут первого\r\n"
-                                            "-44.03.15       До нашей эры\r\n")
-                                   .bytes);
+    EXPECT_EQ(test::ReadBytes(path), Utf8ToCp1251("[fixed events list]\r\n"
+                                                  "1965.03.07       Без времени\r\n"
+                                                  "1965.03.07_14:30 С временем\r\n"
+                                                  "2026.12.09_0:05 Пять минут первого\r\n"
+                                                  "-44.03.15       До нашей эры\r\n")
+                                         .bytes);
 
     EventList loaded;
     const ImportResult result = ImportEvtListFile(path, loaded);
@@ -95,7 +79,7 @@ TEST_F(EvtListFileTest, TextOutsideWindows1251IsSavedAsUtf8Whole)
 {
     EventList list;
     list.Add(Term("1.1.2000"), "日本 ✓");
-    const std::string path = (m_folder / "wide.evl").string();
+    const std::string path = m_folder / "wide.evl";
     ASSERT_TRUE(SaveEvtListFile(path, list).ok());
     EventList loaded;
     EXPECT_FALSE(ImportEvtListFile(path, loaded).readFailed);
