@@ -5,6 +5,7 @@
 #include "config/schemes.h"
 #include "config/settings_text.h"
 #include "engine/codec.h"
+#include "engine/file_failure.h"
 #include "engine/utf8.h"
 
 #include <optional>
@@ -211,11 +212,11 @@ SaveResult SaveConfig(const TConfigRec& config, const std::string& path, const s
 
 std::string ConfigSaveFailureText(const SaveResult& result, const std::string& path)
 {
+    // The reason in the words every other file's failure is told in.
     std::string text = "Невозможно сохранить файл конфигурации в " + path;
-    if (result.status == SaveResult::Unencodable)
-        text += "\nЭти знаки нельзя записать в кодировке Windows-1251: " + result.unmappable;
-    else if (!result.error.empty())
-        text += "\n" + result.error;
+    const std::string reason = FailureReason(FailureOf(result, path));
+    if (!reason.empty())
+        text += "\n" + reason;
     return text;
 }
 

@@ -85,9 +85,6 @@ std::string FailureText(const FileFailure& failure, FailureWording wording)
         case FileFailureCode::ChangedElsewhere:
             return "Файл " + path + " изменился после того, как был прочитан: " + failure.detail +
                    ". Файл не изменён; обновите список и повторите команду.";
-        case FileFailureCode::Unencodable:
-            return "Файл " + path + " не сохранён: кодировка файла не может передать символы " +
-                   failure.detail;
         default:
             break;
         }

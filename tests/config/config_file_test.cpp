@@ -277,6 +277,9 @@ TEST_F(ConfigFile, FailedSaveKeepsTheOldFileAndSaysWhy)
     EXPECT_EQ(unencodable.status, SaveResult::Unencodable);
     EXPECT_EQ(unencodable.unmappable, "日本");
     EXPECT_EQ(ReadBytes(cfgPath()), kLists);
+    EXPECT_EQ(ConfigSaveFailureText(unencodable, cfgPath()),
+              "Невозможно сохранить файл конфигурации в " + cfgPath() +
+                  "\nэтих знаков нет в кодировке Windows-1251: 日本");
 
     const std::string nowhere = dir / "missing/Orvenda.cfg";
     EXPECT_EQ(SaveConfig(TConfigRec{}, nowhere, pf, journal).status, SaveResult::WriteFailed);
