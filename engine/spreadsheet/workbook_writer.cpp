@@ -1,5 +1,7 @@
 #include "engine/spreadsheet/workbook_writer.h"
 
+#include "engine/file_failure.h"
+
 #include <xlsxwriter.h>
 
 #include <cerrno>
@@ -120,6 +122,12 @@ int PixelHeight(const std::string& file)
     return 0;
 }
 
+// A workbook that could not be written is told like any other file that was not saved.
+std::string NotSaved(const std::string& path, std::string reason)
+{
+    return FailureText({FileFailureCode::CannotWrite, path, std::move(reason)}, FailureWording::NotSaved);
+}
+
 constexpr double kPixelsPerPoint = 96.0 / 72.0;
 
 void WriteSheet(lxw_worksheet* ws, const Sheet& sheet, FormatCache& formats,
@@ -188,17 +196,21 @@ WriteResult WriteWorkbook(const Workbook& book, const std::string& path)
     std::string temp = (folder / ("." + target.filename().string() + ".XXXXXX")).string();
     const int fd = ::mkstemp(temp.data());
     if (fd < 0) {
-        result.Error = "Не удалось записать файл " + path + ": " + std::strerror(errno);
+        result.Error = NotSaved(path, std::strerror(errno));
         return result;
     }
     // A report is an ordinary document of the user, not a private file.
     ::fchmod(fd, 0644);
     ::close(fd);
 
+    // The library does not say why it failed: what the system last said, or
+    // the memory it allocates here.
+    errno = 0;
     lxw_workbook* out = workbook_new(temp.c_str());
     if (!out) {
+        const int error = errno != 0 ? errno : ENOMEM;
         std::remove(temp.c_str());
-        result.Error = "Не удалось записать файл " + path;
+        result.Error = NotSaved(path, std::strerror(error));
         return result;
     }
     FormatCache formats(out);
@@ -213,11 +225,11 @@ WriteResult WriteWorkbook(const Workbook& book, const std::string& path)
     const lxw_error error = workbook_close(out);
     if (error != LXW_NO_ERROR) {
         std::remove(temp.c_str());
-        result.Error = "Не удалось записать файл " + path + ": " + lxw_strerror(error);
+        result.Error = NotSaved(path, lxw_strerror(error));
         return result;
     }
     if (std::rename(temp.c_str(), path.c_str()) != 0) {
-        result.Error = "Не удалось записать файл " + path + ": " + std::strerror(errno);
+        result.Error = NotSaved(path, std::strerror(errno));
         std::remove(temp.c_str());
         return result;
     }

@@ -6,6 +6,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cerrno>
+#include <cstring>
 #include <filesystem>
 #include <fstream>
 
@@ -156,9 +158,11 @@ TEST(Workbook, BrokenTemplatesAreRefusedWithAReason)
         EXPECT_EQ(read.Error, c.error) << c.path;
     }
     // A folder that cannot take the file: the old file is kept, the reason given.
-    const WriteResult written = WriteWorkbook(SmallBook(), folder.folder() + "no/such/folder/book.xlsx");
+    const std::string nowhere = folder.folder() + "no/such/folder/book.xlsx";
+    const WriteResult written = WriteWorkbook(SmallBook(), nowhere);
     EXPECT_FALSE(written.Ok);
     EXPECT_NE(written.Error.find("no/such/folder/book.xlsx"), std::string::npos);
+    EXPECT_EQ(written.Error, "Файл " + nowhere + " не сохранён: " + std::strerror(ENOENT));
 }
 
 } // namespace
