@@ -91,6 +91,13 @@ void AddRange(QHBoxLayout* row, QWidget* parent, QSpinBox* from, QSpinBox* to)
     row->addWidget(to);
 }
 
+TableRequest Request(TableKind kind)
+{
+    TableRequest request;
+    request.kind = kind;
+    return request;
+}
+
 TDateRec DateOf(const QDateEdit* picker)
 {
     const QDate d = picker->date();
@@ -149,32 +156,30 @@ TFormTables::TFormTables(Questions& questions, TextOutput& output, const Princip
     }
     auto pageWidget = [&](int i) { return PageControl1->widget(i); };
 
-    // Century.
-    {
-        QWidget* p = pageWidget(1);
-        CSECentury1 = SpinEdit(p, "CSECentury1", 19, kTableCenturyLimit);
-        CSECentury2 = SpinEdit(p, "CSECentury2", 21, kTableCenturyLimit);
-        auto* button = ToolButton(p, "TBCentury", kShow, kShow);
-        QHBoxLayout* row = Row(pages[1]);
-        row->addWidget(Label(p, QStringLiteral("Принцип века.")));
-        AddRange(row, p, CSECentury1, CSECentury2);
+    // Tables of a range: centuries, years, the signs of five-year periods
+    // (with their check box). The inputs are made by the caller first, so the
+    // focus moves through them before "Показать".
+    auto rangePage = [&](int index, const char* caption, QSpinBox* from, QSpinBox* to, QWidget* extra,
+                         const char* buttonName, void (TFormTables::*handler)()) {
+        QWidget* p = pageWidget(index);
+        auto* button = ToolButton(p, buttonName, kShow, kShow);
+        QHBoxLayout* row = Row(pages[static_cast<std::size_t>(index)]);
+        row->addWidget(Label(p, QString::fromUtf8(caption)));
+        AddRange(row, p, from, to);
+        if (extra)
+            row->addWidget(extra);
         row->addWidget(button);
         Finish(row);
-        connect(button, &QToolButton::clicked, this, &TFormTables::TBCenturyClick);
-    }
-    // Year.
-    {
-        QWidget* p = pageWidget(2);
-        CSpinEdit1 = SpinEdit(p, "CSpinEdit1", 1950, kTableYearLimit);
-        CSpinEdit2 = SpinEdit(p, "CSpinEdit2", 2050, kTableYearLimit);
-        auto* button = ToolButton(p, "ToolButton1", kShow, kShow);
-        QHBoxLayout* row = Row(pages[2]);
-        row->addWidget(Label(p, QStringLiteral("Принцип года.")));
-        AddRange(row, p, CSpinEdit1, CSpinEdit2);
-        row->addWidget(button);
-        Finish(row);
-        connect(button, &QToolButton::clicked, this, &TFormTables::ToolButton1Click);
-    }
+        connect(button, &QToolButton::clicked, this, handler);
+    };
+    CSECentury1 = SpinEdit(pageWidget(1), "CSECentury1", 19, kTableCenturyLimit);
+    CSECentury2 = SpinEdit(pageWidget(1), "CSECentury2", 21, kTableCenturyLimit);
+    rangePage(1, "Принцип века.", CSECentury1, CSECentury2, nullptr, "TBCentury",
+              &TFormTables::TBCenturyClick);
+    CSpinEdit1 = SpinEdit(pageWidget(2), "CSpinEdit1", 1950, kTableYearLimit);
+    CSpinEdit2 = SpinEdit(pageWidget(2), "CSpinEdit2", 2050, kTableYearLimit);
+    rangePage(2, "Принцип года.", CSpinEdit1, CSpinEdit2, nullptr, "ToolButton1",
+              &TFormTables::ToolButton1Click);
     // One-year tables: month, decade, week, zodiac signs of a year, calendar.
     auto yearPage = [&](int index, const char* spinName, const char* caption, const char* buttonName,
                         void (TFormTables::*handler)()) {
@@ -260,24 +265,14 @@ TFormTables::TFormTables(Questions& questions, TextOutput& output, const Princip
         connect(excelYear, &QToolButton::clicked, this, &TFormTables::TBExcelYearClick);
         connect(excelDay, &QToolButton::clicked, this, &TFormTables::TBExcelDayClick);
     }
-    // Five-year signs.
-    {
-        QWidget* p = pageWidget(9);
-        CSEZodiak5year1 = SpinEdit(p, "CSEZodiak5year1", 1960, kTableYearLimit);
-        CSEZodiak5year2 = SpinEdit(p, "CSEZodiak5year2", 2020, kTableYearLimit);
-        CB5year_combine = new QCheckBox(QStringLiteral("Группировать"), p);
-        CB5year_combine->setObjectName(QStringLiteral("CB5year_combine"));
-        CB5year_combine->setChecked(true);
-        CB5year_combine->setToolTip(QStringLiteral("Группировать года одного принципа"));
-        auto* button = ToolButton(p, "TBZodiak5years", kShow, kShow);
-        QHBoxLayout* row = Row(pages[9]);
-        row->addWidget(Label(p, QStringLiteral("Таблица для годов")));
-        AddRange(row, p, CSEZodiak5year1, CSEZodiak5year2);
-        row->addWidget(CB5year_combine);
-        row->addWidget(button);
-        Finish(row);
-        connect(button, &QToolButton::clicked, this, &TFormTables::TBZodiak5yearsClick);
-    }
+    CSEZodiak5year1 = SpinEdit(pageWidget(9), "CSEZodiak5year1", 1960, kTableYearLimit);
+    CSEZodiak5year2 = SpinEdit(pageWidget(9), "CSEZodiak5year2", 2020, kTableYearLimit);
+    CB5year_combine = new QCheckBox(QStringLiteral("Группировать"), pageWidget(9));
+    CB5year_combine->setObjectName(QStringLiteral("CB5year_combine"));
+    CB5year_combine->setChecked(true);
+    CB5year_combine->setToolTip(QStringLiteral("Группировать года одного принципа"));
+    rangePage(9, "Таблица для годов", CSEZodiak5year1, CSEZodiak5year2, CB5year_combine, "TBZodiak5years",
+              &TFormTables::TBZodiak5yearsClick);
     for (QVBoxLayout* layout : pages)
         layout->addStretch(1);
 
@@ -324,20 +319,16 @@ void TFormTables::TreeView1Change()
         PageControl1->setCurrentIndex(AbsoluteIndex(item));
 }
 
-TableRequest TFormTables::YearRequest(TableKind kind, const QSpinBox* year) const
-{
-    TableRequest request;
-    request.kind = kind;
-    request.from = request.to = year->value();
-    return request;
-}
-
 void TFormTables::Print(TableRequest request, QSpinBox* from, QSpinBox* to)
 {
-    if (from && to && to->value() < from->value()) {
-        const int lower = to->value();
-        to->setValue(from->value());
-        from->setValue(lower);
+    if (from && to) {
+        if (to->value() < from->value()) {
+            const int lower = to->value();
+            to->setValue(from->value());
+            from->setValue(lower);
+        }
+        request.from = from->value();
+        request.to = to->value();
     }
     SwapIfReversed(request);
     if (const std::optional<std::string> error = TableInputError(request)) {
@@ -368,41 +359,32 @@ void TFormTables::Print(TableRequest request, QSpinBox* from, QSpinBox* to)
 
 void TFormTables::TBCenturyClick()
 {
-    TableRequest r;
-    r.kind = TableKind::Century;
-    r.from = CSECentury1->value();
-    r.to = CSECentury2->value();
-    Print(r, CSECentury1, CSECentury2);
+    Print(Request(TableKind::Century), CSECentury1, CSECentury2);
 }
 
 void TFormTables::ToolButton1Click()
 {
-    TableRequest r;
-    r.kind = TableKind::Year;
-    r.from = CSpinEdit1->value();
-    r.to = CSpinEdit2->value();
-    Print(r, CSpinEdit1, CSpinEdit2);
+    Print(Request(TableKind::Year), CSpinEdit1, CSpinEdit2);
 }
 
 void TFormTables::TBMonthClick()
 {
-    Print(YearRequest(TableKind::Month, CSEmonth_year));
+    Print(Request(TableKind::Month), CSEmonth_year, CSEmonth_year);
 }
 
 void TFormTables::TBDecadeClick()
 {
-    Print(YearRequest(TableKind::Decade, CSEdecade_year));
+    Print(Request(TableKind::Decade), CSEdecade_year, CSEdecade_year);
 }
 
 void TFormTables::TBWeekClick()
 {
-    Print(YearRequest(TableKind::Week, CSEweek_year));
+    Print(Request(TableKind::Week), CSEweek_year, CSEweek_year);
 }
 
 void TFormTables::TBDayClick()
 {
-    TableRequest r;
-    r.kind = TableKind::Days;
+    TableRequest r = Request(TableKind::Days);
     r.fromDate = DateOf(DateTimePicker1);
     r.toDate = DateOf(DateTimePicker2);
     Print(r);
@@ -410,32 +392,26 @@ void TFormTables::TBDayClick()
 
 void TFormTables::TBYearClick()
 {
-    TableRequest r;
-    r.kind = TableKind::Birthday;
-    r.from = CSEyear1->value();
-    r.to = CSEyear2->value();
+    TableRequest r = Request(TableKind::Birthday);
     r.width = CSEcol_width->value();
     Print(r, CSEyear1, CSEyear2);
 }
 
 void TFormTables::TBZodiak5yearsClick()
 {
-    TableRequest r;
-    r.kind = TableKind::FiveYearSigns;
-    r.from = CSEZodiak5year1->value();
-    r.to = CSEZodiak5year2->value();
+    TableRequest r = Request(TableKind::FiveYearSigns);
     r.grouped = CB5year_combine->isChecked();
     Print(r, CSEZodiak5year1, CSEZodiak5year2);
 }
 
 void TFormTables::TBZodiakClick()
 {
-    Print(YearRequest(TableKind::Zodiac, CSEZodiak_year));
+    Print(Request(TableKind::Zodiac), CSEZodiak_year, CSEZodiak_year);
 }
 
 void TFormTables::TBCalYearClick()
 {
-    Print(YearRequest(TableKind::Calendar, CSpinEditCalYear));
+    Print(Request(TableKind::Calendar), CSpinEditCalYear, CSpinEditCalYear);
 }
 
 // The birthday table takes the range as it stands: unlike the text tables it

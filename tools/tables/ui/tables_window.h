@@ -58,10 +58,10 @@ private:
     void TBExcelYearClick();
     void TBExcelDayClick();
 
-    // Swaps a reversed range in the spin edits, checks the size, prints and
-    // shows the text editor.
+    // Takes the range from the spin edits `from` and `to` (a one-year table
+    // gives its one spin edit twice), swapping a reversed one in them first;
+    // checks the size, prints and shows the text editor.
     void Print(TableRequest request, QSpinBox* from = nullptr, QSpinBox* to = nullptr);
-    TableRequest YearRequest(TableKind kind, const QSpinBox* year) const;
 
     Questions& m_questions;
     TextOutput& m_output;
