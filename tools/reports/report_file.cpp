@@ -2,6 +2,7 @@
 
 #include "engine/date_format.h"
 #include "engine/file_bytes.h"
+#include "engine/file_failure.h"
 #include "engine/file_save.h"
 #include "engine/spreadsheet/workbook_writer.h"
 #include "engine/utf8.h"
@@ -64,7 +65,7 @@ UserTemplate OwnTemplate(const ReportFolders& folders, std::string_view name)
     const SaveResult saved = SaveBytes(own.Path, bytes);
     if (!saved.ok())
         own.Error = "Не удалось скопировать шаблон " + delivered + " в " + own.Path + ": " +
-                    (saved.status == SaveResult::ReadOnly ? ReadOnlyText(own.Path) : saved.error);
+                    FailureReason(FailureOf(saved, own.Path));
     return own;
 }
 
