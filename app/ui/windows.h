@@ -36,23 +36,19 @@ public:
     Windows(const Windows&) = delete;
     Windows& operator=(const Windows&) = delete;
 
+    // The windows the entry and the tests reach; the others are reached
+    // only through the main window's requests.
     TFormMain& Main() noexcept { return *m_main; }
     TFormOptions& Options() noexcept { return *m_options; }
     TFormStatus& Status() noexcept { return *m_status; }
     TFormAbout& About() noexcept { return *m_about; }
     TFormEvtEdit& Editor() noexcept { return *m_editor; }
     TFormCalendar& Calendar() noexcept { return *m_calendar; }
-    TFormEvtOnPeriod& EvtOnPeriod() noexcept { return *m_evtOnPeriod; }
-    TFormCalculator& Calculator() noexcept { return *m_calculator; }
-    TFormPrincipleColor& PrincipleColor() noexcept { return *m_principleColor; }
-    TFormTextEditor& TextEditor() noexcept { return *m_textEditor; }
-    TFormTables& Tables() noexcept { return *m_tables; }
     TFormEvtList& EvtList() noexcept { return *m_evtList; }
+    TFormEvtOnPeriod& EvtOnPeriod() noexcept { return *m_evtOnPeriod; }
     // Before the program ends: true when the editor's file and the personal
     // event list may be dropped (saved, or the user said so).
     bool MayQuit();
-    // The ten colours of the day calendar report, as the colour window left them.
-    const PrincipleColours& Colours() const noexcept { return m_colours; }
 
 private:
     void Connect();
@@ -77,8 +73,7 @@ private:
     PrincipleColours m_colours;
 
     // In the order of creation; destroyed in reverse, so the main window,
-    // whose session holds the journal the others show, goes last. The
-    // windows still to come take their places as marked.
+    // whose session holds the journal the others show, goes last.
     std::unique_ptr<TFormMain> m_main;
     std::unique_ptr<TFormOptions> m_options;
     std::unique_ptr<TFormStatus> m_status;
@@ -91,7 +86,7 @@ private:
     std::unique_ptr<TFormPrincipleColor> m_principleColor;
     std::unique_ptr<TFormEvtList> m_evtList;
     std::unique_ptr<TFormEvtOnPeriod> m_evtOnPeriod;
-    // and last the text editor.
+    // The text editor last.
     std::unique_ptr<TFormTextEditor> m_textEditor;
 };
 
