@@ -51,7 +51,11 @@ bool IsSeedFile(const fs::path& name)
 // leaves a half copy that a later start would take for the user's file.
 bool CopyFile(const fs::path& from, const fs::path& to, std::string& error)
 {
-    const fs::path temporary = to.parent_path() / ("." + to.filename().string() + ".part");
+    // Built by appending: GCC 12 at -O3 takes "." + a string for an
+    // overlapping copy and warns.
+    std::string name(1, '.');
+    name.append(to.filename().string()).append(".part");
+    const fs::path temporary = to.parent_path() / name;
     std::error_code ec;
     fs::copy_file(from, temporary, fs::copy_options::overwrite_existing, ec);
     if (!ec)
