@@ -9,6 +9,7 @@
 #include "events/window_test.h"
 
 #include <algorithm>
+#include <array>
 #include <cstdint>
 #include <iterator>
 #include <optional>
@@ -21,9 +22,49 @@ namespace orvenda {
 
 namespace {
 
+// The dates of floating events in the year and month of the clock. Every
+// record of a float file needs one, and the records of a million-event file
+// have no more than a few hundred different rules: each is worked out once.
+class FloatDates {
+public:
+    explicit FloatDates(TDateRec clockNow) : m_clockNow(clockNow) {}
+
+    TDateRec Of(const EventFileRecord& record)
+    {
+        const auto in = [](std::int32_t value, int size) { return value >= 0 && value < size; };
+        if (!in(record.astro, 1) || !in(record.weekday, kWeekdays) || !in(record.week, kWeeks) ||
+            !in(record.month, kMonths)) {
+            return work(record);
+        }
+        const std::size_t index =
+            (static_cast<std::size_t>(record.weekday) * kWeeks + static_cast<std::size_t>(record.week)) *
+                kMonths +
+            static_cast<std::size_t>(record.month);
+        std::optional<TDateRec>& date = m_dates[index];
+        if (!date) {
+            date = work(record);
+        }
+        return *date;
+    }
+
+private:
+    static constexpr int kWeekdays = 8; // 0..7
+    static constexpr int kWeeks = 6;    // 0..5
+    static constexpr int kMonths = 13;  // 0..12
+
+    TDateRec work(const EventFileRecord& record) const noexcept
+    {
+        return NthWeekdayOfMonth(record.astro, record.weekday, record.week, record.month, m_clockNow.Year,
+                                 m_clockNow.Month);
+    }
+
+    TDateRec m_clockNow;
+    std::array<std::optional<TDateRec>, std::size_t{kWeekdays} * kWeeks * kMonths> m_dates{};
+};
+
 // The record's fields without its text, which is decoded only for the
 // events that are kept.
-TEventRec eventOf(const EventFileRecord& record, EventFileFormat format, TDateRec clockNow)
+TEventRec eventOf(const EventFileRecord& record, EventFileFormat format, FloatDates& floatDates)
 {
     TEventRec event;
     event.Ordinal = record.ordinal;
@@ -39,8 +80,7 @@ TEventRec eventOf(const EventFileRecord& record, EventFileFormat format, TDateRe
         event.Date.Day = static_cast<std::uint16_t>(record.day);
         break;
     case EventFileFormat::FloatEvents:
-        event.Date = NthWeekdayOfMonth(record.astro, record.weekday, record.week, record.month, clockNow.Year,
-                                       clockNow.Month);
+        event.Date = floatDates.Of(record);
         event.Date.Year = record.year;
         break;
     default:
@@ -135,10 +175,21 @@ struct PieceContext {
     std::optional<TDateRec> shownOn;
 };
 
+// What a thread works out once for all the records it reads.
+struct PieceWork {
+    explicit PieceWork(const PieceContext& context) : floatDates(context.clockNow)
+    {
+        if (context.shownOn) {
+            window.emplace(*context.shownOn);
+        }
+    }
+    std::optional<WindowTest> window;
+    FloatDates floatDates;
+};
+
 // What a record adds to a piece; false when it stops the loading (a
 // full-date line with bad counts).
-bool takeRecord(const EventFileRecord& record, const PieceContext& context, std::optional<WindowTest>& window,
-                Piece& piece)
+bool takeRecord(const EventFileRecord& record, const PieceContext& context, PieceWork& work, Piece& piece)
 {
     if (record.status == EventFileRecord::BadCounts) {
         piece.badCounts = LineNote{record.lineNumber, firstSourceLine(record, context.units)};
@@ -151,8 +202,8 @@ bool takeRecord(const EventFileRecord& record, const PieceContext& context, std:
         return true;
     }
     ++piece.loaded;
-    TEventRec event = eventOf(record, context.format, context.clockNow);
-    if (window && !window->Listed(event)) {
+    TEventRec event = eventOf(record, context.format, work.floatDates);
+    if (work.window && !work.window->Listed(event)) {
         return true;
     }
     event.Text = utf8Of(record.textBytes, context.units);
@@ -167,11 +218,8 @@ bool takeRecord(const EventFileRecord& record, const PieceContext& context, std:
 void readPiece(EventFileReader& reader, const PieceContext& context, Piece& piece,
                std::size_t stopAt = std::string_view::npos, const EventFileRecord* pending = nullptr)
 {
-    std::optional<WindowTest> window;
-    if (context.shownOn) {
-        window.emplace(*context.shownOn);
-    }
-    if (pending && !takeRecord(*pending, context, window, piece)) {
+    PieceWork work(context);
+    if (pending && !takeRecord(*pending, context, work, piece)) {
         return;
     }
     EventFileRecord record;
@@ -185,7 +233,7 @@ void readPiece(EventFileReader& reader, const PieceContext& context, Piece& piec
             piece.firstOrdinal = record.ordinal;
             piece.firstLine = record.lineNumber;
         }
-        if (!takeRecord(record, context, window, piece)) {
+        if (!takeRecord(record, context, work, piece)) {
             return;
         }
     }
