@@ -62,31 +62,43 @@ private:
     std::array<std::optional<TDateRec>, std::size_t{kWeekdays} * kWeeks * kMonths> m_dates{};
 };
 
-// The record's fields without its text, which is decoded only for the
-// events that are kept.
-TEventRec eventOf(const EventFileRecord& record, EventFileFormat format, FloatDates& floatDates)
+// The record's date and counts, as the event made of it will hold them:
+// values beyond the 16-bit fields are cut to them, as in every date record.
+// A floating event falls in the year and month of the clock.
+EventDay dayOf(const EventFileRecord& record, EventFileFormat format, FloatDates& floatDates)
+{
+    EventDay day{record.year,
+                 static_cast<std::uint16_t>(record.month),
+                 static_cast<std::uint16_t>(record.day),
+                 record.daysBefore,
+                 record.daysAfter,
+                 record.active};
+    if (format == EventFileFormat::FloatEvents) {
+        const TDateRec date = floatDates.Of(record);
+        day.month = date.Month;
+        day.day = date.Day;
+    } else if (format == EventFileFormat::FullDateEvents) {
+        day.year = record.date.Year;
+        day.month = record.date.Month;
+        day.day = record.date.Day;
+    }
+    return day;
+}
+
+// The event of a record that is kept, without its text, which is decoded
+// only then.
+TEventRec eventOf(const EventFileRecord& record, EventFileFormat format, const EventDay& day)
 {
     TEventRec event;
     event.Ordinal = record.ordinal;
     event.DaysBefore = record.daysBefore;
     event.DaysAfter = record.daysAfter;
     event.Active = record.active;
-    switch (format) {
-    case EventFileFormat::FixedEvents:
-        // Values beyond the 16-bit fields are cut to them, as in every date record.
-        event.Date = UnsetDateTime;
-        event.Date.Year = record.year;
-        event.Date.Month = static_cast<std::uint16_t>(record.month);
-        event.Date.Day = static_cast<std::uint16_t>(record.day);
-        break;
-    case EventFileFormat::FloatEvents:
-        event.Date = floatDates.Of(record);
-        event.Date.Year = record.year;
-        break;
-    default:
-        event.Date = record.date;
-        break;
-    }
+    // A full-date record keeps its time; the others have none.
+    event.Date = format == EventFileFormat::FullDateEvents ? record.date : UnsetDateTime;
+    event.Date.Year = day.year;
+    event.Date.Month = day.month;
+    event.Date.Day = day.day;
     return event;
 }
 
@@ -202,10 +214,11 @@ bool takeRecord(const EventFileRecord& record, const PieceContext& context, Piec
         return true;
     }
     ++piece.loaded;
-    TEventRec event = eventOf(record, context.format, work.floatDates);
-    if (work.window && !work.window->Listed(event)) {
+    const EventDay day = dayOf(record, context.format, work.floatDates);
+    if (work.window && !work.window->Listed(day)) {
         return true;
     }
+    TEventRec event = eventOf(record, context.format, day);
     event.Text = utf8Of(record.textBytes, context.units);
     event.FilePath = *context.path;
     piece.events.push_back(std::move(event));

@@ -49,13 +49,23 @@ inline std::int64_t occurrenceDay(const TEventRec& record, std::int32_t year)
     return DayNumber(MakeDate(year, record.Date.Month, record.Date.Day));
 }
 
-// d > 0: the occurrence lies d days ahead of the current day.
-inline bool insideWindow(std::int64_t d, const TEventRec& record)
-{
-    const std::int64_t before = record.DaysBefore;
-    const std::int64_t after = record.DaysAfter;
-    return (0 <= d && d <= before) || (-after <= d && d <= 0);
-}
+// What the window test needs of a record, as plain numbers: the loader
+// fills it straight from the file's fields, and a date put together field
+// by field in memory and read back whole costs the processor a wait.
+struct EventDay {
+    std::int32_t year = 0;
+    std::uint16_t month = 0;
+    std::uint16_t day = 0;
+    int daysBefore = 0;
+    int daysAfter = 0;
+    int active = 0;
+
+    static EventDay Of(const TEventRec& record) noexcept
+    {
+        return {record.Date.Year,  record.Date.Month, record.Date.Day,
+                record.DaysBefore, record.DaysAfter,  record.Active};
+    }
+};
 
 // The first pass for every loaded event, with what depends on the current day
 // alone worked out once: the records are many (a refresh may see a million),
@@ -92,6 +102,10 @@ public:
     {
         return std::abs(DayNumber(record.Date) - m_todayNumber);
     }
+    std::int64_t DayCount(const EventDay& day) const noexcept
+    {
+        return std::abs(DayNumber(MakeDate(day.year, day.month, day.day)) - m_todayNumber);
+    }
     // A non-zero multiple of 1000.
     static bool IsThousands(std::int64_t n) noexcept { return n >= 1000 && n % 1000 == 0; }
     // Above 100 with all digits equal; most counts differ in their last two digits already.
@@ -102,12 +116,14 @@ public:
 
     // Whether the record goes into any of the three lists of the upcoming
     // events: active and inside its window, or a notable count of days away.
-    bool Listed(const TEventRec& record)
+    // The loader asks this of the record's fields before it makes an event
+    // of them: for the few it keeps.
+    bool Listed(const EventDay& day)
     {
-        if (record.Active == 1 && OccurrenceInWindow(record)) {
+        if (day.active == 1 && OccurrenceInWindow(day)) {
             return true;
         }
-        const std::int64_t n = DayCount(record);
+        const std::int64_t n = DayCount(day);
         return IsThousands(n) || IsSameDigits(n);
     }
 
@@ -117,15 +133,20 @@ public:
     // back before its start.
     std::optional<std::int64_t> OccurrenceInWindow(const TEventRec& record)
     {
-        const std::array<bool, 3> tried{true, reachesNextYear(record.DaysBefore),
-                                        reachesPreviousYear(record.DaysAfter)};
+        return OccurrenceInWindow(EventDay::Of(record));
+    }
+    std::optional<std::int64_t> OccurrenceInWindow(const EventDay& day)
+    {
+        const std::array<bool, 3> tried{true, reachesNextYear(day.daysBefore),
+                                        reachesPreviousYear(day.daysAfter)};
         for (std::size_t y = 0; y < tried.size(); ++y) {
             if (!tried[y] || !m_years[y]) {
                 continue;
             }
-            const std::int64_t occurrence = dayIn(record, y);
-            if (insideWindow(occurrence - m_todayNumber, record)) {
-                return occurrence;
+            const std::int64_t d = dayIn(day, y) - m_todayNumber;
+            // d > 0: the occurrence lies d days ahead of the current day.
+            if ((0 <= d && d <= day.daysBefore) || (-std::int64_t{day.daysAfter} <= d && d <= 0)) {
+                return d + m_todayNumber;
             }
         }
         return std::nullopt;
@@ -165,14 +186,12 @@ private:
     }
 
     // occurrenceDay in candidate year y.
-    std::int64_t dayIn(const TEventRec& record, std::size_t y) const
+    std::int64_t dayIn(const EventDay& day, std::size_t y) const
     {
-        const std::uint16_t month = record.Date.Month;
-        const std::uint16_t day = record.Date.Day;
-        if (month < kMonths && day < kDays) {
-            return m_occurrences[y][month][day];
+        if (day.month < kMonths && day.day < kDays) {
+            return m_occurrences[y][day.month][day.day];
         }
-        return occurrenceDay(record, *m_years[y]);
+        return DayNumber(MakeDate(*m_years[y], day.month, day.day));
     }
 
     TDateRec m_today;

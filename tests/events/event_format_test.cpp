@@ -133,12 +133,18 @@ TEST(EventFileReader, QuickReadingGivesTheRecordsOfTheGeneralOne)
         seed = seed * 1664525 + 1013904223;
         return static_cast<std::size_t>(seed >> 8) % size;
     };
-    for (const std::string_view header : {FixedEventsHeader, FloatEventsHeader}) {
-        const int count = header == FixedEventsHeader ? 6 : 8;
+    const char* const dates[] = {"2000.01.01", "1908.02.09_13:28", "-44.03.15", "", "2000.01.01\t5", "2000"};
+    for (const std::string_view header : {FixedEventsHeader, FloatEventsHeader, FullDateEventsHeader}) {
+        const bool fullDate = header == FullDateEventsHeader;
+        const int count = header == FixedEventsHeader ? 6 : header == FloatEventsHeader ? 8 : 3;
         for (int file = 0; file < 300; ++file) {
             std::string text = std::string(header) + "\r\n";
             for (int line = 0, lines = 1 + static_cast<int>(pick(12)); line < lines; ++line) {
                 text += pick(4) == 0 ? " " : "";
+                if (fullDate) {
+                    text += dates[pick(std::size(dates))];
+                    text += pick(3) != 0 ? std::string(1 + pick(8), ' ') : gaps[pick(std::size(gaps))];
+                }
                 for (int k = 0; k < count; ++k) {
                     // Mostly short numbers between blanks, as in the files the program writes.
                     text += pick(3) != 0 ? std::to_string(pick(32)) : numbers[pick(std::size(numbers))];
@@ -166,6 +172,7 @@ TEST(EventFileReader, QuickReadingGivesTheRecordsOfTheGeneralOne)
                                    a.month, a.year, a.daysBefore, a.daysAfter, a.active),
                           std::tie(b.ordinal, b.lineNumber, b.offset, b.astro, b.weekday, b.week, b.day,
                                    b.month, b.year, b.daysBefore, b.daysAfter, b.active));
+                ASSERT_EQ(a.date, b.date);
                 ASSERT_EQ(a.text, b.text);
                 ASSERT_EQ(a.textBytes, b.textBytes);
                 ASSERT_EQ(a.source, b.source);
