@@ -2,6 +2,7 @@
 
 #include "engine/file_bytes.h"
 #include "engine/file_failure.h"
+#include "engine/helper_thread.h"
 #include "engine/textfile.h"
 #include "engine/utf8.h"
 #include "events/event_format.h"
@@ -15,7 +16,6 @@
 #include <optional>
 #include <string>
 #include <string_view>
-#include <thread>
 #include <utility>
 
 namespace orvenda {
@@ -290,12 +290,12 @@ constexpr std::size_t kSplitBytes = std::size_t{1} << 19;
 // is not, the first thread reads on alone. Either way the records, their
 // ordinals and lines are those of one reader from the start.
 Piece readRecords(EventFileReader& reader, std::string_view text, std::size_t bodyStart,
-                  const PieceContext& context)
+                  const PieceContext& context, HelperThread& helper)
 {
     Piece first;
     const std::size_t middle = bodyStart + (text.size() - bodyStart) / 2;
     const std::size_t lineEnd = text.find('\n', middle);
-    if (text.size() - bodyStart < kSplitBytes || std::thread::hardware_concurrency() < 2 ||
+    if (text.size() - bodyStart < kSplitBytes || !HelperThread::Worthwhile() ||
         lineEnd == std::string_view::npos || lineEnd + 1 >= text.size()) {
         readPiece(reader, context, first);
         return first;
@@ -303,7 +303,7 @@ Piece readRecords(EventFileReader& reader, std::string_view text, std::size_t bo
     const std::size_t split = lineEnd + 1;
     Piece second;
     {
-        std::jthread helper([&] {
+        const HelperThread::Waiting waiting = helper.Run([&] {
             EventFileReader rest(text.substr(split), context.units, context.format);
             rest.ViewsOnly();
             readPiece(rest, context, second);
@@ -360,7 +360,9 @@ EventLoadResult LoadEventFiles(const std::vector<TListedFile>& files, TDateRec c
                                std::optional<TDateRec> shownOn)
 {
     EventLoadResult result;
-    ByteBuffer bytes;
+    // One helper for the halves of every file, kept from file to file.
+    HelperThread helper;
+    ByteBuffer bytes(&helper);
     for (const TListedFile& file : files) {
         const std::string path = file.Folder + file.Name;
         const ReadFailure failure = bytes.Read(path);
@@ -380,7 +382,7 @@ EventLoadResult LoadEventFiles(const std::vector<TListedFile>& files, TDateRec c
         reader.ViewsOnly();
         const SharedString sharedPath(path);
         const PieceContext context{reader.Format(), text.units, clockNow, &sharedPath, shownOn};
-        Piece piece = readRecords(reader, text.text, reader.Position(), context);
+        Piece piece = readRecords(reader, text.text, reader.Position(), context, helper);
 
         result.loaded += piece.loaded;
         if (result.events.empty()) {

@@ -296,7 +296,7 @@ void AdviseHugePagesForHeap()
     if (probe != nullptr && boundary - at > 4096) {
         // Kept where the compiler must assume it is used: an allocation that
         // nothing reads would be left out.
-        static void* volatile skipped = nullptr;
+        [[maybe_unused]] static void* volatile skipped = nullptr;
         skipped = std::malloc(boundary - at - 32);
     }
 #endif
