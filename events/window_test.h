@@ -15,6 +15,7 @@
 #include <cstdlib>
 #include <limits>
 #include <optional>
+#include <vector>
 
 namespace orvenda {
 
@@ -92,6 +93,15 @@ public:
         }
         m_reachesNext.fill(kUnknown);
         m_reachesPrevious.fill(kUnknown);
+        // Month 0 counts as January, as in DayNumber.
+        for (int month = 1; month <= 12; ++month) {
+            for (const int leap : {0, 1}) {
+                const std::int32_t year = leap == 1 ? 2000 : 2001;
+                m_monthStarts[static_cast<std::size_t>(leap)][static_cast<std::size_t>(month)] =
+                    DayNumber(MakeDate(year, month, 0)) - DayNumber(MakeDate(year, 1, 0));
+            }
+        }
+        m_firstKeptYear = std::int64_t{today.Year} - kKeptYearsBack;
     }
 
     std::int64_t TodayNumber() const noexcept { return m_todayNumber; }
@@ -102,10 +112,7 @@ public:
     {
         return std::abs(DayNumber(record.Date) - m_todayNumber);
     }
-    std::int64_t DayCount(const EventDay& day) const noexcept
-    {
-        return std::abs(DayNumber(MakeDate(day.year, day.month, day.day)) - m_todayNumber);
-    }
+    std::int64_t DayCount(const EventDay& day) noexcept { return std::abs(dayNumber(day) - m_todayNumber); }
     // A non-zero multiple of 1000.
     static bool IsThousands(std::int64_t n) noexcept { return n >= 1000 && n % 1000 == 0; }
     // Above 100 with all digits equal; most counts differ in their last two digits already.
@@ -185,6 +192,26 @@ private:
         return answer == 1;
     }
 
+    // DayNumber of the record's own date. A day number is the number of the
+    // day before the year's first, plus the days before the month in a
+    // common or leap year, plus the day (also a day 0 or 31 of a shorter
+    // month: the count just runs on); so for the years of most records the
+    // first two are remembered from DayNumber itself.
+    std::int64_t dayNumber(const EventDay& day) noexcept
+    {
+        const std::int64_t k = std::int64_t{day.year} - m_firstKeptYear;
+        if (k < 0 || k >= static_cast<std::int64_t>(m_yearStarts.size()) || day.month > 12) {
+            return DayNumber(MakeDate(day.year, day.month, day.day));
+        }
+        YearStart& start = m_yearStarts[static_cast<std::size_t>(k)];
+        if (!start.known) {
+            start.number = DayNumber(MakeDate(day.year, 1, 0));
+            start.leap = DayNumber(MakeDate(day.year, 3, 0)) - start.number == 60;
+            start.known = true;
+        }
+        return start.number + m_monthStarts[start.leap ? 1 : 0][day.month] + day.day;
+    }
+
     // occurrenceDay in candidate year y.
     std::int64_t dayIn(const EventDay& day, std::size_t y) const
     {
@@ -194,8 +221,21 @@ private:
         return DayNumber(MakeDate(*m_years[y], day.month, day.day));
     }
 
+    struct YearStart {
+        std::int64_t number = 0; // DayNumber of day 0 of January
+        bool leap = false;
+        bool known = false;
+    };
+    // The years kept: from two millennia back (records without a year have
+    // year 0) to a century ahead.
+    static constexpr std::int64_t kKeptYearsBack = 2100;
+    static constexpr std::size_t kKeptYears = 2200;
+
     TDateRec m_today;
     std::int64_t m_todayNumber;
+    std::int64_t m_firstKeptYear = 0;
+    std::vector<YearStart> m_yearStarts = std::vector<YearStart>(kKeptYears);
+    std::array<std::array<std::int64_t, 13>, 2> m_monthStarts{};
     // The current year, the next one and the one before (none past the 32-bit range).
     std::array<std::optional<std::int32_t>, 3> m_years;
     std::array<std::array<std::array<std::int64_t, kDays>, kMonths>, 3> m_occurrences{};
