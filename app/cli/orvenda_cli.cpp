@@ -367,7 +367,13 @@ int RunCommand(int argc, char** argv)
 
 int main(int argc, char** argv)
 {
-    std::setlocale(LC_ALL, "");
+    // Of the user's locale only what the program shows: the system's
+    // messages, the short date and time texts, and the characters they are
+    // in. Numbers stay in the C locale's form (a comma as decimal separator
+    // would change what is read and written), and the other categories,
+    // each a file to load at every start, are not needed.
+    for (const int category : {LC_CTYPE, LC_MESSAGES, LC_TIME})
+        std::setlocale(category, "");
     // A short-lived process that reads megabytes of events: the default of
     // giving large blocks their own mappings and returning freed memory to
     // the system at once made every growing list and every file's records
