@@ -389,5 +389,12 @@ int main(int argc, char** argv)
     // for each other.
     mallopt(M_ARENA_MAX, 1);
     AdviseHugePagesForHeap();
+    // A day's list is hundreds of kilobytes: written to a file or a pipe in
+    // 64 KiB pieces rather than the 4 KiB of the default buffer, a system
+    // call each. A terminal keeps its line by line.
+    // (The C library takes the size only with a buffer given.)
+    static char outputBuffer[std::size_t{1} << 16];
+    if (::isatty(STDOUT_FILENO) == 0)
+        std::setvbuf(stdout, outputBuffer, _IOFBF, sizeof outputBuffer);
     return cli::FinishOutput(RunCommand(argc, argv));
 }
