@@ -195,7 +195,15 @@ TDateRec ReadDate(std::string_view text, DateOrder order, TDateRec def)
 {
     constexpr std::size_t kFields = 7;
     constexpr std::int64_t kRunMax = std::numeric_limits<std::int32_t>::max();
-    constexpr std::string_view kSeparators = " ,./:_";
+    // The characters that end a run of digits, looked up for every
+    // character: a refresh reads a date from every full-date record.
+    static constexpr std::array<bool, 256> kSeparator = [] {
+        std::array<bool, 256> table{};
+        for (const unsigned char c : std::string_view(" ,./:_")) {
+            table[c] = true;
+        }
+        return table;
+    }();
 
     std::array<std::int64_t, kFields> runs{};
     std::size_t runCount = 0;
@@ -220,7 +228,7 @@ TDateRec ReadDate(std::string_view text, DateOrder order, TDateRec def)
                 unreadable.Year = 0;
                 return unreadable;
             }
-        } else if (kSeparators.find(c) != std::string_view::npos) {
+        } else if (kSeparator[static_cast<unsigned char>(c)]) {
             endRun();
         } else if (c == '-') {
             negative = !negative;

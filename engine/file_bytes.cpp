@@ -1,5 +1,6 @@
 #include "engine/file_bytes.h"
 
+#include "engine/helper_thread.h"
 #include "engine/huge_pages.h"
 
 #include <algorithm>
@@ -7,7 +8,6 @@
 #include <cstdlib>
 #include <cstring>
 #include <exception>
-#include <thread>
 #include <utility>
 
 #include <fcntl.h>
@@ -151,7 +151,7 @@ std::size_t ByteBuffer::readFirst(ReadableFile& file, std::size_t room)
     // meanwhile. Its bytes count only when the first half came whole: a file
     // shortened meanwhile ends where the first read ended, as one read would.
     constexpr std::size_t kSplitBytes = std::size_t{1} << 20;
-    if (room < kSplitBytes || std::thread::hardware_concurrency() < 2) {
+    if (room < kSplitBytes || m_helper == nullptr || !HelperThread::Worthwhile()) {
         return file.ReadAt(0, m_data.get(), room);
     }
     const std::size_t half = room / 2;
@@ -159,7 +159,7 @@ std::size_t ByteBuffer::readFirst(ReadableFile& file, std::size_t room)
     std::size_t second = 0;
     std::size_t first = 0;
     {
-        std::jthread helper(
+        const HelperThread::Waiting waiting = m_helper->Run(
             [&] { second = file.ReadAt(half, m_data.get() + half, room - half, secondFailure); });
         first = file.ReadAt(0, m_data.get(), half);
     }

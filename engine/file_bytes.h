@@ -62,8 +62,14 @@ ReadFailure ReadFileBytes(const std::string& path, std::string& bytes);
 // cleared before it is read into, and it keeps its room from file to file:
 // at a million events the files are tens of megabytes, and each fresh
 // megabyte costs the system a clearing of every page on first touch.
+class HelperThread;
+
 class ByteBuffer {
 public:
+    // With a helper, a large file is copied in two halves at once, the
+    // second by the helper.
+    explicit ByteBuffer(HelperThread* helper = nullptr) noexcept : m_helper(helper) {}
+
     std::string_view view() const noexcept { return {m_data.get(), m_size}; }
 
     // Reads the whole file, as ReadFileBytes does; the view is empty on failure.
@@ -78,6 +84,7 @@ private:
     // size, with a failure in `file`.
     std::size_t readFirst(ReadableFile& file, std::size_t room);
 
+    HelperThread* m_helper = nullptr;
     std::unique_ptr<char, Free> m_data;
     std::size_t m_size = 0;
     std::size_t m_capacity = 0;

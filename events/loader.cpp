@@ -2,6 +2,7 @@
 
 #include "engine/file_bytes.h"
 #include "engine/file_failure.h"
+#include "engine/helper_thread.h"
 #include "engine/textfile.h"
 #include "engine/utf8.h"
 #include "events/event_format.h"
@@ -9,44 +10,95 @@
 #include "events/window_test.h"
 
 #include <algorithm>
+#include <array>
 #include <cstdint>
 #include <iterator>
 #include <optional>
 #include <string>
 #include <string_view>
-#include <thread>
 #include <utility>
 
 namespace orvenda {
 
 namespace {
 
-// The record's fields without its text, which is decoded only for the
-// events that are kept.
-TEventRec eventOf(const EventFileRecord& record, EventFileFormat format, TDateRec clockNow)
+// The dates of floating events in the year and month of the clock. Every
+// record of a float file needs one, and the records of a million-event file
+// have no more than a few hundred different rules: each is worked out once.
+class FloatDates {
+public:
+    explicit FloatDates(TDateRec clockNow) : m_clockNow(clockNow) {}
+
+    TDateRec Of(const EventFileRecord& record)
+    {
+        const auto in = [](std::int32_t value, int size) { return value >= 0 && value < size; };
+        if (!in(record.astro, 1) || !in(record.weekday, kWeekdays) || !in(record.week, kWeeks) ||
+            !in(record.month, kMonths)) {
+            return work(record);
+        }
+        const std::size_t index =
+            (static_cast<std::size_t>(record.weekday) * kWeeks + static_cast<std::size_t>(record.week)) *
+                kMonths +
+            static_cast<std::size_t>(record.month);
+        std::optional<TDateRec>& date = m_dates[index];
+        if (!date) {
+            date = work(record);
+        }
+        return *date;
+    }
+
+private:
+    static constexpr int kWeekdays = 8; // 0..7
+    static constexpr int kWeeks = 6;    // 0..5
+    static constexpr int kMonths = 13;  // 0..12
+
+    TDateRec work(const EventFileRecord& record) const noexcept
+    {
+        return NthWeekdayOfMonth(record.astro, record.weekday, record.week, record.month, m_clockNow.Year,
+                                 m_clockNow.Month);
+    }
+
+    TDateRec m_clockNow;
+    std::array<std::optional<TDateRec>, std::size_t{kWeekdays} * kWeeks * kMonths> m_dates{};
+};
+
+// The record's date and counts, as the event made of it will hold them:
+// values beyond the 16-bit fields are cut to them, as in every date record.
+// A floating event falls in the year and month of the clock.
+EventDay dayOf(const EventFileRecord& record, EventFileFormat format, FloatDates& floatDates)
+{
+    EventDay day{record.year,
+                 static_cast<std::uint16_t>(record.month),
+                 static_cast<std::uint16_t>(record.day),
+                 record.daysBefore,
+                 record.daysAfter,
+                 record.active};
+    if (format == EventFileFormat::FloatEvents) {
+        const TDateRec date = floatDates.Of(record);
+        day.month = date.Month;
+        day.day = date.Day;
+    } else if (format == EventFileFormat::FullDateEvents) {
+        day.year = record.date.Year;
+        day.month = record.date.Month;
+        day.day = record.date.Day;
+    }
+    return day;
+}
+
+// The event of a record that is kept, without its text, which is decoded
+// only then.
+TEventRec eventOf(const EventFileRecord& record, EventFileFormat format, const EventDay& day)
 {
     TEventRec event;
     event.Ordinal = record.ordinal;
     event.DaysBefore = record.daysBefore;
     event.DaysAfter = record.daysAfter;
     event.Active = record.active;
-    switch (format) {
-    case EventFileFormat::FixedEvents:
-        // Values beyond the 16-bit fields are cut to them, as in every date record.
-        event.Date = UnsetDateTime;
-        event.Date.Year = record.year;
-        event.Date.Month = static_cast<std::uint16_t>(record.month);
-        event.Date.Day = static_cast<std::uint16_t>(record.day);
-        break;
-    case EventFileFormat::FloatEvents:
-        event.Date = NthWeekdayOfMonth(record.astro, record.weekday, record.week, record.month, clockNow.Year,
-                                       clockNow.Month);
-        event.Date.Year = record.year;
-        break;
-    default:
-        event.Date = record.date;
-        break;
-    }
+    // A full-date record keeps its time; the others have none.
+    event.Date = format == EventFileFormat::FullDateEvents ? record.date : UnsetDateTime;
+    event.Date.Year = day.year;
+    event.Date.Month = day.month;
+    event.Date.Day = day.day;
     return event;
 }
 
@@ -135,10 +187,21 @@ struct PieceContext {
     std::optional<TDateRec> shownOn;
 };
 
+// What a thread works out once for all the records it reads.
+struct PieceWork {
+    explicit PieceWork(const PieceContext& context) : floatDates(context.clockNow)
+    {
+        if (context.shownOn) {
+            window.emplace(*context.shownOn);
+        }
+    }
+    std::optional<WindowTest> window;
+    FloatDates floatDates;
+};
+
 // What a record adds to a piece; false when it stops the loading (a
 // full-date line with bad counts).
-bool takeRecord(const EventFileRecord& record, const PieceContext& context, std::optional<WindowTest>& window,
-                Piece& piece)
+bool takeRecord(const EventFileRecord& record, const PieceContext& context, PieceWork& work, Piece& piece)
 {
     if (record.status == EventFileRecord::BadCounts) {
         piece.badCounts = LineNote{record.lineNumber, firstSourceLine(record, context.units)};
@@ -151,10 +214,11 @@ bool takeRecord(const EventFileRecord& record, const PieceContext& context, std:
         return true;
     }
     ++piece.loaded;
-    TEventRec event = eventOf(record, context.format, context.clockNow);
-    if (window && !window->Listed(event)) {
+    const EventDay day = dayOf(record, context.format, work.floatDates);
+    if (work.window && !work.window->Listed(day)) {
         return true;
     }
+    TEventRec event = eventOf(record, context.format, day);
     event.Text = utf8Of(record.textBytes, context.units);
     event.FilePath = *context.path;
     piece.events.push_back(std::move(event));
@@ -167,11 +231,8 @@ bool takeRecord(const EventFileRecord& record, const PieceContext& context, std:
 void readPiece(EventFileReader& reader, const PieceContext& context, Piece& piece,
                std::size_t stopAt = std::string_view::npos, const EventFileRecord* pending = nullptr)
 {
-    std::optional<WindowTest> window;
-    if (context.shownOn) {
-        window.emplace(*context.shownOn);
-    }
-    if (pending && !takeRecord(*pending, context, window, piece)) {
+    PieceWork work(context);
+    if (pending && !takeRecord(*pending, context, work, piece)) {
         return;
     }
     EventFileRecord record;
@@ -185,7 +246,7 @@ void readPiece(EventFileReader& reader, const PieceContext& context, Piece& piec
             piece.firstOrdinal = record.ordinal;
             piece.firstLine = record.lineNumber;
         }
-        if (!takeRecord(record, context, window, piece)) {
+        if (!takeRecord(record, context, work, piece)) {
             return;
         }
     }
@@ -229,12 +290,12 @@ constexpr std::size_t kSplitBytes = std::size_t{1} << 19;
 // is not, the first thread reads on alone. Either way the records, their
 // ordinals and lines are those of one reader from the start.
 Piece readRecords(EventFileReader& reader, std::string_view text, std::size_t bodyStart,
-                  const PieceContext& context)
+                  const PieceContext& context, HelperThread& helper)
 {
     Piece first;
     const std::size_t middle = bodyStart + (text.size() - bodyStart) / 2;
     const std::size_t lineEnd = text.find('\n', middle);
-    if (text.size() - bodyStart < kSplitBytes || std::thread::hardware_concurrency() < 2 ||
+    if (text.size() - bodyStart < kSplitBytes || !HelperThread::Worthwhile() ||
         lineEnd == std::string_view::npos || lineEnd + 1 >= text.size()) {
         readPiece(reader, context, first);
         return first;
@@ -242,7 +303,7 @@ Piece readRecords(EventFileReader& reader, std::string_view text, std::size_t bo
     const std::size_t split = lineEnd + 1;
     Piece second;
     {
-        std::jthread helper([&] {
+        const HelperThread::Waiting waiting = helper.Run([&] {
             EventFileReader rest(text.substr(split), context.units, context.format);
             rest.ViewsOnly();
             readPiece(rest, context, second);
@@ -299,7 +360,9 @@ EventLoadResult LoadEventFiles(const std::vector<TListedFile>& files, TDateRec c
                                std::optional<TDateRec> shownOn)
 {
     EventLoadResult result;
-    ByteBuffer bytes;
+    // One helper for the halves of every file, kept from file to file.
+    HelperThread helper;
+    ByteBuffer bytes(&helper);
     for (const TListedFile& file : files) {
         const std::string path = file.Folder + file.Name;
         const ReadFailure failure = bytes.Read(path);
@@ -319,7 +382,7 @@ EventLoadResult LoadEventFiles(const std::vector<TListedFile>& files, TDateRec c
         reader.ViewsOnly();
         const SharedString sharedPath(path);
         const PieceContext context{reader.Format(), text.units, clockNow, &sharedPath, shownOn};
-        Piece piece = readRecords(reader, text.text, reader.Position(), context);
+        Piece piece = readRecords(reader, text.text, reader.Position(), context, helper);
 
         result.loaded += piece.loaded;
         if (result.events.empty()) {

@@ -15,6 +15,7 @@
 #include <cstdlib>
 #include <limits>
 #include <optional>
+#include <vector>
 
 namespace orvenda {
 
@@ -49,13 +50,23 @@ inline std::int64_t occurrenceDay(const TEventRec& record, std::int32_t year)
     return DayNumber(MakeDate(year, record.Date.Month, record.Date.Day));
 }
 
-// d > 0: the occurrence lies d days ahead of the current day.
-inline bool insideWindow(std::int64_t d, const TEventRec& record)
-{
-    const std::int64_t before = record.DaysBefore;
-    const std::int64_t after = record.DaysAfter;
-    return (0 <= d && d <= before) || (-after <= d && d <= 0);
-}
+// What the window test needs of a record, as plain numbers: the loader
+// fills it straight from the file's fields, and a date put together field
+// by field in memory and read back whole costs the processor a wait.
+struct EventDay {
+    std::int32_t year = 0;
+    std::uint16_t month = 0;
+    std::uint16_t day = 0;
+    int daysBefore = 0;
+    int daysAfter = 0;
+    int active = 0;
+
+    static EventDay Of(const TEventRec& record) noexcept
+    {
+        return {record.Date.Year,  record.Date.Month, record.Date.Day,
+                record.DaysBefore, record.DaysAfter,  record.Active};
+    }
+};
 
 // The first pass for every loaded event, with what depends on the current day
 // alone worked out once: the records are many (a refresh may see a million),
@@ -82,6 +93,15 @@ public:
         }
         m_reachesNext.fill(kUnknown);
         m_reachesPrevious.fill(kUnknown);
+        // Month 0 counts as January, as in DayNumber.
+        for (int month = 1; month <= 12; ++month) {
+            for (const int leap : {0, 1}) {
+                const std::int32_t year = leap == 1 ? 2000 : 2001;
+                m_monthStarts[static_cast<std::size_t>(leap)][static_cast<std::size_t>(month)] =
+                    DayNumber(MakeDate(year, month, 0)) - DayNumber(MakeDate(year, 1, 0));
+            }
+        }
+        m_firstKeptYear = std::int64_t{today.Year} - kKeptYearsBack;
     }
 
     std::int64_t TodayNumber() const noexcept { return m_todayNumber; }
@@ -92,6 +112,7 @@ public:
     {
         return std::abs(DayNumber(record.Date) - m_todayNumber);
     }
+    std::int64_t DayCount(const EventDay& day) noexcept { return std::abs(dayNumber(day) - m_todayNumber); }
     // A non-zero multiple of 1000.
     static bool IsThousands(std::int64_t n) noexcept { return n >= 1000 && n % 1000 == 0; }
     // Above 100 with all digits equal; most counts differ in their last two digits already.
@@ -102,12 +123,14 @@ public:
 
     // Whether the record goes into any of the three lists of the upcoming
     // events: active and inside its window, or a notable count of days away.
-    bool Listed(const TEventRec& record)
+    // The loader asks this of the record's fields before it makes an event
+    // of them: for the few it keeps.
+    bool Listed(const EventDay& day)
     {
-        if (record.Active == 1 && OccurrenceInWindow(record)) {
+        if (day.active == 1 && OccurrenceInWindow(day)) {
             return true;
         }
-        const std::int64_t n = DayCount(record);
+        const std::int64_t n = DayCount(day);
         return IsThousands(n) || IsSameDigits(n);
     }
 
@@ -117,15 +140,20 @@ public:
     // back before its start.
     std::optional<std::int64_t> OccurrenceInWindow(const TEventRec& record)
     {
-        const std::array<bool, 3> tried{true, reachesNextYear(record.DaysBefore),
-                                        reachesPreviousYear(record.DaysAfter)};
+        return OccurrenceInWindow(EventDay::Of(record));
+    }
+    std::optional<std::int64_t> OccurrenceInWindow(const EventDay& day)
+    {
+        const std::array<bool, 3> tried{true, reachesNextYear(day.daysBefore),
+                                        reachesPreviousYear(day.daysAfter)};
         for (std::size_t y = 0; y < tried.size(); ++y) {
             if (!tried[y] || !m_years[y]) {
                 continue;
             }
-            const std::int64_t occurrence = dayIn(record, y);
-            if (insideWindow(occurrence - m_todayNumber, record)) {
-                return occurrence;
+            const std::int64_t d = dayIn(day, y) - m_todayNumber;
+            // d > 0: the occurrence lies d days ahead of the current day.
+            if ((0 <= d && d <= day.daysBefore) || (-std::int64_t{day.daysAfter} <= d && d <= 0)) {
+                return d + m_todayNumber;
             }
         }
         return std::nullopt;
@@ -164,19 +192,50 @@ private:
         return answer == 1;
     }
 
-    // occurrenceDay in candidate year y.
-    std::int64_t dayIn(const TEventRec& record, std::size_t y) const
+    // DayNumber of the record's own date. A day number is the number of the
+    // day before the year's first, plus the days before the month in a
+    // common or leap year, plus the day (also a day 0 or 31 of a shorter
+    // month: the count just runs on); so for the years of most records the
+    // first two are remembered from DayNumber itself.
+    std::int64_t dayNumber(const EventDay& day) noexcept
     {
-        const std::uint16_t month = record.Date.Month;
-        const std::uint16_t day = record.Date.Day;
-        if (month < kMonths && day < kDays) {
-            return m_occurrences[y][month][day];
+        const std::int64_t k = std::int64_t{day.year} - m_firstKeptYear;
+        if (k < 0 || k >= static_cast<std::int64_t>(m_yearStarts.size()) || day.month > 12) {
+            return DayNumber(MakeDate(day.year, day.month, day.day));
         }
-        return occurrenceDay(record, *m_years[y]);
+        YearStart& start = m_yearStarts[static_cast<std::size_t>(k)];
+        if (!start.known) {
+            start.number = DayNumber(MakeDate(day.year, 1, 0));
+            start.leap = DayNumber(MakeDate(day.year, 3, 0)) - start.number == 60;
+            start.known = true;
+        }
+        return start.number + m_monthStarts[start.leap ? 1 : 0][day.month] + day.day;
     }
+
+    // occurrenceDay in candidate year y.
+    std::int64_t dayIn(const EventDay& day, std::size_t y) const
+    {
+        if (day.month < kMonths && day.day < kDays) {
+            return m_occurrences[y][day.month][day.day];
+        }
+        return DayNumber(MakeDate(*m_years[y], day.month, day.day));
+    }
+
+    struct YearStart {
+        std::int64_t number = 0; // DayNumber of day 0 of January
+        bool leap = false;
+        bool known = false;
+    };
+    // The years kept: from two millennia back (records without a year have
+    // year 0) to a century ahead.
+    static constexpr std::int64_t kKeptYearsBack = 2100;
+    static constexpr std::size_t kKeptYears = 2200;
 
     TDateRec m_today;
     std::int64_t m_todayNumber;
+    std::int64_t m_firstKeptYear = 0;
+    std::vector<YearStart> m_yearStarts = std::vector<YearStart>(kKeptYears);
+    std::array<std::array<std::int64_t, 13>, 2> m_monthStarts{};
     // The current year, the next one and the one before (none past the 32-bit range).
     std::array<std::optional<std::int32_t>, 3> m_years;
     std::array<std::array<std::array<std::int64_t, kDays>, kMonths>, 3> m_occurrences{};

@@ -8,6 +8,8 @@
 #include <limits>
 #include <optional>
 #include <string>
+#include <string_view>
+#include <tuple>
 
 namespace orvenda {
 namespace {
@@ -111,6 +113,74 @@ TEST(EventFileReader, FullDateTextIsTheTrimmedRestOfTheLine)
     ASSERT_EQ(record.sourceLines.size(), 1u);
     EXPECT_EQ(record.sourceLines[0], "2000.01.01 1 x 1 Текст");
     EXPECT_EQ(record.lineNumber, 2);
+}
+
+// The usual records are read a quicker way; whatever a file holds, the
+// records must be those of the general reading, field by field. The lines
+// are put together from numbers, signs, gaps and line ends of every kind
+// that borders on the usual record, in files long and short (the quick way
+// takes the numbers 32 bytes at a time where the text has room for that).
+TEST(EventFileReader, QuickReadingGivesTheRecordsOfTheGeneralOne)
+{
+    const char* const numbers[] = {"0",          "7",          "31",         "2005",        "-44",
+                                   "+5",         "-0",         "--5",        "5-",          "123456789",
+                                   "1234567890", "-999999999", "2147483648", "00000000012", "1x",
+                                   "-",          "\xC0",       "12.5",       "3-4",         "-1-"};
+    const char* const gaps[] = {" ", "   ", "\t", " \t ", "\r\n", "\n ", "\v", "\f", "\r "};
+    const char* const ends[] = {" Текст события", "", "\r", " ", "\tтаб", "-хвост", "5", "-5"};
+    std::uint32_t seed = 12345;
+    const auto pick = [&seed](std::size_t size) {
+        seed = seed * 1664525 + 1013904223;
+        return static_cast<std::size_t>(seed >> 8) % size;
+    };
+    const char* const dates[] = {"2000.01.01", "1908.02.09_13:28", "-44.03.15", "", "2000.01.01\t5", "2000"};
+    for (const std::string_view header : {FixedEventsHeader, FloatEventsHeader, FullDateEventsHeader}) {
+        const bool fullDate = header == FullDateEventsHeader;
+        const int count = header == FixedEventsHeader ? 6 : header == FloatEventsHeader ? 8 : 3;
+        for (int file = 0; file < 300; ++file) {
+            std::string text = std::string(header) + "\r\n";
+            for (int line = 0, lines = 1 + static_cast<int>(pick(12)); line < lines; ++line) {
+                text += pick(4) == 0 ? " " : "";
+                if (fullDate) {
+                    text += dates[pick(std::size(dates))];
+                    text += pick(3) != 0 ? std::string(1 + pick(8), ' ') : gaps[pick(std::size(gaps))];
+                }
+                for (int k = 0; k < count; ++k) {
+                    // Mostly short numbers between blanks, as in the files the program writes.
+                    text += pick(3) != 0 ? std::to_string(pick(32)) : numbers[pick(std::size(numbers))];
+                    if (k + 1 < count) {
+                        text += pick(3) != 0 ? std::string(1 + pick(3), ' ') : gaps[pick(std::size(gaps))];
+                    }
+                }
+                text += ends[pick(std::size(ends))];
+                text += pick(6) == 0 ? "" : "\r\n";
+            }
+            SCOPED_TRACE(text);
+            EventFileReader quick(text, EventHeaderLimit);
+            EventFileReader general(text, EventHeaderLimit);
+            general.QuickReadingOff();
+            EventFileRecord a;
+            EventFileRecord b;
+            for (;;) {
+                const bool more = quick.Next(a);
+                ASSERT_EQ(more, general.Next(b));
+                if (!more) {
+                    break;
+                }
+                ASSERT_EQ(a.status, b.status);
+                ASSERT_EQ(std::tie(a.ordinal, a.lineNumber, a.offset, a.astro, a.weekday, a.week, a.day,
+                                   a.month, a.year, a.daysBefore, a.daysAfter, a.active),
+                          std::tie(b.ordinal, b.lineNumber, b.offset, b.astro, b.weekday, b.week, b.day,
+                                   b.month, b.year, b.daysBefore, b.daysAfter, b.active));
+                ASSERT_EQ(a.date, b.date);
+                ASSERT_EQ(a.text, b.text);
+                ASSERT_EQ(a.textBytes, b.textBytes);
+                ASSERT_EQ(a.source, b.source);
+                ASSERT_EQ(a.sourceLines, b.sourceLines);
+            }
+            EXPECT_EQ(quick.Position(), general.Position());
+        }
+    }
 }
 
 } // namespace

@@ -6,6 +6,7 @@
 #include "engine/utf8.h"
 #include "events/event_format.h"
 #include "events/upcoming.h"
+#include "events/window_test.h"
 #include "fuzz/random_input.h"
 
 #include <gmock/gmock.h>
@@ -13,6 +14,7 @@
 
 #include <algorithm>
 #include <filesystem>
+#include <limits>
 #include <optional>
 
 #include <sys/stat.h>
@@ -434,6 +436,29 @@ TEST(LoadEventFiles, EventsKeptForADayGiveTheSameList)
                 EXPECT_EQ(got.Shown[i].Text, want.Shown[i].Text);
                 EXPECT_EQ(FullDateText(got.Shown[i]), FullDateText(want.Shown[i]));
                 EXPECT_EQ(got.Shown[i].Ordinal, want.Shown[i].Ordinal);
+            }
+        }
+    }
+}
+
+// The loader asks the window test of a record's fields before it makes an
+// event; the day counts it works out for them, from remembered year starts,
+// are DayNumber's, odd dates included.
+TEST(WindowTest, DayCountsOfARecordsFieldsAreThoseOfItsEvent)
+{
+    for (const TDateRec today : {MakeDate(2026, 12, 30), MakeDate(2007, 3, 15), MakeDate(-44, 3, 15)}) {
+        WindowTest window(today);
+        for (const std::int32_t year :
+             {std::numeric_limits<std::int32_t>::min(), -2100, -401, -100, -44, -4, -1, 0, 1, 4, 100, 1900,
+              2000, 2023, 2024, 2026, 2200, std::numeric_limits<std::int32_t>::max()}) {
+            for (const int month : {0, 1, 2, 3, 12, 13, 65535}) {
+                for (const int day : {0, 1, 28, 29, 30, 31, 65535}) {
+                    TEventRec event;
+                    event.Date = MakeDate(year, month, day);
+                    const EventDay fields = EventDay::Of(event);
+                    ASSERT_EQ(window.DayCount(fields), window.DayCount(event))
+                        << today.Year << " " << year << "." << month << "." << day;
+                }
             }
         }
     }
