@@ -16,6 +16,7 @@
 #include <zip.h>
 
 #include <array>
+#include <cmath>
 #include <cstddef>
 #include <cstdint>
 #include <string>
@@ -87,6 +88,16 @@ void CheckInsideLimits(const sheet::Workbook& book)
             ORVENDA_FUZZ_CHECK(merge.FirstRow >= 1 && merge.FirstRow <= merge.LastRow);
             ORVENDA_FUZZ_CHECK(merge.FirstColumn >= 1 && merge.FirstColumn <= merge.LastColumn);
             ORVENDA_FUZZ_CHECK(merge.LastRow <= sheet::kMaxRows && merge.LastColumn <= sheet::kMaxColumns);
+        }
+        // Sizes a spreadsheet program takes: no infinity, NaN or negative size.
+        for (const auto& [column, width] : s.ColumnWidths)
+            ORVENDA_FUZZ_CHECK(std::isfinite(width) && width >= 0 && width <= 256);
+        for (const auto& [row, height] : s.RowHeights)
+            ORVENDA_FUZZ_CHECK(std::isfinite(height) && height >= 0 && height <= 409);
+        for (const auto& [place, cell] : s.Cells) {
+            ORVENDA_FUZZ_CHECK(cell.Style.FontSize >= 1 && cell.Style.FontSize <= 409);
+            if (const double* number = std::get_if<double>(&cell.Value))
+                ORVENDA_FUZZ_CHECK(std::isfinite(*number));
         }
     }
 }

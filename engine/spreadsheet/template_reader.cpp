@@ -4,6 +4,8 @@
 #include <zip.h>
 
 #include <algorithm>
+#include <charconv>
+#include <cmath>
 #include <cstdlib>
 #include <cstring>
 #include <filesystem>
@@ -21,6 +23,12 @@ constexpr std::uintmax_t kMaxFileSize = 256u << 20;
 // A stored column width counts the cell's padding of 5 pixels besides the
 // characters of 7 pixels; the model counts characters only.
 constexpr double kWidthPadding = 5.0 / 7.0;
+// What a spreadsheet program accepts: widths in characters, heights and font
+// sizes in points. A value outside is left to the program's default.
+constexpr double kMaxWidth = 255 + kWidthPadding;
+constexpr double kMaxHeight = 409;
+constexpr double kMinFontSize = 1;
+constexpr double kMaxFontSize = 409;
 
 struct ZipCloser {
     void operator()(zip_t* z) const { zip_discard(z); }
@@ -92,13 +100,26 @@ int ToInt(const char* text, int fallback = 0)
     return static_cast<int>(value);
 }
 
-double ToDouble(const char* text, double fallback = 0)
+// Numbers of the file format have a point whatever the process's locale
+// (strtod would follow a comma locale and stop at the point); infinities and
+// NaN are no number a sheet can hold.
+std::optional<double> ToDouble(std::string_view text)
 {
-    if (!*text)
-        return fallback;
-    char* end = nullptr;
-    const double value = std::strtod(text, &end);
-    return *end ? fallback : value;
+    while (!text.empty() && (text.front() == ' ' || text.front() == '\t'))
+        text.remove_prefix(1);
+    if (text.starts_with('+'))
+        text.remove_prefix(1);
+    double value = 0;
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (text.empty() || error != std::errc() || end != text.data() + text.size() || !std::isfinite(value))
+        return std::nullopt;
+    return value;
+}
+
+std::optional<double> ToDouble(std::string_view text, double min, double max)
+{
+    const std::optional<double> value = ToDouble(text);
+    return value && *value >= min && *value <= max ? value : std::nullopt;
 }
 
 bool IsTrue(std::string_view text)
@@ -210,7 +231,7 @@ std::vector<CellStyle> ReadStyles(const std::string& text)
         CellStyle s;
         if (const char* name = Attr(Child(n, "name"), "val"); *name)
             s.FontName = name;
-        s.FontSize = ToDouble(Attr(Child(n, "sz"), "val"), s.FontSize);
+        s.FontSize = ToDouble(Attr(Child(n, "sz"), "val"), kMinFontSize, kMaxFontSize).value_or(s.FontSize);
         s.Bold = ToBool(Child(n, "b"));
         s.Italic = ToBool(Child(n, "i"));
         s.FontColour = ColourOf(Child(n, "color"));
@@ -312,11 +333,12 @@ void ReadSheet(const std::string& text, const std::vector<std::string>& strings,
     ForChildren(Child(root, "cols"), "col", [&](pugi::xml_node n) {
         const int first = ToInt(Attr(n, "min"));
         const int last = ToInt(Attr(n, "max"));
-        const char* width = Attr(n, "width");
-        // A whole-sheet column record is not worth one entry per column.
-        if (*width && first >= 1 && last >= first && last <= kMaxColumns && last - first < 1024)
+        // An unreadable width leaves the column as wide as the program makes it,
+        // not hidden. A whole-sheet column record is not worth one entry per column.
+        const std::optional<double> width = ToDouble(Attr(n, "width"), 0, kMaxWidth);
+        if (width && first >= 1 && last >= first && last <= kMaxColumns && last - first < 1024)
             for (int c = first; c <= last; ++c)
-                sheet.ColumnWidths[c] = std::max(0.0, ToDouble(width) - kWidthPadding);
+                sheet.ColumnWidths[c] = std::max(0.0, *width - kWidthPadding);
     });
 
     int row = 0;
@@ -325,8 +347,9 @@ void ReadSheet(const std::string& text, const std::vector<std::string>& strings,
         if (row < 1 || row > kMaxRows)
             return;
         // Heights the program worked out itself are left to the reader's program.
-        if (const char* height = Attr(r, "ht"); *height && IsTrue(Attr(r, "customHeight")))
-            sheet.RowHeights[row] = ToDouble(height);
+        if (IsTrue(Attr(r, "customHeight")))
+            if (const std::optional<double> height = ToDouble(Attr(r, "ht"), 0, kMaxHeight))
+                sheet.RowHeights[row] = *height;
         int column = 0;
         ForChildren(r, "c", [&](pugi::xml_node c) {
             int cellRow = row;
@@ -351,7 +374,11 @@ void ReadSheet(const std::string& text, const std::vector<std::string>& strings,
             } else if (type == "str" || type == "e") {
                 cell.Value = std::string(value);
             } else if (*value) {
-                cell.Value = ToDouble(value);
+                // A number that is none keeps its text rather than becoming 0.
+                if (const std::optional<double> number = ToDouble(value))
+                    cell.Value = *number;
+                else
+                    cell.Value = std::string(value);
             }
             sheet.Cells[{cellRow, column}] = std::move(cell);
         });

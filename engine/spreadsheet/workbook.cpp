@@ -2,8 +2,8 @@
 
 #include "engine/numbers.h"
 
+#include <charconv>
 #include <cmath>
-#include <cstdio>
 
 namespace orvenda::sheet {
 
@@ -33,12 +33,13 @@ std::string ValueText(const CellValue& value)
     if (const std::string* text = std::get_if<std::string>(&value))
         return *text;
     if (const double* number = std::get_if<double>(&value)) {
+        // With a point whatever the locale, as the sheet's own XML has it.
         char buffer[32];
-        if (std::trunc(*number) == *number && std::fabs(*number) < 1e15)
-            std::snprintf(buffer, sizeof buffer, "%.0f", *number);
-        else
-            std::snprintf(buffer, sizeof buffer, "%.15g", *number);
-        return buffer;
+        const bool whole = std::trunc(*number) == *number && std::fabs(*number) < 1e15;
+        const std::to_chars_result end =
+            whole ? std::to_chars(buffer, buffer + sizeof buffer, *number, std::chars_format::fixed, 0)
+                  : std::to_chars(buffer, buffer + sizeof buffer, *number, std::chars_format::general, 15);
+        return std::string(buffer, end.ptr);
     }
     return {};
 }

@@ -1,6 +1,7 @@
 #include "engine/spreadsheet/workbook_writer.h"
 
 #include "engine/file_failure.h"
+#include "engine/spreadsheet/numeric_locale.h"
 
 #include <xlsxwriter.h>
 
@@ -10,6 +11,7 @@
 #include <cstring>
 #include <filesystem>
 #include <fstream>
+#include <langinfo.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -191,6 +193,12 @@ void WriteSheet(lxw_worksheet* ws, const Sheet& sheet, FormatCache& formats,
 WriteResult WriteWorkbook(const Workbook& book, const std::string& path)
 {
     WriteResult result;
+    // The library prints widths, heights, margins and values by the locale.
+    const CNumericLocale numbers;
+    if (!numbers.Active() && std::strcmp(nl_langinfo(RADIXCHAR), ".") != 0) {
+        result.Error = NotSaved(path, std::strerror(ENOMEM));
+        return result;
+    }
     const std::filesystem::path target(path);
     const std::filesystem::path folder = target.has_parent_path() ? target.parent_path() : ".";
     std::string temp = (folder / ("." + target.filename().string() + ".XXXXXX")).string();
