@@ -8,6 +8,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QFileInfo>
+#include <QFontDatabase>
 #include <QPainter>
 #include <QPrintDialog>
 #include <QPrinter>
@@ -132,6 +133,9 @@ TFormTextEditor::TFormTextEditor(QString programFolder, Questions& questions, QW
     RichEdit1->setLineWrapMode(QTextEdit::NoWrap);
     RichEdit1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     RichEdit1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    // The calculator's tape and the tables line their columns up with blanks,
+    // which only a font of one width per character keeps in place.
+    RichEdit1->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
     QPalette look = RichEdit1->palette();
     look.setColor(QPalette::Base, look.color(QPalette::ToolTipBase));
     look.setColor(QPalette::Text, look.color(QPalette::ToolTipText));
