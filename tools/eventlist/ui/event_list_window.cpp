@@ -111,6 +111,10 @@ TFormEvtList::TFormEvtList(Questions& questions, ReportSetup setup, QWidget* par
     top->addWidget(new QLabel(QStringLiteral("Событие"), this));
     top->addWidget(EEvt, 1);
     top->addWidget(BAdd);
+    // Tab walks the row as it stands; "Сейчас" was made after the event field.
+    setTabOrder(ESrok, BNow);
+    setTabOrder(BNow, EEvt);
+    setTabOrder(EEvt, BAdd);
 
     m_model = new EvtListTableModel(m_list, this);
     DBGridEvtList = new QTableView(this);
