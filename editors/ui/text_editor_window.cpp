@@ -244,7 +244,8 @@ void TFormTextEditor::SaveClick()
     // A file name in place of the folder presets the dialog's name field.
     const QString start = m_fileName.isEmpty() ? startFolder() : m_fileName;
     const QString chosen = QString::fromStdString(m_questions.SaveFileName(
-        {"Сохранить в файл", start.toStdString(), FileFilter{std::string(TextSaveFilter), 1}}));
+        {"Сохранить в файл", start.toStdString(), FileFilter{std::string(TextSaveFilter), 1},
+         std::string(TextDefaultExtension)}));
     if (chosen.isEmpty())
         return;
     const std::string path = WithDefaultExtension(chosen.toStdString());

@@ -306,7 +306,7 @@ bool TFormEvtList::Save()
 {
     const QString folder = m_fileName.isEmpty() ? QString() : QFileInfo(m_fileName).absolutePath();
     QString path = QString::fromStdString(m_questions.SaveFileName(
-        {"Сохранить список событий", folder.toStdString(), FileFilter{kSaveFilter.toStdString(), 1}}));
+        {"Сохранить список событий", folder.toStdString(), FileFilter{kSaveFilter.toStdString(), 1}, "evl"}));
     if (path.isEmpty())
         return false;
     if (QFileInfo(path).suffix().isEmpty())
