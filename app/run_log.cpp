@@ -1,12 +1,36 @@
 #include "app/run_log.h"
 
+#include "config/config_file.h"
 #include "engine/codec.h"
 #include "engine/textfile.h"
 
 #include <algorithm>
+#include <filesystem>
 #include <fstream>
+#include <system_error>
 
 namespace orvenda {
+
+namespace {
+
+// A log name typed as that of the configuration or of a listed event or
+// saying file would replace or lengthen that file with the journal.
+bool isProgramFile(const std::string& path, const TConfigRec& config, const std::string& programFolder)
+{
+    std::vector<std::string> own{programFolder + ConfigFileName};
+    for (const std::vector<TListedFile>* list : {&config.EventFiles, &config.WisdomFiles}) {
+        for (const TListedFile& file : *list) {
+            if (!file.Name.empty())
+                own.push_back(file.Folder + file.Name);
+        }
+    }
+    std::error_code error; // a file that does not exist is none of them
+    return std::any_of(own.begin(), own.end(), [&](const std::string& other) {
+        return std::filesystem::equivalent(path, other, error);
+    });
+}
+
+} // namespace
 
 std::string RunLogPath(const TConfigRec& config, const std::string& programFolder,
                        const std::string& shortDate)
@@ -30,6 +54,12 @@ void WriteRunLog(const TConfigRec& config, Journal& journal, const std::string& 
     if (!config.LogEnable)
         return;
     const std::string path = RunLogPath(config, programFolder, shortDate);
+    if (isProgramFile(path, config, programFolder)) {
+        journal.Add("Невозможно создать log-файл");
+        journal.Add("Журнал не записан в " + path +
+                    ": это файл настроек, событий или высказываний программы");
+        return;
+    }
 
     std::string text;
     if (config.LogAppend)

@@ -8,6 +8,27 @@
 
 namespace orvenda {
 
+namespace {
+
+// A name chosen without an extension gets the one of its kind, so that the
+// file shows under the filters that offer event and saying files.
+std::string kindExtension(EventFileFormat format)
+{
+    return IsEventFormat(format) ? "evt" : "wis";
+}
+
+std::string withExtension(std::string path, const std::string& extension)
+{
+    const std::size_t slash = path.find_last_of('/');
+    const std::size_t nameStart = slash == std::string::npos ? 0 : slash + 1;
+    if (!path.empty() && path.find('.', nameStart) == std::string::npos && nameStart < path.size()) {
+        path += "." + extension;
+    }
+    return path;
+}
+
+} // namespace
+
 EditorController::EditorController(std::string templateFolder, Journal& journal, Questions& questions)
     : m_templateFolder(templateFolder), m_journal(journal), m_questions(questions),
       m_model(std::move(templateFolder))
@@ -68,9 +89,10 @@ bool EditorController::Save()
     }
     // Event files are offered as events first, saying files as sayings.
     const int preselected = IsEventFormat(m_model.Format()) ? 2 : 3;
+    const std::string extension = kindExtension(m_model.Format());
     const std::string path = m_questions.SaveFileName(
-        {std::string(SaveAsCaption), {}, FileFilter{std::string(EditorFilePairs), preselected}});
-    return !path.empty() && write(path, false);
+        {std::string(SaveAsCaption), {}, FileFilter{std::string(EditorFilePairs), preselected}, extension});
+    return !path.empty() && write(withExtension(path, extension), false);
 }
 
 bool EditorController::SaveAs()
@@ -78,9 +100,10 @@ bool EditorController::SaveAs()
     if (!m_model.IsLoaded()) {
         return false;
     }
+    const std::string extension = kindExtension(m_model.Format());
     const std::string path = m_questions.SaveFileName(
-        {std::string(SaveAsCaption), {}, FileFilter{std::string(SaveAsFilePairs), 1}});
-    return !path.empty() && write(path, true);
+        {std::string(SaveAsCaption), {}, FileFilter{std::string(SaveAsFilePairs), 1}, extension});
+    return !path.empty() && write(withExtension(path, extension), true);
 }
 
 bool EditorController::write(const std::string& path, bool rename)

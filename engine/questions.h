@@ -28,11 +28,14 @@ public:
     enum class Buttons { OkCancel, OkNo, NoOkCancel, OverwriteCancel };
 
     // A file dialog: its caption (empty for the toolkit's own), the folder it
-    // starts in (empty for the current folder) and its filter.
+    // starts in (empty for the current folder) and its filter. A save dialog
+    // gives a name typed without an extension `defaultExtension` (without the
+    // dot; empty for none) before it asks whether to replace an existing file.
     struct FileChoice {
         std::string caption;
         std::string folder;
         FileFilter filter;
+        std::string defaultExtension = {};
 
         friend bool operator==(const FileChoice&, const FileChoice&) = default;
     };

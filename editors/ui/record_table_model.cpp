@@ -33,37 +33,38 @@ const std::vector<Field>& fieldsOf(EditorLayout layout)
     return none;
 }
 
-const char* nameOf(Field field)
+// The column's title, short enough for the narrow columns; its hint says the rest.
+QString titleOf(Field field, EditorLayout layout)
 {
     switch (field) {
     case Field::Astro:
-        return "astro";
+        return QStringLiteral("Астро");
     case Field::Day:
-        return "day";
+        return layout == EditorLayout::Floating ? QStringLiteral("День нед.") : QStringLiteral("День");
     case Field::Week:
-        return "week";
+        return QStringLiteral("№ нед.");
     case Field::Month:
-        return "month";
+        return QStringLiteral("Месяц");
     case Field::Year:
-        return "year";
+        return QStringLiteral("Год");
     case Field::Hour:
-        return "hour";
+        return QStringLiteral("Час");
     case Field::Minute:
-        return "minute";
+        return QStringLiteral("Мин.");
     case Field::DBefore:
-        return "dbefore";
+        return QStringLiteral("До");
     case Field::DAfter:
-        return "dafter";
+        return QStringLiteral("После");
     case Field::Active:
-        return "active";
+        return QStringLiteral("Вкл.");
     case Field::Event:
-        return "event";
+        return QStringLiteral("Событие");
     case Field::Wisdom:
-        return "wisdom";
+        return QStringLiteral("Высказывание");
     case Field::Author:
-        return "author";
+        return QStringLiteral("Автор");
     }
-    return "";
+    return {};
 }
 
 // The meaning of a column, for its hint: the narrow columns cut their titles.
@@ -199,7 +200,7 @@ QVariant RecordTableModel::headerData(int section, Qt::Orientation orientation, 
     const Field field = (*m_fields)[static_cast<std::size_t>(section)];
     switch (role) {
     case Qt::DisplayRole:
-        return QString::fromLatin1(nameOf(field));
+        return titleOf(field, m_model.Layout());
     case Qt::ToolTipRole:
         return meaningOf(field, m_model.Layout());
     case Qt::FontRole: {

@@ -8,6 +8,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QFileInfo>
+#include <QFontDatabase>
 #include <QPainter>
 #include <QPrintDialog>
 #include <QPrinter>
@@ -132,6 +133,9 @@ TFormTextEditor::TFormTextEditor(QString programFolder, Questions& questions, QW
     RichEdit1->setLineWrapMode(QTextEdit::NoWrap);
     RichEdit1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     RichEdit1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    // The calculator's tape and the tables line their columns up with blanks,
+    // which only a font of one width per character keeps in place.
+    RichEdit1->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
     QPalette look = RichEdit1->palette();
     look.setColor(QPalette::Base, look.color(QPalette::ToolTipBase));
     look.setColor(QPalette::Text, look.color(QPalette::ToolTipText));
@@ -240,7 +244,8 @@ void TFormTextEditor::SaveClick()
     // A file name in place of the folder presets the dialog's name field.
     const QString start = m_fileName.isEmpty() ? startFolder() : m_fileName;
     const QString chosen = QString::fromStdString(m_questions.SaveFileName(
-        {"Сохранить в файл", start.toStdString(), FileFilter{std::string(TextSaveFilter), 1}}));
+        {"Сохранить в файл", start.toStdString(), FileFilter{std::string(TextSaveFilter), 1},
+         std::string(TextDefaultExtension)}));
     if (chosen.isEmpty())
         return;
     const std::string path = WithDefaultExtension(chosen.toStdString());

@@ -95,10 +95,15 @@ std::string MessageBoxPrompt::OpenFileName(const FileChoice& choice)
 std::string MessageBoxPrompt::SaveFileName(const FileChoice& choice)
 {
     const ToolkitFilter filter = ToToolkitFilter(choice.filter);
-    QString selected = q(filter.selected);
-    return QFileDialog::getSaveFileName(parentWindow(), q(choice.caption), q(choice.folder), q(filter.filter),
-                                        &selected)
-        .toStdString();
+    // The dialog itself adds the extension, so that its question before
+    // replacing a file is about the name that will be written.
+    QFileDialog dialog(parentWindow(), q(choice.caption), q(choice.folder), q(filter.filter));
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.selectNameFilter(q(filter.selected));
+    dialog.setDefaultSuffix(q(choice.defaultExtension));
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return {};
+    return dialog.selectedFiles().constFirst().toStdString();
 }
 
 std::optional<Questions::Rgb> MessageBoxPrompt::PickColour(const Rgb& initial)

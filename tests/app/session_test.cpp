@@ -314,6 +314,38 @@ TEST(RunLog, ALogThatCannotBeWrittenIsReportedInTheJournal)
     EXPECT_EQ(journal.Lines().back(), "Невозможно создать log-файл");
 }
 
+TEST(RunLog, NeverTakesTheProgramsOwnFiles)
+{
+    test::TempFolder folder;
+    const std::string program = folder.folder();
+    for (const char* name : {"Orvenda.cfg", "a.evt", "b.wis", "other.log"})
+        test::WriteBytes(program + name, "keep\r\n");
+    TConfigRec config;
+    config.LogEnable = true;
+    config.UserLog = true;
+    config.EventFiles = {TListedFile{"", "x.evt"}, TListedFile{program, "a.evt"}};
+    config.WisdomFiles = {TListedFile{program, "b.wis"}};
+    for (const bool append : {true, false}) {
+        config.LogAppend = append;
+        for (const char* name : {"Orvenda.cfg", "a.evt", "b.wis"}) {
+            config.UserLogFileName = name;
+            Journal journal;
+            journal.Add("строка");
+            WriteRunLog(config, journal, program, "x");
+            EXPECT_EQ(test::ReadBytes(program + name), "keep\r\n") << name;
+            EXPECT_EQ(journal.Lines().back(), "Журнал не записан в " + program + name +
+                                                  ": это файл настроек, событий или высказываний программы");
+        }
+        // Any other file is the log as asked.
+        config.UserLogFileName = "other.log";
+        Journal journal;
+        journal.Add("строка");
+        WriteRunLog(config, journal, program, "x");
+        EXPECT_NE(test::ReadBytes(program + "other.log").find(Utf8ToCp1251("строка").bytes),
+                  std::string::npos);
+    }
+}
+
 TEST(RunLog, NamesFollowTheSettings)
 {
     TConfigRec config;

@@ -180,6 +180,7 @@ struct NewKindCase {
     const char* caption;
     int preselected; // of the save dialog for an unnamed file
     const char* header;
+    const char* extension; // given to a name chosen without one
 };
 
 class SaveUnnamed : public EditorControllerTest, public ::testing::WithParamInterface<NewKindCase> {};
@@ -198,12 +199,14 @@ TEST_P(SaveUnnamed, GoesThroughTheSaveDialogAndKeepsTheCaption)
     EXPECT_TRUE(controller.Model().IsModified());
     EXPECT_EQ(controller.Model().Path(), "");
 
-    const std::string target = path("new.file");
-    questions.fileNames.push_back(target);
+    // A name without an extension gets the one of its kind.
+    const std::string target = path("new") + "." + c.extension;
+    questions.fileNames.push_back(path("new"));
     EXPECT_TRUE(controller.Save());
     ASSERT_EQ(questions.saveChoices.size(), 2u);
     EXPECT_EQ(questions.saveChoices[1].filter.pairs, EditorFilePairs);
     EXPECT_EQ(questions.saveChoices[1].filter.index, c.preselected);
+    EXPECT_EQ(questions.saveChoices[1].defaultExtension, c.extension);
     EXPECT_EQ(controller.Model().Path(), target);
     EXPECT_EQ(controller.Model().Caption(), c.caption);
     EXPECT_FALSE(controller.Model().IsModified());
@@ -214,15 +217,25 @@ TEST_P(SaveUnnamed, GoesThroughTheSaveDialogAndKeepsTheCaption)
     EXPECT_TRUE(controller.Save());
     EXPECT_EQ(questions.saveChoices.size(), 2u);
     EXPECT_EQ(saved, (std::vector<std::string>{target, target}));
+
+    // "Сохранить как" likewise; a name with an extension of its own keeps it.
+    questions.fileNames = {path("copy"), path("copy.file")};
+    EXPECT_TRUE(controller.SaveAs());
+    EXPECT_EQ(controller.Model().Path(), path("copy") + "." + c.extension);
+    EXPECT_EQ(questions.saveChoices.back().defaultExtension, c.extension);
+    EXPECT_TRUE(controller.SaveAs());
+    EXPECT_EQ(controller.Model().Path(), path("copy.file"));
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Kinds, SaveUnnamed,
-    ::testing::Values(NewKindCase{EventFileFormat::FullDateEvents, "Редактор событий", 2,
-                                  "[fixed events with full date]"},
-                      NewKindCase{EventFileFormat::FloatEvents, "Редактор событий", 2, "[float events]"},
-                      NewKindCase{EventFileFormat::Wisdom, "Редактор высказываний", 3, "[wisdom]"},
-                      NewKindCase{EventFileFormat::WisdomBy, "Редактор высказываний", 3, "[wisdom by]"}));
+INSTANTIATE_TEST_SUITE_P(Kinds, SaveUnnamed,
+                         ::testing::Values(NewKindCase{EventFileFormat::FullDateEvents, "Редактор событий", 2,
+                                                       "[fixed events with full date]", "evt"},
+                                           NewKindCase{EventFileFormat::FloatEvents, "Редактор событий", 2,
+                                                       "[float events]", "evt"},
+                                           NewKindCase{EventFileFormat::Wisdom, "Редактор высказываний", 3,
+                                                       "[wisdom]", "wis"},
+                                           NewKindCase{EventFileFormat::WisdomBy, "Редактор высказываний", 3,
+                                                       "[wisdom by]", "wis"}));
 
 TEST_F(EditorControllerTest, FailedWriteIsReportedAndKeepsTheMark)
 {

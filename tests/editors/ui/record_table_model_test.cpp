@@ -36,21 +36,21 @@ private slots:
         QTest::addColumn<QList<int>>("widths");
         const QList<int> eventWidths{40, 40, 40, 40, 40, 40, 40, 40};
         QTest::newRow("fixed") << QStringLiteral("[fixed events]\n1 1 2000 3 1 1 a\n")
-                               << QStringList{"day",     "month",  "year",   "hour", "minute",
-                                              "dbefore", "dafter", "active", "event"}
+                               << QStringList{"День", "Месяц", "Год",  "Час",    "Мин.",
+                                              "До",   "После", "Вкл.", "Событие"}
                                << (QList<int>(eventWidths) << 220);
         QTest::newRow("full date") << QStringLiteral("[fixed events with full date]\n2000.01.01 1 0 1 a\n")
-                                   << QStringList{"day",     "month",  "year",   "hour", "minute",
-                                                  "dbefore", "dafter", "active", "event"}
+                                   << QStringList{"День", "Месяц", "Год",  "Час",    "Мин.",
+                                                  "До",   "После", "Вкл.", "Событие"}
                                    << (QList<int>(eventWidths) << 220);
         QTest::newRow("float") << QStringLiteral("[float events]\n0 7 5 3 2007 7 1 1 a\n")
-                               << QStringList{"astro",   "day",    "week",   "month", "year",
-                                              "dbefore", "dafter", "active", "event"}
+                               << QStringList{"Астро", "День нед.", "№ нед.", "Месяц",  "Год",
+                                              "До",    "После",     "Вкл.",   "Событие"}
                                << (QList<int>(eventWidths) << 200);
-        QTest::newRow("wisdom") << QStringLiteral("[wisdom]\ns\na\n") << QStringList{"wisdom", "author"}
+        QTest::newRow("wisdom") << QStringLiteral("[wisdom]\ns\na\n") << QStringList{"Высказывание", "Автор"}
                                 << QList<int>{440, 130};
-        QTest::newRow("wisdom by") << QStringLiteral("[wisdom by]\na\ns\n") << QStringList{"wisdom", "author"}
-                                   << QList<int>{440, 130};
+        QTest::newRow("wisdom by") << QStringLiteral("[wisdom by]\na\ns\n")
+                                   << QStringList{"Высказывание", "Автор"} << QList<int>{440, 130};
     }
     void columnsTitlesAndWidthsFollowTheLayout()
     {

@@ -7,6 +7,7 @@
 #include "engine/scripted_questions.h"
 
 #include <QAction>
+#include <QFontMetrics>
 #include <QPrinter>
 #include <QTextBlock>
 #include <QTextCursor>
@@ -104,6 +105,11 @@ private slots:
         output.StartOutputBlock();
         output.AppendLine("дальше");
         QCOMPARE(text(), QStringLiteral("12.05.2007 + \n10 =\n22.05.2007\n\n\nдальше\n"));
+        // The tables pad their columns with blanks: every character, a blank
+        // included, must take the same width for the columns to line up.
+        const QFontMetrics metrics(edit()->document()->defaultFont());
+        QCOMPARE(metrics.horizontalAdvance(QStringLiteral("Январь  ")),
+                 metrics.horizontalAdvance(QStringLiteral(" 1  8 15")));
 
         // The user's unfinished line is finished before the output.
         edit()->setPlainText(QStringLiteral("своя строка"));

@@ -52,6 +52,14 @@ private slots:
         TFormEvtList window(prompt, setup);
         auto* minute = Child<QToolButton>(window, "ImageMin");
         QVERIFY(!minute->isEnabled());
+        // Tab walks the top row from left to right.
+        QStringList tabOrder;
+        for (QWidget* next = Child<QLineEdit>(window, "ESrok"); tabOrder.size() < 3;) {
+            next = next->nextInFocusChain();
+            if (next->focusPolicy() & Qt::TabFocus)
+                tabOrder << next->objectName();
+        }
+        QCOMPARE(tabOrder, (QStringList{"BNow", "EEvt", "BAdd"}));
 
         Child<QToolButton>(window, "BNow")->click();
         QCOMPARE(Child<QLineEdit>(window, "ESrok")->text(), QStringLiteral("09.12.2026  8:05"));

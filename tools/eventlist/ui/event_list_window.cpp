@@ -111,6 +111,10 @@ TFormEvtList::TFormEvtList(Questions& questions, ReportSetup setup, QWidget* par
     top->addWidget(new QLabel(QStringLiteral("Событие"), this));
     top->addWidget(EEvt, 1);
     top->addWidget(BAdd);
+    // Tab walks the row as it stands; "Сейчас" was made after the event field.
+    setTabOrder(ESrok, BNow);
+    setTabOrder(BNow, EEvt);
+    setTabOrder(EEvt, BAdd);
 
     m_model = new EvtListTableModel(m_list, this);
     DBGridEvtList = new QTableView(this);
@@ -302,7 +306,7 @@ bool TFormEvtList::Save()
 {
     const QString folder = m_fileName.isEmpty() ? QString() : QFileInfo(m_fileName).absolutePath();
     QString path = QString::fromStdString(m_questions.SaveFileName(
-        {"Сохранить список событий", folder.toStdString(), FileFilter{kSaveFilter.toStdString(), 1}}));
+        {"Сохранить список событий", folder.toStdString(), FileFilter{kSaveFilter.toStdString(), 1}, "evl"}));
     if (path.isEmpty())
         return false;
     if (QFileInfo(path).suffix().isEmpty())
