@@ -15,7 +15,6 @@
 #include <cstring>
 #include <langinfo.h>
 #include <locale.h>
-#include <regex>
 #include <string>
 #include <utility>
 #include <vector>
@@ -147,10 +146,16 @@ TEST(NumericLocale, WorkbookNumbersKeepTheirPointUnderACommaLocale)
     EXPECT_EQ(b.Find(3, 2)->Value, CellValue(1234.125));
     EXPECT_EQ(b.Find(3, 2)->Style.FontSize, 10.5);
     // The parts the reader does not look at (page margins) have points too.
-    const std::regex commaNumber(R"([0-9],[0-9])");
+    const auto hasCommaNumber = [](const std::string& xml) {
+        const auto digit = [](char c) { return c >= '0' && c <= '9'; };
+        for (std::size_t i = 1; i + 1 < xml.size(); ++i) {
+            if (xml[i] == ',' && digit(xml[i - 1]) && digit(xml[i + 1]))
+                return true;
+        }
+        return false;
+    };
     for (const char* part : {"xl/worksheets/sheet1.xml", "xl/styles.xml"})
-        EXPECT_FALSE(std::regex_search(Unpack(path, part), commaNumber)) << part << ":\n"
-                                                                         << Unpack(path, part);
+        EXPECT_FALSE(hasCommaNumber(Unpack(path, part))) << part << ":\n" << Unpack(path, part);
 
     // The thread's locale is as it was.
     EXPECT_STREQ(nl_langinfo(RADIXCHAR), ",");
