@@ -128,10 +128,8 @@ bool ByteBuffer::reserve(std::size_t bytes)
     // Whole huge pages, aligned to them, so that the system can fill the
     // buffer a huge page at a time (huge_pages.h): a few faults for a file of
     // megabytes instead of one for every 4 KiB.
-    constexpr std::size_t kHugePage = std::size_t{1} << 21;
-    std::size_t capacity = std::max(bytes, m_capacity + m_capacity / 2);
-    capacity = (capacity + kHugePage - 1) / kHugePage * kHugePage;
-    std::unique_ptr<char, Free> data(static_cast<char*>(std::aligned_alloc(kHugePage, capacity)));
+    const std::size_t capacity = NextHugePage(std::max(bytes, m_capacity + m_capacity / 2));
+    std::unique_ptr<char, Free> data(static_cast<char*>(std::aligned_alloc(HugePageBytes, capacity)));
     if (!data) {
         return false;
     }

@@ -17,16 +17,23 @@
 
 namespace orvenda {
 
+// The size of a huge page on x86-64, and where the next one starts.
+inline constexpr std::size_t HugePageBytes = std::size_t{1} << 21;
+
+constexpr std::uintptr_t NextHugePage(std::uintptr_t address) noexcept
+{
+    return (address + HugePageBytes - 1) & ~std::uintptr_t{HugePageBytes - 1};
+}
+
 inline void AdviseHugePages(const void* data, std::size_t bytes) noexcept
 {
 #if defined(__linux__) && defined(MADV_HUGEPAGE)
     // Only whole huge pages inside the buffer: the advice applies to pages,
     // and the bytes around the buffer may belong to something else.
-    constexpr std::uintptr_t kHugePage = std::uintptr_t{1} << 21;
     const auto begin = reinterpret_cast<std::uintptr_t>(data);
-    const std::uintptr_t first = (begin + kHugePage - 1) & ~(kHugePage - 1);
-    const std::uintptr_t last = (begin + bytes) & ~(kHugePage - 1);
-    if (data != nullptr && bytes >= kHugePage && last > first) {
+    const std::uintptr_t first = NextHugePage(begin);
+    const std::uintptr_t last = (begin + bytes) & ~std::uintptr_t{HugePageBytes - 1};
+    if (data != nullptr && bytes >= HugePageBytes && last > first) {
         // A refusal (an old kernel, huge pages switched off) leaves the buffer as it was.
         ::madvise(reinterpret_cast<void*>(first), last - first, MADV_HUGEPAGE);
     }

@@ -130,6 +130,26 @@ inline std::optional<std::int32_t> readNumber(std::string_view text, std::size_t
 // reading then takes from the start. For the records it takes it gives what
 // the general reading gives, at a fraction of the work: most files hold
 // nothing else.
+// An optional minus and one to nine digits from `p` on, leaving `p` after
+// them; false for no digit or more than nine, which the quick readings leave
+// to the general one.
+bool shortNumber(const char*& p, const char* end, std::int32_t& value) noexcept
+{
+    const bool negative = p < end && *p == '-';
+    p += negative ? 1 : 0;
+    const char* const digits = p;
+    std::int32_t magnitude = 0;
+    while (p < end && static_cast<unsigned>(static_cast<unsigned char>(*p)) - '0' <= 9) {
+        if (p - digits == 9) {
+            return false;
+        }
+        magnitude = magnitude * 10 + (*p - '0');
+        ++p;
+    }
+    value = negative ? -magnitude : magnitude;
+    return p != digits;
+}
+
 bool readShortNumbers(std::string_view text, std::size_t& i, int count,
                       std::array<std::int32_t, 8>& numbers) noexcept
 {
@@ -139,23 +159,12 @@ bool readShortNumbers(std::string_view text, std::size_t& i, int count,
         while (p < end && isBlank(*p)) {
             ++p;
         }
-        const bool negative = p < end && *p == '-';
-        p += negative ? 1 : 0;
-        const char* const digits = p;
-        std::int32_t value = 0;
-        while (p < end && static_cast<unsigned>(static_cast<unsigned char>(*p)) - '0' <= 9) {
-            if (p - digits == 9) {
-                return false;
-            }
-            value = value * 10 + (*p - '0');
-            ++p;
-        }
         // A number ends at white space or the text's end; one that ends at a
         // line end before the last number leaves the rest for later lines.
-        if (p == digits || (p < end && !isSpace(*p)) || (k + 1 < count && (p == end || !isBlank(*p)))) {
+        if (!shortNumber(p, end, numbers[static_cast<std::size_t>(k)]) || (p < end && !isSpace(*p)) ||
+            (k + 1 < count && (p == end || !isBlank(*p)))) {
             return false;
         }
-        numbers[static_cast<std::size_t>(k)] = negative ? -value : value;
     }
     if (numbers[0] < 0) {
         return false;
@@ -268,32 +277,21 @@ bool readShortNumbersWide(std::string_view text, std::size_t& i, int count,
 bool readUsualCounts(std::string_view line, const std::array<std::int32_t*, 3>& counts,
                      std::string_view& text) noexcept
 {
-    std::size_t p = line.find(' ');
-    if (p == std::string_view::npos) {
+    const std::size_t space = line.find(' ');
+    if (space == std::string_view::npos) {
         return false;
     }
-    const std::size_t size = line.size();
+    const char* p = line.data() + space;
+    const char* const end = line.data() + line.size();
     for (std::int32_t* count : counts) {
-        while (p < size && line[p] == ' ') {
+        while (p < end && *p == ' ') {
             ++p;
         }
-        const bool negative = p < size && line[p] == '-';
-        p += negative ? 1 : 0;
-        const std::size_t digits = p;
-        std::int32_t value = 0;
-        while (p < size && static_cast<unsigned>(static_cast<unsigned char>(line[p])) - '0' <= 9) {
-            if (p - digits == 9) {
-                return false;
-            }
-            value = value * 10 + (line[p] - '0');
-            ++p;
-        }
-        if (p == digits || p == size || line[p] != ' ') {
+        if (!shortNumber(p, end, *count) || p == end || *p != ' ') {
             return false;
         }
-        *count = negative ? -value : value;
     }
-    text = Trim(line.substr(p + 1));
+    text = Trim(line.substr(static_cast<std::size_t>(p - line.data()) + 1));
     return true;
 }
 

@@ -288,11 +288,10 @@ void AdviseHugePagesForHeap()
     // A block over that stretch, kept and never written, moves the blocks
     // that follow onto the first whole huge page; its own pages are never
     // touched and cost nothing.
-    constexpr std::uintptr_t kHugePage = std::uintptr_t{1} << 21;
     void* const probe = std::malloc(std::size_t{1} << 18);
     const auto at = reinterpret_cast<std::uintptr_t>(probe);
     std::free(probe);
-    const std::uintptr_t boundary = (at + kHugePage - 1) & ~(kHugePage - 1);
+    const std::uintptr_t boundary = NextHugePage(at);
     if (probe != nullptr && boundary - at > 4096) {
         // Kept where the compiler must assume it is used: an allocation that
         // nothing reads would be left out.
